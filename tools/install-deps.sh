@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building and running need (and, with --test, what the
+# test suite needs too), but only those that are missing: a prepared machine needs no network.
+set -euo pipefail
+
+packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+          fonts-liberation)
+if [[ "${1:-}" == "--test" ]]; then
+    packages+=(locales)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+as_root() {
+    if [[ $(id -u) -eq 0 ]]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "install-deps: need root or sudo to run: $*" >&2
+        exit 1
+    fi
+}
+
+if ((${#missing[@]})); then
+    echo "install-deps: installing ${missing[*]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
+fi
+
+# The number tests switch to a Russian locale to prove that the program's own number reading
+# and writing ignore the decimal comma that the C library would then use.
+if [[ "${1:-}" == "--test" ]] && ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+    as_root sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen
+    as_root locale-gen >/dev/null
+fi
