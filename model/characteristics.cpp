@@ -173,8 +173,7 @@ Captions parametr(Experiment& e, std::string_view sep) {
 }
 
 bool canRun(const Experiment& e) {
-    for (double v : {e.shag, e.Xg, e.X_max, e.Vx_max, e.koeff_v2, e.delta, e.omega_0_kv,
-                     e.omega_v})
+    for (double v : {e.shag, e.Xg, e.X_max, e.Vx_max, e.koeff_v2, e.delta, e.omega_0_kv, e.omega_v})
         if (!std::isfinite(v)) return false;
     // The model time must still grow by a step when it nears T, or the run would never end.
     return e.shag > 0 && double(e.T) + e.shag > double(e.T);

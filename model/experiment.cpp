@@ -41,7 +41,8 @@ const double floatOverflowThreshold = std::ldexp(1.0, 128) - std::ldexp(1.0, 103
 
 float toSingle(double x) {
     if (std::isfinite(x) && std::fabs(x) >= floatOverflowThreshold)
-        return x > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+        return x > 0 ? std::numeric_limits<float>::infinity()
+                     : -std::numeric_limits<float>::infinity();
     return static_cast<float>(x);
 }
 

@@ -28,27 +28,27 @@ struct Experiment {
     float T = 0;    // computation time, s
 
     // --- Derived characteristics, written only by parametr(). -------------------------------
-    double ro_shara = 0;      // density of the ball material, kg/m3
-    double mo = 0;            // mass of the medium in the volume of the ball, kg
-    double Xg = 0;            // equilibrium coordinate of the ball centre, m
-    double r2 = 0;            // characteristic distance of the quadratic force, m
-    double koeff_v2 = 0;      // coefficient of Vx·|Vx| in the equation of motion, 1/m
-    double delta = 0;         // damping coefficient of the viscous force, 1/s
-    double omega_0_kv = 0;    // k/m, 1/s2
-    double omega_0 = 0;       // cyclic frequency of harmonic oscillations, rad/s
-    double omega_s = 0;       // cyclic frequency of damped natural oscillations, rad/s
-    double omega_v = 0;       // cyclic frequency of the driving motion, rad/s
-    double T_0 = 0;           // period of harmonic oscillations, s
-    double T_s = 0;           // period of damped natural oscillations, s
-    double T_v = 0;           // period of the driving motion, s
-    double log_dekrement = 0; // logarithmic decrement
-    double dobrotnost = 0;    // quality factor
-    double nu_rez = 0;        // resonance frequency for c = 0, Hz
-    float eta_kr = 0;         // critical viscosity for c = 0, Pa·s
-    double X_max = 0;         // estimate of the largest deviation of the ball from Xg, m
-    double Vx_max = 0;        // estimate of the largest speed, m/s
+    double ro_shara = 0;       // density of the ball material, kg/m3
+    double mo = 0;             // mass of the medium in the volume of the ball, kg
+    double Xg = 0;             // equilibrium coordinate of the ball centre, m
+    double r2 = 0;             // characteristic distance of the quadratic force, m
+    double koeff_v2 = 0;       // coefficient of Vx·|Vx| in the equation of motion, 1/m
+    double delta = 0;          // damping coefficient of the viscous force, 1/s
+    double omega_0_kv = 0;     // k/m, 1/s2
+    double omega_0 = 0;        // cyclic frequency of harmonic oscillations, rad/s
+    double omega_s = 0;        // cyclic frequency of damped natural oscillations, rad/s
+    double omega_v = 0;        // cyclic frequency of the driving motion, rad/s
+    double T_0 = 0;            // period of harmonic oscillations, s
+    double T_s = 0;            // period of damped natural oscillations, s
+    double T_v = 0;            // period of the driving motion, s
+    double log_dekrement = 0;  // logarithmic decrement
+    double dobrotnost = 0;     // quality factor
+    double nu_rez = 0;         // resonance frequency for c = 0, Hz
+    float eta_kr = 0;          // critical viscosity for c = 0, Pa·s
+    double X_max = 0;          // estimate of the largest deviation of the ball from Xg, m
+    double Vx_max = 0;         // estimate of the largest speed, m/s
     std::int16_t n_shagov = 0; // integration steps per period
-    double shag = 0;          // integration time step, s
+    double shag = 0;           // integration time step, s
 
     // --- Run state, written only by the run. ------------------------------------------------
     double t = 0;
@@ -64,13 +64,13 @@ struct Experiment {
     double kriv_y = 0;
 
     // --- Display settings and scene geometry. -----------------------------------------------
-    double zamedlenie = 0; // slow-down factor: each step is followed by 0.01·zamedlenie s
-    double masshtab_1 = 0; // zoom of the magnifier
-    double masshtab_3 = 0; // vertical zoom of X(t)
-    double masshtab_4 = 0; // vertical zoom of Vx(t)
-    float masshtab_6 = 0;  // vertical zoom of W(t)
-    double n_setki = 0;    // grid divisions of the plots
-    double R_shara = 0;    // radius of the ball, d/2
+    double zamedlenie = 0;       // slow-down factor: each step is followed by 0.01·zamedlenie s
+    double masshtab_1 = 0;       // zoom of the magnifier
+    double masshtab_3 = 0;       // vertical zoom of X(t)
+    double masshtab_4 = 0;       // vertical zoom of Vx(t)
+    float masshtab_6 = 0;        // vertical zoom of W(t)
+    double n_setki = 0;          // grid divisions of the plots
+    double R_shara = 0;          // radius of the ball, d/2
     double polushirina_prug = 0; // half-width of the drawn spring coil, m
     double n_vitkov = 0;         // turns of the drawn spring
     double R_kolesa = 0;         // crank radius of the driving wheel, equal to Xm

@@ -13,8 +13,12 @@ namespace {
 // ---------------------------------------------------------------------------------------------
 // Reading
 
-bool isSkippedBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\n'; }
-bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool isSkippedBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n';
+}
+bool isDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 std::string withoutBlanks(std::string_view text) {
     std::string s;
@@ -54,10 +58,12 @@ struct DecimalSyntax {
 bool scanDecimal(std::string_view s, DecimalSyntax& out) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) out.negative = s[i++] == '-';
-    while (i < s.size() && isDigit(s[i])) out.integerDigits.push_back(s[i++]);
+    while (i < s.size() && isDigit(s[i]))
+        out.integerDigits.push_back(s[i++]);
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && isDigit(s[i])) out.fractionDigits.push_back(s[i++]);
+        while (i < s.size() && isDigit(s[i]))
+            out.fractionDigits.push_back(s[i++]);
     }
     if (out.integerDigits.empty() && out.fractionDigits.empty()) return false;
 
@@ -121,8 +127,8 @@ struct Decimal {
 
 template <typename Number> Decimal shortestDecimal(Number x) {
     std::array<char, 64> buffer{};
-    const auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific);
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                         std::chars_format::scientific);
     (void)ec;
     const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
 

@@ -30,7 +30,8 @@ double readNumber(std::string_view text);
 // zero to the last place of the pattern, carrying across powers of ten (9.9996 with "0.000E+00"
 // gives 1.000E+01).  A value that rounds to zero never shows a minus sign.  Infinities come out
 // as "oo" or "-oo" and NaN as "?"; callers that show captions replace them beforehand.
-std::string formatNumber(double x, std::string_view pattern, std::string_view decimalSeparator = ".");
+std::string formatNumber(double x, std::string_view pattern,
+                         std::string_view decimalSeparator = ".");
 
 // The general number form: a blank for zero and positive values, a minus sign otherwise, then
 // the value rounded to `significantDigits` digits without trailing zeros and without a zero

@@ -14,11 +14,13 @@ class ModelBenchmark : public QObject {
 private slots:
     void characteristics() {
         Experiment e = initialExperiment();
-        QBENCHMARK { parametr(e, ","); }
+        QBENCHMARK {
+            parametr(e, ",");
+        }
     }
     void readingTwelveFields() {
-        const char* texts[] = {"0.063850", "0.025",   "0.500",   "40.000",  "0.150", " 1000",
-                               "1.004e-03", "0.0050", "4.5000",  "0.25000", "1.000", " 6"};
+        const char* texts[] = {"0.063850",  "0.025",  "0.500",  "40.000",  "0.150", " 1000",
+                               "1.004e-03", "0.0050", "4.5000", "0.25000", "1.000", " 6"};
         double sum = 0;
         QBENCHMARK {
             for (const char* t : texts)

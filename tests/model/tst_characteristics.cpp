@@ -91,7 +91,7 @@ void CharacteristicsTest::initialFigures() {
     QVERIFY(std::fabs(e.eta_kr - 13.57F) < 0.005F);
     QCOMPARE(e.koeff_v2, 1.0 / e.r2);
     QVERIFY(std::fabs(e.X_max - (0.005 + std::sqrt(1.0 / e.omega_0_kv +
-                                                  (0.25 - e.Xg) * (0.25 - e.Xg)))) < 1e-15);
+                                                   (0.25 - e.Xg) * (0.25 - e.Xg)))) < 1e-15);
     QCOMPARE(e.Vx_max, e.omega_0 * e.X_max);
     QCOMPARE(e.n_shagov, std::int16_t(50));
     QVERIFY(canRun(e));
@@ -100,11 +100,11 @@ void CharacteristicsTest::initialFigures() {
 void CharacteristicsTest::initialCaptions() {
     Experiment e = initialExperiment();
     const QStringList expected = {
-        "   =7.804E+03 кг/куб.м", "mo = 8.181E-03 кг",     "Xg = 1.76158e-01 м",
-        "r2 = 5.203E-01 м",      "   = 1.852E-03 рад/c",  "   o = 2.503E+01 рад/c",
+        "   =7.804E+03 кг/куб.м", "mo = 8.181E-03 кг",      "Xg = 1.76158e-01 м",
+        "r2 = 5.203E-01 м",       "   = 1.852E-03 рад/c",   "   o = 2.503E+01 рад/c",
         "   s = 2.503E+01 рад/c", "   v = 2.827E+01 рад/c", "To = 2.510E-01 c",
-        "Ts = 2.510E-01 c",      "Tv = 2.222E-01 c",      "    = 4.650E-04 ",
-        "Q = 1.696E+03 ",        "   r = 3.9835E+00 Гц",  "   _kr = 1.357E+01 Па·с"};
+        "Ts = 2.510E-01 c",       "Tv = 2.222E-01 c",       "    = 4.650E-04 ",
+        "Q = 1.696E+03 ",         "   r = 3.9835E+00 Гц",   "   _kr = 1.357E+01 Па·с"};
     const QStringList shown = allCaptions(parametr(e, "."));
     QCOMPARE(shown.size(), expected.size());
     // Compare code point by code point: a Latin "c" where the unit has one must stay Latin.
@@ -139,8 +139,8 @@ void CharacteristicsTest::limitTexts_data() {
     QTest::newRow("overdamped decrement") << overdamped << 11 << "    -> oo";
     QTest::newRow("overdamped quality") << overdamped << 12 << "Q -> 0";
     QTest::newRow("overdamped resonance") << overdamped << 13 << "  r -> 0";
-    QTest::newRow("no driving frequency") << Change([](Experiment& e) { e.nu = 0; }) << 10
-                                          << "Tv -> oo";
+    QTest::newRow("no driving frequency")
+        << Change([](Experiment& e) { e.nu = 0; }) << 10 << "Tv -> oo";
     QTest::newRow("huge negative viscosity has no resonance")
         << Change([](Experiment& e) { e.eta = -1e6; }) << 13 << "  r -> 0";
 }

@@ -98,46 +98,83 @@ void NumberTextTest::patterns_data() {
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("mass") << 0.06385 << "0.000000" << "0.063850";
-    QTest::newRow("mass seven decimals") << 0.0638547 << "0.000000" << "0.063855";
-    QTest::newRow("stiffness") << 40.0 << "0.000" << "40.000";
-    QTest::newRow("diameter") << 0.025 << "0.000" << "0.025";
-    QTest::newRow("amplitude") << 0.005 << "0.0000" << "0.0050";
-    QTest::newRow("start coordinate") << 0.25 << "0.00000" << "0.25000";
-    QTest::newRow("half rounds away from zero") << 0.0625 << "0.000" << "0.063";
-    QTest::newRow("negative half") << -0.0625 << "0.000" << "-0.063";
-    QTest::newRow("carry into integer") << 9.9996 << "0.000" << "10.000";
-    QTest::newRow("tiny rounds to zero") << 0.0004 << "0.000" << "0.000";
-    QTest::newRow("negative tiny has no sign") << -0.0004 << "0.000" << "0.000";
-    QTest::newRow("rounds up from below place") << 0.0006 << "0.000" << "0.001";
-    QTest::newRow("just a half below place") << 0.0005 << "0.000" << "0.001";
-    QTest::newRow("zero") << 0.0 << "0.000" << "0.000";
-    QTest::newRow("negative zero") << -0.0 << "0.000" << "0.000";
-    QTest::newRow("large") << 123456789.0 << "0.000" << "123456789.000";
-    QTest::newRow("huge") << 1e20 << "0.0000" << "100000000000000000000.0000";
-    QTest::newRow("hash pattern") << 0.5 << "#0.000" << "0.500";
-    QTest::newRow("hash negative") << -12.34567 << "#0.0000" << "-12.3457";
-    QTest::newRow("viscosity") << 0.001004 << "0.000e+00" << "1.004e-03";
-    QTest::newRow("small e zero") << 0.0 << "0.000e+00" << "0.000e+00";
-    QTest::newRow("small e negative") << -2.5e-7 << "0.000e+00" << "-2.500e-07";
-    QTest::newRow("small e large") << 6.02e23 << "0.0000e+00" << "6.0200e+23";
-    QTest::newRow("three exponent digits") << 1.5e-300 << "0.0000e+00" << "1.5000e-300";
-    QTest::newRow("five decimals e") << 0.17615833250635218 << "0.00000e+00" << "1.76158e-01";
-    QTest::newRow("capital E") << 7804.449113383295 << "0.000E+00" << "7.804E+03";
-    QTest::newRow("capital E carry") << 9.9996 << "0.000E+00" << "1.000E+01";
-    QTest::newRow("capital E carry down") << 0.099996 << "0.000E+00" << "1.000E-01";
+    QTest::newRow("mass") << 0.06385 << "0.000000"
+                          << "0.063850";
+    QTest::newRow("mass seven decimals") << 0.0638547 << "0.000000"
+                                         << "0.063855";
+    QTest::newRow("stiffness") << 40.0 << "0.000"
+                               << "40.000";
+    QTest::newRow("diameter") << 0.025 << "0.000"
+                              << "0.025";
+    QTest::newRow("amplitude") << 0.005 << "0.0000"
+                               << "0.0050";
+    QTest::newRow("start coordinate") << 0.25 << "0.00000"
+                                      << "0.25000";
+    QTest::newRow("half rounds away from zero") << 0.0625 << "0.000"
+                                                << "0.063";
+    QTest::newRow("negative half") << -0.0625 << "0.000"
+                                   << "-0.063";
+    QTest::newRow("carry into integer") << 9.9996 << "0.000"
+                                        << "10.000";
+    QTest::newRow("tiny rounds to zero") << 0.0004 << "0.000"
+                                         << "0.000";
+    QTest::newRow("negative tiny has no sign") << -0.0004 << "0.000"
+                                               << "0.000";
+    QTest::newRow("rounds up from below place") << 0.0006 << "0.000"
+                                                << "0.001";
+    QTest::newRow("just a half below place") << 0.0005 << "0.000"
+                                             << "0.001";
+    QTest::newRow("zero") << 0.0 << "0.000"
+                          << "0.000";
+    QTest::newRow("negative zero") << -0.0 << "0.000"
+                                   << "0.000";
+    QTest::newRow("large") << 123456789.0 << "0.000"
+                           << "123456789.000";
+    QTest::newRow("huge") << 1e20 << "0.0000"
+                          << "100000000000000000000.0000";
+    QTest::newRow("hash pattern") << 0.5 << "#0.000"
+                                  << "0.500";
+    QTest::newRow("hash negative") << -12.34567 << "#0.0000"
+                                   << "-12.3457";
+    QTest::newRow("viscosity") << 0.001004 << "0.000e+00"
+                               << "1.004e-03";
+    QTest::newRow("small e zero") << 0.0 << "0.000e+00"
+                                  << "0.000e+00";
+    QTest::newRow("small e negative") << -2.5e-7 << "0.000e+00"
+                                      << "-2.500e-07";
+    QTest::newRow("small e large") << 6.02e23 << "0.0000e+00"
+                                   << "6.0200e+23";
+    QTest::newRow("three exponent digits") << 1.5e-300 << "0.0000e+00"
+                                           << "1.5000e-300";
+    QTest::newRow("five decimals e") << 0.17615833250635218 << "0.00000e+00"
+                                     << "1.76158e-01";
+    QTest::newRow("capital E") << 7804.449113383295 << "0.000E+00"
+                               << "7.804E+03";
+    QTest::newRow("capital E carry") << 9.9996 << "0.000E+00"
+                                     << "1.000E+01";
+    QTest::newRow("capital E carry down") << 0.099996 << "0.000E+00"
+                                          << "1.000E-01";
     QTest::newRow("capital E four decimals") << 3.9835445102048017 << "0.0000E+00"
                                              << "3.9835E+00";
-    QTest::newRow("capital E zero") << 0.0 << "0.0000E+00" << "0.0000E+00";
-    QTest::newRow("largest double") << DBL_MAX << "0.000E+00" << "1.798E+308";
+    QTest::newRow("capital E zero") << 0.0 << "0.0000E+00"
+                                    << "0.0000E+00";
+    QTest::newRow("largest double") << DBL_MAX << "0.000E+00"
+                                    << "1.798E+308";
     // Its shortest text is 5E-324.
-    QTest::newRow("smallest double") << 4.9406564584124654e-324 << "0.000E+00" << "5.000E-324";
-    QTest::newRow("whole with blank") << 2.0 << " 0" << " 2";
-    QTest::newRow("whole rounding") << 5.5 << " 0" << " 6";
-    QTest::newRow("whole negative") << -4.0 << " 0" << "- 4";
-    QTest::newRow("infinity") << HUGE_VAL << "0.000" << "oo";
-    QTest::newRow("negative infinity") << -HUGE_VAL << "0.000E+00" << "-oo";
-    QTest::newRow("nan") << std::nan("") << "0.000" << "?";
+    QTest::newRow("smallest double") << 4.9406564584124654e-324 << "0.000E+00"
+                                     << "5.000E-324";
+    QTest::newRow("whole with blank") << 2.0 << " 0"
+                                      << " 2";
+    QTest::newRow("whole rounding") << 5.5 << " 0"
+                                    << " 6";
+    QTest::newRow("whole negative") << -4.0 << " 0"
+                                    << "- 4";
+    QTest::newRow("infinity") << HUGE_VAL << "0.000"
+                              << "oo";
+    QTest::newRow("negative infinity") << -HUGE_VAL << "0.000E+00"
+                                       << "-oo";
+    QTest::newRow("nan") << std::nan("") << "0.000"
+                         << "?";
 }
 
 void NumberTextTest::patterns() {
