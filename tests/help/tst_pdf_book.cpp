@@ -73,6 +73,13 @@ const QString headingWithText =
 const QString example =
     QStringLiteral("<pre>первая\nвторая\nтретья\nчетвёртая\nпоследняя</pre><p>после</p>");
 
+QString tableOfRows(int count) {
+    QString rows;
+    for (int i = 0; i < count; ++i)
+        rows += QStringLiteral("<tr><td>строка %1</td></tr>").arg(i);
+    return "<table>" + rows + "</table>";
+}
+
 } // namespace
 
 class PdfBookTest : public QObject {
@@ -81,7 +88,7 @@ class PdfBookTest : public QObject {
 private slots:
     void unitsMoveWholeToTheNextPage_data();
     void unitsMoveWholeToTheNextPage();
-    void unitLongerThanAPageIsLeftToBreak();
+    void longTableIsLeftToBreak();
     void onePdfPagePerLayoutPage();
     void unwritablePathWritesNothing();
 };
@@ -96,6 +103,8 @@ void PdfBookTest::unitsMoveWholeToTheNextPage_data() {
                                                  << "Первая строка раздела.";
     QTest::newRow("preformatted example") << example << "первая"
                                           << "последняя";
+    QTest::newRow("first rows of a long table") << tableOfRows(40) << "строка 0"
+                                                << "строка 2";
 }
 
 void PdfBookTest::unitsMoveWholeToTheNextPage() {
@@ -115,11 +124,8 @@ void PdfBookTest::unitsMoveWholeToTheNextPage() {
     QVERIFY(document->pageCount() >= pagesBefore);
 }
 
-void PdfBookTest::unitLongerThanAPageIsLeftToBreak() {
-    QString rows;
-    for (int i = 0; i < 40; ++i)
-        rows += QStringLiteral("<tr><td>строка %1</td></tr>").arg(i);
-    const auto document = laidOut(paragraphs(3) + "<table>" + rows + "</table>");
+void PdfBookTest::longTableIsLeftToBreak() {
+    const auto document = laidOut(paragraphs(3) + tableOfRows(40));
     const int pagesBefore = document->pageCount();
     keepTogetherOnPages(*document);
     // Moving it would only waste the rest of the first page: it is cut either way.
