@@ -1,8 +1,9 @@
-// Baseline timings of the model's text and characteristics routines.
+// Baseline timings of the model: text and characteristics routines, and a whole run.
 // Run: ./build/tests/model/bench_model
 
 #include "model/characteristics.h"
 #include "model/number_text.h"
+#include "model/run.h"
 
 #include <QtTest>
 
@@ -35,6 +36,20 @@ private slots:
                 length += formatNumber(7804.449113383295 / (i + 1), "0.000E+00", ",").size();
         }
         QVERIFY(length > 0);
+    }
+    // A whole run with the initial values (about 1350 steps) without drawing or pausing: the
+    // target is at most 200 µs.
+    void wholeDefaultRun() {
+        Experiment e = initialExperiment();
+        parametr(e, ".");
+        long long steps = 0;
+        QBENCHMARK {
+            std::optional<RunDriver> run = RunDriver::begin(e);
+            while (run->goesOn())
+                run->step();
+            steps = run->stepCount();
+        }
+        QVERIFY(steps >= 1350);
     }
 };
 
