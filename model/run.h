@@ -2,7 +2,15 @@
 
 // One run of the experiment, step by step, without any window: the window's loop asks whether the
 // run goes on, makes a step, draws what the step produced and pauses.  The run only reports what
-// happened; turning an outcome into a message is the window's business.
+// happened; turning an outcome into a message is the window's business:
+//
+//   std::optional<RunDriver> run = RunDriver::begin(e);   // empty: refuse to start
+//   while (<the button still reads STOP> && run->goesOn()) {
+//       const StepReport r = run->step();
+//       if (r.outcome == StepOutcome::NonFinite) { <message>; break; }   // nothing to draw
+//       <draw the step, write its results line, repaint the scene if r.drawsFrame, pause>
+//       if (r.outcome == StepOutcome::Touched) <message>;                // the loop then ends
+//   }
 
 #include "model/experiment.h"
 
