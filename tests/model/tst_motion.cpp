@@ -112,11 +112,11 @@ static void addEquationColumns() {
     QTest::addColumn<double>("t");
     QTest::addColumn<double>("X");
     QTest::addColumn<double>("Vx");
-    QTest::newRow("initial values") << 0.1227 << 0.00186 << 0.005 << 0.0 << 0.25 << 1.0;
-    QTest::newRow("moving up, later") << 0.1227 << 0.00186 << 0.005 << 0.37 << 0.14 << -1.5;
-    QTest::newRow("no quadratic drag") << 0.0 << 0.00186 << 0.005 << 0.91 << 0.2 << 0.8;
-    QTest::newRow("no viscosity") << 0.1227 << 0.0 << 0.005 << 0.05 << 0.19 << -0.3;
-    QTest::newRow("no drive") << 0.1227 << 0.00186 << 0.0 << 1.3 << 0.3 << 2.0;
+    QTest::newRow("initial values") << 1.922 << 0.00185 << 0.005 << 0.0 << 0.25 << 1.0;
+    QTest::newRow("moving up, later") << 1.922 << 0.00185 << 0.005 << 0.37 << 0.14 << -1.5;
+    QTest::newRow("no quadratic drag") << 0.0 << 0.00185 << 0.005 << 0.91 << 0.2 << 0.8;
+    QTest::newRow("no viscosity") << 1.922 << 0.0 << 0.005 << 0.05 << 0.19 << -0.3;
+    QTest::newRow("no drive") << 1.922 << 0.00185 << 0.0 << 1.3 << 0.3 << 2.0;
     QTest::newRow("strong drag and damping") << 12.0 << 9.5 << 0.02 << 2.2 << 0.21 << -3.0;
 }
 
