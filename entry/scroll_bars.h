@@ -1,0 +1,50 @@
+#pragma once
+
+// The five scroll bars of the main window: the slow-down factor of a run (HScroll1), the zoom of
+// the magnifier (HScroll2) and the vertical zoom of the three time graphs (VScroll1 … 3).
+
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+
+class QScrollBar;
+class QWidget;
+
+namespace trelvix {
+
+class EntryHost;
+
+// The zoom factor of a graph scroll bar at `value`: 1/|value| below zero, 1 at zero, `value`
+// above, so that -1, 0 and 1 all give the natural scale.
+double zoomFactor(int value);
+
+// Range, position and steps of a scroll bar: an arrow, a click on the track or a key moves it
+// by 1, the minimum is at the left or the top whatever the keys, and a dragged thumb reports
+// its value only when released.
+void configureScrollBar(QScrollBar& bar, int minimum, int maximum, int position);
+
+class ScrollBars : public QObject {
+    Q_OBJECT
+public:
+    explicit ScrollBars(EntryHost& host, QObject* parent = nullptr);
+
+    // Finds the five scroll bars among the children of `form` by their object names, gives
+    // each its range and starting position and runs its handler whenever its value changes.
+    // Returns the names of the scroll bars that were not found.
+    QStringList connectScrollBars(QWidget* form);
+
+    // The handlers, one per scroll bar; each reads its bar's value.
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void VScroll3_Change();
+
+private:
+    void change(QStringView name);
+
+    EntryHost& host_;
+    QHash<QString, QScrollBar*> bars_;
+};
+
+} // namespace trelvix
