@@ -2,6 +2,7 @@
 
 #include "entry/entry_host.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
@@ -39,6 +40,27 @@ const ScrollBarRule scrollBarRules[] = {
      nullptr, true, &ScrollBars::VScroll3_Change},
 };
 
+// Left and Right move a horizontal scroll bar the way they point, towards the minimum at the
+// left and the maximum at the right.  Qt inverts the keys of every scroll bar, which is right
+// for a vertical one and for Up, Down, Page Up, Page Down and the wheel on a horizontal one (Down
+// and Page Down go towards the maximum, as on the desktop's own scroll bars) but turns Left and
+// Right round.
+class PointingArrowKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
+        static_cast<QScrollBar*>(watched)->triggerAction(
+            key == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    }
+};
+
 } // namespace
 
 double zoomFactor(int value) {
@@ -52,7 +74,7 @@ void configureScrollBar(QScrollBar& bar, int minimum, int maximum, int position)
     bar.setValue(position);
     bar.setSingleStep(1);
     bar.setPageStep(1);
-    bar.setInvertedControls(false);
+    if (bar.orientation() == Qt::Horizontal) bar.installEventFilter(new PointingArrowKeys(&bar));
     // valueChanged then comes after an arrow, the track, a key or the wheel at once, and after a
     // drag only when the thumb is released (sliderReleased would come before the value is set).
     bar.setTracking(false);

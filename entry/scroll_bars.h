@@ -19,8 +19,9 @@ class EntryHost;
 double zoomFactor(int value);
 
 // Range, position and steps of a scroll bar: an arrow, a click on the track or a key moves it
-// by 1, the minimum is at the left or the top whatever the keys, and a dragged thumb reports
-// its value only when released.
+// by 1, the arrow keys move the thumb the way they point (the minimum stays at the left or the
+// top; Down and Page Down go towards the maximum on both kinds), and a dragged thumb reports its
+// value only when released.
 void configureScrollBar(QScrollBar& bar, int minimum, int maximum, int position);
 
 class ScrollBars : public QObject {
