@@ -26,6 +26,7 @@ double x0Tolerance(const Experiment& e) {
     return 4 * DBL_EPSILON * std::fabs(e.Xm) + 4 * DBL_EPSILON * std::fabs(e.d / 2);
 }
 
+// X is measured downwards: a start coordinate below the limit puts the ball too high.
 bool x0TooHigh(const Experiment& e) {
     return e.X0 < lowestX0(e) - x0Tolerance(e);
 }
@@ -40,7 +41,7 @@ double x0Reset(const Experiment& e) {
     return readNumber(formatNumber(shown + 1e-5, x0Pattern));
 }
 
-const QString notPositiveNeuter =
+const QString notPositiveMessage =
     QStringLiteral("Не может быть отрицательным или 0! Не вводите заново, а исправьте!");
 
 } // namespace
@@ -66,7 +67,7 @@ const std::vector<FieldRule>& fieldRules() {
          [](const Experiment& e) { return e.d; },
          "0.000",
          false,
-         Refusal{[](const Experiment& e) { return e.d <= 0; }, notPositiveNeuter,
+         Refusal{[](const Experiment& e) { return e.d <= 0; }, notPositiveMessage,
                  [](const Experiment&) { return 0.025; }},
          {},
          {}},
@@ -85,7 +86,7 @@ const std::vector<FieldRule>& fieldRules() {
          [](const Experiment& e) { return e.k; },
          "0.000",
          false,
-         Refusal{[](const Experiment& e) { return e.k <= 0; }, notPositiveNeuter,
+         Refusal{[](const Experiment& e) { return e.k <= 0; }, notPositiveMessage,
                  [](const Experiment&) { return 40.0; }},
          {},
          {}},

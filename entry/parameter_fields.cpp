@@ -49,43 +49,6 @@ QStringList ParameterFields::connectFields(QWidget* form) {
     return missing;
 }
 
-void ParameterFields::Text1_Change() {
-    change(u"Text1");
-}
-void ParameterFields::Text4_Change() {
-    change(u"Text4");
-}
-void ParameterFields::Text7_Change() {
-    change(u"Text7");
-}
-void ParameterFields::Text8_Change() {
-    change(u"Text8");
-}
-void ParameterFields::Text2_Change() {
-    change(u"Text2");
-}
-void ParameterFields::Text3_Change() {
-    change(u"Text3");
-}
-void ParameterFields::Text5_Change() {
-    change(u"Text5");
-}
-void ParameterFields::Text6_Change() {
-    change(u"Text6");
-}
-void ParameterFields::Text9_Change() {
-    change(u"Text9");
-}
-void ParameterFields::Text18_Change() {
-    change(u"Text18");
-}
-void ParameterFields::Text19_Change() {
-    change(u"Text19");
-}
-void ParameterFields::Text20_Change() {
-    change(u"Text20");
-}
-
 void ParameterFields::change(QStringView field) {
     QLineEdit* edit = fields_.value(field.toString());
     if (!edit) return;

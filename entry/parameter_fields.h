@@ -29,18 +29,18 @@ public:
     QStringList connectFields(QWidget* form);
 
     // The handlers, one per field.
-    void Text1_Change();
-    void Text4_Change();
-    void Text7_Change();
-    void Text8_Change();
-    void Text2_Change();
-    void Text3_Change();
-    void Text5_Change();
-    void Text6_Change();
-    void Text9_Change();
-    void Text18_Change();
-    void Text19_Change();
-    void Text20_Change();
+    void Text1_Change() { change(u"Text1"); }
+    void Text4_Change() { change(u"Text4"); }
+    void Text7_Change() { change(u"Text7"); }
+    void Text8_Change() { change(u"Text8"); }
+    void Text2_Change() { change(u"Text2"); }
+    void Text3_Change() { change(u"Text3"); }
+    void Text5_Change() { change(u"Text5"); }
+    void Text6_Change() { change(u"Text6"); }
+    void Text9_Change() { change(u"Text9"); }
+    void Text18_Change() { change(u"Text18"); }
+    void Text19_Change() { change(u"Text19"); }
+    void Text20_Change() { change(u"Text20"); }
 
     const WarningsShown& warningsShown() const { return warnings_; }
 

@@ -97,22 +97,6 @@ QStringList ScrollBars::connectScrollBars(QWidget* form) {
     return missing;
 }
 
-void ScrollBars::HScroll1_Change() {
-    change(u"HScroll1");
-}
-void ScrollBars::HScroll2_Change() {
-    change(u"HScroll2");
-}
-void ScrollBars::VScroll1_Change() {
-    change(u"VScroll1");
-}
-void ScrollBars::VScroll2_Change() {
-    change(u"VScroll2");
-}
-void ScrollBars::VScroll3_Change() {
-    change(u"VScroll3");
-}
-
 void ScrollBars::change(QStringView name) {
     const QScrollBar* bar = bars_.value(name.toString());
     if (!bar) return;

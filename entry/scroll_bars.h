@@ -35,11 +35,11 @@ public:
     QStringList connectScrollBars(QWidget* form);
 
     // The handlers, one per scroll bar; each reads its bar's value.
-    void HScroll1_Change();
-    void HScroll2_Change();
-    void VScroll1_Change();
-    void VScroll2_Change();
-    void VScroll3_Change();
+    void HScroll1_Change() { change(u"HScroll1"); }
+    void HScroll2_Change() { change(u"HScroll2"); }
+    void VScroll1_Change() { change(u"VScroll1"); }
+    void VScroll2_Change() { change(u"VScroll2"); }
+    void VScroll3_Change() { change(u"VScroll3"); }
 
 private:
     void change(QStringView name);

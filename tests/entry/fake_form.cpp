@@ -57,6 +57,14 @@ void typeKeys(QWidget* widget, const QString& keys) {
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(key), Qt::NoModifier);
 }
 
+std::unique_ptr<FakeForm> FakeForm::afterStartUp() {
+    auto form = std::make_unique<FakeForm>();
+    form->nach_dannye();
+    form->platform.clear();
+    form->redraws = 0;
+    return form;
+}
+
 double FakeForm::valueOfText(const QString& fieldName) const {
     const double value = readNumber(field(fieldName)->text().toStdString());
     return fieldName == "Text20" ? double{toSingleSaturated(value)} : value;

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QWidget>
+#include <memory>
 
 namespace trelvix {
 
@@ -34,6 +35,9 @@ public:
     // What the window does at start-up: the initial values, then the initial texts (the mass in
     // its pattern, the others as plain numbers), each write running its field's handler.
     void nach_dannye();
+
+    // A form that has run nach_dannye, with nothing recorded yet.
+    static std::unique_ptr<FakeForm> afterStartUp();
 
     QLineEdit* field(const QString& name) const { return findChild<QLineEdit*>(name); }
     QScrollBar* scrollBar(const QString& name) const { return findChild<QScrollBar*>(name); }

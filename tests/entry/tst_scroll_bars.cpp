@@ -36,12 +36,7 @@ class TestScrollBars : public QObject {
     std::unique_ptr<FakeForm> form;
 
 private slots:
-    void init() {
-        form = std::make_unique<FakeForm>();
-        form->nach_dannye();
-        form->platform.clear();
-        form->redraws = 0;
-    }
+    void init() { form = FakeForm::afterStartUp(); }
 
     void zoomFactorTable_data() {
         QTest::addColumn<int>("value");
