@@ -222,22 +222,6 @@ private slots:
         QCOMPARE(form->valueOfText(field), stored);
     }
 
-    void diameterSetsBallRadiusAndAmplitudeSetsCrank() {
-        form->field("Text4")->setText("0.04");
-        QCOMPARE(form->e.R_shara, 0.02);
-        form->field("Text6")->setText("-0.003");
-        QCOMPARE(form->e.R_kolesa, -0.003);
-        QCOMPARE(form->e.Xm, -0.003);
-    }
-
-    void refusedDragLeavesDiameter() {
-        form->field("Text4")->setText("0.03");
-        form->field("Text7")->setText("-1");
-        QCOMPARE(form->e.c, 0.5);
-        QCOMPARE(form->e.d, 0.03);
-        QCOMPARE(form->field("Text4")->text(), "0.030");
-    }
-
     void startLimitFollowsCurrentAmplitudeAndDiameter() {
         form->field("Text6")->setText("0.02");
         form->field("Text4")->setText("0.05");
