@@ -1,0 +1,38 @@
+#pragma once
+
+// Modal message boxes: the only way the program talks to the student about a mistake, a doubtful
+// value or the end of the program.  The interface lets the windows be tested without a person
+// clicking the boxes away.
+
+#include <QString>
+
+class QWidget;
+
+namespace trelvix {
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    // A modal box with a title, a text and an OK button only, without an icon; returns when the
+    // student has closed it.
+    virtual void inform(const QString& title, const QString& text) = 0;
+
+    // A modal box with a title, a text and the buttons Yes and No; true for Yes.  Closing the
+    // box any other way counts as No.
+    virtual bool askYesNo(const QString& title, const QString& text) = 0;
+};
+
+// The boxes of the desktop, modal over `parent` (the main window; may be null).
+class QtMessageBoxes : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+
+    void inform(const QString& title, const QString& text) override;
+    bool askYesNo(const QString& title, const QString& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace trelvix

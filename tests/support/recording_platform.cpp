@@ -1,0 +1,57 @@
+#include "recording_platform.h"
+
+#include <algorithm>
+
+namespace trelvix {
+
+void RecordingPlatform::record(PlatformEvent event) {
+    events.append(event);
+    if (whileOpen &&
+        (event.kind == PlatformEvent::Kind::Message || event.kind == PlatformEvent::Kind::Question))
+        whileOpen(event);
+}
+
+void RecordingPlatform::inform(const QString& title, const QString& text) {
+    record({PlatformEvent::Kind::Message, title, text});
+}
+
+bool RecordingPlatform::askYesNo(const QString& title, const QString& text) {
+    record({PlatformEvent::Kind::Question, title, text});
+    return answers.isEmpty() ? false : answers.dequeue();
+}
+
+void RecordingPlatform::zvuk(double n) {
+    record({PlatformEvent::Kind::Tone, {}, {}, n});
+}
+
+void RecordingPlatform::openDocument(const QString& fileName) {
+    record({PlatformEvent::Kind::Document, {}, fileName});
+}
+
+QStringList RecordingPlatform::log() const {
+    QStringList lines;
+    for (const PlatformEvent& e : events) {
+        switch (e.kind) {
+        case PlatformEvent::Kind::Message:
+            lines << e.title + ": " + e.text;
+            break;
+        case PlatformEvent::Kind::Question:
+            lines << "? " + e.title + ": " + e.text;
+            break;
+        case PlatformEvent::Kind::Tone:
+            lines << "zvuk " + QString::number(e.n);
+            break;
+        case PlatformEvent::Kind::Document:
+            lines << "open " + e.text;
+            break;
+        }
+    }
+    return lines;
+}
+
+int RecordingPlatform::count(PlatformEvent::Kind kind) const {
+    return static_cast<int>(std::count_if(
+        events.begin(), events.end(), [kind](const PlatformEvent& e) { return e.kind == kind; }));
+}
+
+} // namespace trelvix

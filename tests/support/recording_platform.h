@@ -1,0 +1,54 @@
+#pragma once
+
+// A stand-in for the desktop in tests: it records every message, question, tone and opened
+// document in the order they happen and answers questions from a queue.
+
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/message_boxes.h"
+#include "platform/tone.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace trelvix {
+
+struct PlatformEvent {
+    enum class Kind { Message, Question, Tone, Document };
+    Kind kind;
+    QString title; // message and question
+    QString text;  // message and question; the file name of a document
+    double n = 0;  // the count of a tone
+};
+
+class RecordingPlatform : public MessageBoxes, public Tone, public Desktop, public Clock {
+public:
+    void inform(const QString& title, const QString& text) override;
+    bool askYesNo(const QString& title, const QString& text) override;
+    void zvuk(double n) override;
+    void openDocument(const QString& fileName) override;
+    double seconds() override { return now; }
+
+    // Everything so far, one line per event: "zvuk 25", "Ошибка: <text>", "? На Выход: <text>",
+    // "open spravka.pdf".
+    QStringList log() const;
+    int count(PlatformEvent::Kind kind) const;
+    void clear() { events.clear(); }
+
+    QList<PlatformEvent> events;
+    // Answers to askYesNo, first in first out; an empty queue answers No.
+    QQueue<bool> answers;
+    // Called while a message or question is "open", before it returns: lets a test look at the
+    // state the student sees behind the box.
+    std::function<void(const PlatformEvent&)> whileOpen;
+    // What seconds() returns; tests move it forward.
+    double now = 0;
+
+private:
+    void record(PlatformEvent event);
+};
+
+} // namespace trelvix
