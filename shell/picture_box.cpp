@@ -10,8 +10,20 @@ PictureBox::PictureBox(const QColor& background, QWidget* parent)
 }
 
 void PictureBox::clear() {
+    fitImageToSize();
     image_.fill(background_);
     update();
+}
+
+// A hidden panel gets no resize events, yet it is drawn on: its image follows its size whenever
+// it is cleared, and on resize.
+bool PictureBox::fitImageToSize() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (image_.size() == pixels && image_.devicePixelRatio() == ratio) return false;
+    image_ = QImage(pixels, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    return true;
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -21,10 +33,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const qreal ratio = devicePixelRatioF();
-    image_ = QImage(size() * ratio, QImage::Format_RGB32);
-    image_.setDevicePixelRatio(ratio);
-    clear();
+    if (fitImageToSize()) image_.fill(background_);
 }
 
 } // namespace trelvix

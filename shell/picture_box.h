@@ -25,6 +25,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    bool fitImageToSize();
+
     QColor background_;
     QImage image_;
 };
