@@ -12,6 +12,7 @@ AuthorsWindow::AuthorsWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Авторы"));
     setWindowIcon(assets::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
     setFixedSize(222, 297);
 
     image_->setObjectName(QStringLiteral("Image1"));

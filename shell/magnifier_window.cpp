@@ -15,6 +15,7 @@ MagnifierWindow::MagnifierWindow()
     setWindowTitle(QStringLiteral("Лупа (движение центра шара)"));
     setWindowIcon(assets::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
     setFont(fonts::times1125());
     setBackground(this, Qt::white);
 

@@ -162,6 +162,9 @@ void Builder::greekOverlays() {
         letter->resize(o.width, letter->height());
         letter->setPalette(partner->palette());
         letter->setAutoFillBackground(false);
+        // The letter is part of its partner's caption: the mouse over it shows the partner's
+        // tooltip.
+        letter->setAttribute(Qt::WA_TransparentForMouseEvents);
         const int partnerBaseline = partner->contentsRect().top() + std::max(0, partner->indent()) +
                                     QFontMetrics(partner->font()).ascent();
         const int drop = o.lift + partnerBaseline - QFontMetrics(letter->font()).ascent();

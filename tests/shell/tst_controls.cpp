@@ -1,6 +1,7 @@
 // The inventory of the three windows: every control with its caption, tooltip, font, colours,
 // initial state and keyboard order, as created (before start-up writes anything into them).
 
+#include "open_windows.h"
 #include "shell/assets.h"
 #include "shell/authors_window.h"
 #include "shell/circle_shape.h"
@@ -228,6 +229,7 @@ void ControlsTest::greekOverlaysAreTransparentTextFontsAboveTheirPartners() {
         const QByteArray overlay = QByteArray(partner) + "_2";
         QVERIFY2(depth(overlay) > depth(partner), overlay.constData());
         QVERIFY(built.find(overlay)->font().family() != "Symbol");
+        QVERIFY(built.find(overlay)->testAttribute(Qt::WA_TransparentForMouseEvents));
     }
     QVERIFY(depth("Picture2") > depth("Picture1"));
     QCOMPARE(built.c.Label16_2->width(), 16);
@@ -420,6 +422,7 @@ void ControlsTest::authorsWindow() {
     QCOMPARE(form2.size(), QSize(222, 297));
     QCOMPARE(form2.minimumSize(), form2.maximumSize()); // fixed border
     QVERIFY(form2.testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(!form2.testAttribute(Qt::WA_QuitOnClose));
     QCOMPARE(form2.Image1()->geometry(), QRect(32, 8, 150, 180));
     QCOMPARE(form2.Image1()->pixmap().size(), QSize(150, 180));
     QCOMPARE(form2.Label1()->geometry(), QRect(8, 200, 209, 81));
@@ -434,6 +437,7 @@ void ControlsTest::magnifierWindow() {
     QCOMPARE(form3.objectName(), "Form3");
     QCOMPARE(form3.windowTitle(), "Лупа (движение центра шара)");
     QVERIFY(form3.testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(!form3.testAttribute(Qt::WA_QuitOnClose));
     QVERIFY(!form3.windowIcon().isNull());
     QCOMPARE(form3.font().family(), "Times New Roman");
     QCOMPARE(form3.font().pointSizeF(), 11.25);
@@ -450,8 +454,7 @@ void ControlsTest::magnifierWindow() {
 }
 
 void ControlsTest::cleanup() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    QCOMPARE(visibleTopLevelWindows(), QStringList());
 }
 
 QTEST_MAIN(ControlsTest)

@@ -1,6 +1,7 @@
 // The main window as a whole: start-up, the first redraw, the view switch, resizing and the
 // keyboard.  The suite runs as on a Russian desktop, whose decimal separator is a comma.
 
+#include "open_windows.h"
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
@@ -42,6 +43,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theWindowItself();
     void startUpFillsTheFieldsAndCaptions();
     void startUpDrawsNothingBeforeTheWindowIsShown();
     void windowAtFivePercentOfTheScreen();
@@ -57,6 +59,21 @@ private slots:
     void tabReachesEveryControlInOrder();
     void cleanup();
 };
+
+void MainWindowTest::theWindowItself() {
+    MainWindow window;
+    QCOMPARE(window.objectName(), "Form1");
+    QCOMPARE(window.windowTitle().toUcs4(),
+             QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде").toUcs4());
+    QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    const QWidget* client = window.clientArea();
+    QVERIFY(client->autoFillBackground());
+    QCOMPARE(client->palette().color(QPalette::Window), QColor(224, 224, 224));
+    QCOMPARE(client->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(client->font().family(), "MS Sans Serif");
+    QCOMPARE(client->font().pointSizeF(), 24.0);
+    QCOMPARE(window.controls().Text1->parentWidget(), client);
+}
 
 void MainWindowTest::startUpFillsTheFieldsAndCaptions() {
     MainWindow window;
@@ -255,8 +272,7 @@ void MainWindowTest::tabReachesEveryControlInOrder() {
 }
 
 void MainWindowTest::cleanup() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    QCOMPARE(visibleTopLevelWindows(), QStringList());
 }
 
 int main(int argc, char* argv[]) {

@@ -1,6 +1,7 @@
 // Drawing panels on a high-density screen: the window is laid out in logical pixels, while each
 // panel keeps its picture in device pixels, so nothing drawn on it is blurred by scaling.
 
+#include "open_windows.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
 
@@ -61,8 +62,7 @@ void PictureBoxTest::windowIsLaidOutInLogicalPixels() {
 }
 
 void PictureBoxTest::cleanup() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    QCOMPARE(visibleTopLevelWindows(), QStringList());
 }
 
 int main(int argc, char* argv[]) {
