@@ -65,8 +65,8 @@ void Builder::inKeyboardOrder(int tabIndex, QWidget* widget) {
     tabStops_.emplace_back(tabIndex, widget);
 }
 
-// Labels draw their text from the top, so that a Greek overlay set a few pixels higher meets
-// the line of the caption beneath it.
+// Labels write their text from the top edge rather than centred: the Greek overlays are placed
+// for captions that start at the top.
 QLabel* Builder::label(const char* name, const QString& text, const QFont& font) {
     auto* l = named(new QLabel(text, area_), name);
     l->setTextFormat(Qt::PlainText);
