@@ -1,11 +1,71 @@
 #include "shell/main_window.h"
 
+#include "shell/assets.h"
+#include "shell/control_style.h"
+#include "shell/magnifier_window.h"
+
+#include <QEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
 namespace trelvix {
 
+namespace {
+constexpr QSize designedClientSize{700, 504};
+// Below this the plots would have no room left beside the right-hand block; lower than the
+// block itself, whose bottom is then cut off rather than moved up.
+constexpr QSize smallestClientSize{480, 240};
+} // namespace
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
-    setObjectName("Form1");
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде"));
-    resize(700, 504);
+    setWindowIcon(assets::programIcon());
+
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("Form1Client"));
+    area->setFont(fonts::formFont());
+    setBackground(area, colours::formGrey);
+    setTextColour(area, TextColour::Black);
+    area->setMinimumSize(smallestClientSize);
+    setCentralWidget(area);
+
+    controls_ = buildMainControls(area);
+    menus_ = buildMenus(menuBar());
+    resize(designedClientSize.width(),
+           designedClientSize.height() + menuBar()->sizeHint().height());
+    area->installEventFilter(this);
+
+    connectHandlers();
+    Form_Load();
+    controls_.CmdOK->setFocus();
+}
+
+MainWindow::~MainWindow() {
+    delete form3_;
+}
+
+// Every control's handler is connected here, before start-up writes the initial texts into the
+// fields, so that a field's change handler also runs for its initial text.
+void MainWindow::connectHandlers() {
+    connect(controls_.Option1, &QRadioButton::clicked, this, &MainWindow::Option1_Click);
+    connect(controls_.Option2, &QRadioButton::clicked, this, &MainWindow::Option2_Click);
+}
+
+MagnifierWindow* MainWindow::Form3() {
+    if (!form3_) form3_ = new MagnifierWindow;
+    return form3_;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == clientArea() && event->type() == QEvent::Resize) Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    activateWindow(); // keyboard focus goes to the new window, and within it to CmdOK
 }
 
 } // namespace trelvix

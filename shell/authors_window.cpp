@@ -1,0 +1,30 @@
+#include "shell/authors_window.h"
+
+#include "shell/assets.h"
+
+#include <QLabel>
+
+namespace trelvix {
+
+AuthorsWindow::AuthorsWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), image_(new QLabel(this)), label_(new QLabel(this)) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Авторы"));
+    setWindowIcon(assets::programIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
+    setFixedSize(222, 297);
+
+    image_->setObjectName(QStringLiteral("Image1"));
+    image_->setGeometry(32, 8, 150, 180);
+    image_->setPixmap(assets::authorsPicture());
+    image_->setAccessibleName(QStringLiteral("рисунок: шар на пружине"));
+
+    label_->setObjectName(QStringLiteral("Label1"));
+    label_->setGeometry(8, 200, 209, 81);
+    label_->setText(QStringLiteral("Label1"));
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setWordWrap(true);
+}
+
+} // namespace trelvix

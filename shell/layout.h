@@ -1,0 +1,50 @@
+#pragma once
+
+// The layout of the main window as a pure function of the size of its client area.
+//
+// The right-hand block (parameter rows, result rows, run controls) keeps its size and stays
+// anchored to the right edge; the plots take whatever width is left on the left.  All
+// arithmetic is done exactly in logical pixels; only at the end each edge of a rectangle is
+// rounded to the nearest whole pixel (halves upwards), and the width and height are the
+// distances between the rounded edges.  Neighbours therefore stay flush: a 4 px gap between
+// 464.8 and 468.8 remains 4 px.  A width or height that would come out negative (a client area
+// far too small for the arithmetic) becomes 0.
+
+#include <QRect>
+#include <QSize>
+#include <string_view>
+#include <vector>
+
+namespace trelvix {
+
+// The transparent copy of the Y-X plane onto the animation panel: source and destination, both
+// the whole of Picture1.
+struct CopyRects {
+    int istochnik_x = 0;
+    int istochnik_y = 0;
+    int istochnik_w = 0;
+    int istochnik_h = 0;
+    float kopiya_x = 0;
+    float kopiya_y = 0;
+    float kopiya_w = 0;
+    float kopiya_h = 0;
+};
+
+struct Placement {
+    const char* name; // object name of the control
+    QRect rect;       // in logical pixels of the client area
+};
+
+struct Layout {
+    std::vector<Placement> placements; // every control the layout places, in placing order
+    float koeff_1 = 1; // width / height of the Y-X plane panel Picture1 (1 while it has no height)
+    CopyRects copy;
+
+    // The rectangle of the named control, or a null rectangle for a control that the layout
+    // leaves where it is (the option buttons, the menu picture holders).
+    QRect rect(std::string_view name) const;
+};
+
+Layout razmetka(QSize client);
+
+} // namespace trelvix

@@ -1,0 +1,32 @@
+#include "shell/magnifier_window.h"
+
+#include "shell/assets.h"
+#include "shell/circle_shape.h"
+#include "shell/control_style.h"
+#include "shell/picture_box.h"
+
+#include <QVBoxLayout>
+
+namespace trelvix {
+
+MagnifierWindow::MagnifierWindow()
+    : surface_(new PictureBox(Qt::white, this)), shape_(new CircleShape(surface_)) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Лупа (движение центра шара)"));
+    setWindowIcon(assets::programIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
+    setFont(fonts::times1125());
+    setBackground(this, Qt::white);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(surface_);
+    surface_->setAccessibleName(QStringLiteral("лупа: движение центра шара"));
+
+    shape_->setObjectName(QStringLiteral("Shape1"));
+    shape_->setGeometry(40, 96, 10, 17);
+    resize(250, 250);
+}
+
+} // namespace trelvix

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+namespace trelvix {
+
+class CircleShape;
+class PictureBox;
+
+// Form3, the magnifier: a square view of the motion of the ball centre around its equilibrium
+// position.  Its whole client area is one drawing panel that keeps its picture, with the
+// ball-centre marker Shape1 on top.  The window is discarded when the user closes it.
+class MagnifierWindow : public QWidget {
+    Q_OBJECT
+public:
+    MagnifierWindow();
+
+    PictureBox* surface() const { return surface_; }
+    CircleShape* Shape1() const { return shape_; }
+
+private:
+    PictureBox* surface_;
+    CircleShape* shape_;
+};
+
+} // namespace trelvix

@@ -1,0 +1,286 @@
+// The main window as a whole: start-up, the first redraw, the view switch, resizing and the
+// keyboard.  The suite runs as on a Russian desktop, whose decimal separator is a comma.
+
+#include "open_windows.h"
+#include "shell/magnifier_window.h"
+#include "shell/main_window.h"
+#include "shell/picture_box.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace trelvix;
+
+namespace {
+
+QWidget* findTopLevel(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name) return w;
+    return nullptr;
+}
+
+void showAndActivate(MainWindow& window) {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// Which of the view-dependent controls are visible, in the order the view switch sets them.
+QList<bool> viewVisibility(const MainControls& c) {
+    QList<bool> visible;
+    for (const QWidget* w :
+         std::initializer_list<const QWidget*>{c.Picture1, c.Picture2, c.Picture3, c.Picture4,
+                                               c.Picture6, c.VScroll1, c.VScroll2, c.VScroll3})
+        visible << w->isVisible();
+    return visible;
+}
+
+const QList<bool> animationView{true, true, false, false, false, false, false, false};
+const QList<bool> graphView{false, false, true, true, true, true, true, true};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theWindowItself();
+    void startUpFillsTheFieldsAndCaptions();
+    void startUpDrawsNothingBeforeTheWindowIsShown();
+    void windowAtFivePercentOfTheScreen();
+    void menuItemsCarryTheirPictures();
+    void firstShowLaysOutTheDesignedClientArea();
+    void firstShowGivesTheFocusToStart();
+    void viewSwitch();
+    void clickingTheChosenViewAgainReappliesIt();
+    void noViewChosenLeavesVisibilityAlone();
+    void widerWindowMovesTheRightBlock();
+    void shortWindowCutsOffTheBottom();
+    void redrawClearsEveryPanel();
+    void tabReachesEveryControlInOrder();
+    void cleanup();
+};
+
+void MainWindowTest::theWindowItself() {
+    MainWindow window;
+    QCOMPARE(window.objectName(), "Form1");
+    QCOMPARE(window.windowTitle().toUcs4(),
+             QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде").toUcs4());
+    QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    const QWidget* client = window.clientArea();
+    QVERIFY(client->autoFillBackground());
+    QCOMPARE(client->palette().color(QPalette::Window), QColor(224, 224, 224));
+    QCOMPARE(client->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(client->font().family(), "MS Sans Serif");
+    QCOMPARE(client->font().pointSizeF(), 24.0);
+    QCOMPARE(window.controls().Text1->parentWidget(), client);
+}
+
+void MainWindowTest::startUpFillsTheFieldsAndCaptions() {
+    MainWindow window;
+    const MainControls& c = window.controls();
+    QCOMPARE(window.zagruzka(), 1);
+
+    const QList<std::pair<QLineEdit*, QString>> fields{
+        {c.Text1, "0.063850"}, {c.Text4, " .025"}, {c.Text7, " .5"},      {c.Text8, " 40"},
+        {c.Text2, " .15"},     {c.Text3, " 1000"}, {c.Text5, " .001004"}, {c.Text6, " .005"},
+        {c.Text9, " 4.5"},     {c.Text18, " .25"}, {c.Text19, " 1"},      {c.Text20, " 6"}};
+    for (const auto& [field, text] : fields)
+        QCOMPARE(field->text(), text);
+    QCOMPARE(c.Label21->text(), "1");
+
+    // The characteristics of the initial experiment, with the desktop's decimal comma, except the
+    // equilibrium coordinate, which always shows a point.
+    QCOMPARE(c.Label13->text(), "mo = 8,181E-03 кг");
+    QCOMPARE(c.Label14->text(), "Xg = 1.76158e-01 м");
+    QCOMPARE(c.Label17->text(), "   o = 2,503E+01 рад/c");
+    QCOMPARE(c.Label24->text(), "To = 2,510E-01 c");
+    QCOMPARE(c.Label26->text(), "Tv = 2,222E-01 c");
+    QCOMPARE(c.Label28->text(), "Q = 1,696E+03 ");
+    QCOMPARE(c.Label30->text(), "   _kr = 1,357E+01 Па·с");
+    QCOMPARE(window.experiment().T, 6.0F);
+    QCOMPARE(window.experiment().m, 0.06385);
+    QVERIFY(window.experiment().shag > 0); // the characteristics were computed
+}
+
+void MainWindowTest::startUpDrawsNothingBeforeTheWindowIsShown() {
+    MainWindow window;
+    window.resize(900, 700); // size changes before the window is shown are ignored
+    QCoreApplication::processEvents();
+    QVERIFY(window.controls().Picture1->geometry() != QRect(4, 4, 364, 496));
+    QVERIFY(window.placement().placements.empty());
+    QVERIFY(!findTopLevel("Form3")); // the first redraw would have created the magnifier
+    const MainControls& c = window.controls();
+    for (QLabel* holder :
+         {c.Picture5, c.Picture8, c.Picture9, c.Picture10, c.Picture11, c.Picture12, c.Picture13})
+        QVERIFY(holder->isHidden());
+}
+
+void MainWindowTest::windowAtFivePercentOfTheScreen() {
+    MainWindow window;
+    const QRect screen = window.screen()->geometry();
+    const QPoint expected(screen.x() + qRound(screen.width() * 0.05),
+                          screen.y() + qRound(screen.height() * 0.05));
+    QCOMPARE(window.pos(), expected);
+    showAndActivate(window);
+    QCOMPARE(window.frameGeometry().topLeft(), expected);
+}
+
+void MainWindowTest::menuItemsCarryTheirPictures() {
+    MainWindow window;
+    const MainMenus& m = window.menus();
+    for (QMenu* menu : {m.mnuFile, m.mnuHelp})
+        for (QAction* item : menu->actions())
+            QCOMPARE(item->icon().isNull(), item->isSeparator());
+    // By position: the exit item carries Picture5's power symbol.
+    const QImage exit = m.mnuFileExit->icon().pixmap(32, 32).toImage();
+    const QImage holder = window.controls().Picture5->pixmap().toImage();
+    QCOMPARE(exit.convertToFormat(QImage::Format_RGB32),
+             holder.convertToFormat(QImage::Format_RGB32));
+}
+
+void MainWindowTest::firstShowLaysOutTheDesignedClientArea() {
+    MainWindow window;
+    showAndActivate(window);
+    QCOMPARE(window.clientArea()->size(), QSize(700, 504));
+    QCOMPARE(window.clientArea()->y(), window.menuBar()->geometry().bottom() + 1);
+    const MainControls& c = window.controls();
+    QCOMPARE(c.Picture1->geometry(), QRect(4, 4, 364, 496));
+    QCOMPARE(c.Picture2->geometry(), QRect(4, 4, 364, 496));
+    QCOMPARE(c.Label12->geometry(), QRect(536, 34, 160, 26));
+    QCOMPARE(c.Label27_2->geometry(), QRect(538, 364, 14, 26));
+    QCOMPARE(c.Text20->geometry(), QRect(452, 364, 80, 26));
+    QCOMPARE(window.placement().koeff_1, float(364.0 / 496.0));
+    QCOMPARE(viewVisibility(c), animationView);
+
+    auto* form3 = qobject_cast<MagnifierWindow*>(findTopLevel("Form3"));
+    QVERIFY(form3); // created hidden by the first redraw
+    QVERIFY(form3->isHidden());
+    QCOMPARE(window.Form3(), form3);
+}
+
+void MainWindowTest::firstShowGivesTheFocusToStart() {
+    MainWindow window;
+    showAndActivate(window);
+    QCOMPARE(QApplication::activeWindow(), &window);
+    QCOMPARE(QApplication::focusWidget(), window.controls().CmdOK);
+}
+
+void MainWindowTest::viewSwitch() {
+    MainWindow window;
+    showAndActivate(window);
+    const MainControls& c = window.controls();
+    QTest::mouseClick(c.Option2, Qt::LeftButton);
+    QVERIFY(c.Option2->isChecked());
+    QCOMPARE(viewVisibility(c), graphView);
+    QVERIFY(c.HScroll1->isVisible() && c.HScroll2->isVisible());
+
+    window.resize(window.width() + 40, window.height()); // every redraw keeps the chosen view
+    QTRY_COMPARE(c.Picture3->width(), 387);
+    QCOMPARE(viewVisibility(c), graphView);
+
+    QTest::mouseClick(c.Option1, Qt::LeftButton);
+    QCOMPARE(viewVisibility(c), animationView);
+    QVERIFY(c.HScroll1->isVisible() && c.HScroll2->isVisible());
+}
+
+void MainWindowTest::clickingTheChosenViewAgainReappliesIt() {
+    MainWindow window;
+    showAndActivate(window);
+    const MainControls& c = window.controls();
+    c.Picture2->hide();
+    c.VScroll1->show();
+    QTest::mouseClick(c.Option1, Qt::LeftButton);
+    QCOMPARE(viewVisibility(c), animationView);
+}
+
+void MainWindowTest::noViewChosenLeavesVisibilityAlone() {
+    MainWindow window;
+    showAndActivate(window);
+    const MainControls& c = window.controls();
+    for (QRadioButton* option : {c.Option1, c.Option2}) {
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+    }
+    c.Picture3->show();
+    const QList<bool> before = viewVisibility(c);
+    window.vybor_grafika();
+    window.Form_Resize();
+    QCOMPARE(viewVisibility(c), before);
+}
+
+void MainWindowTest::widerWindowMovesTheRightBlock() {
+    MainWindow window;
+    showAndActivate(window);
+    const MainControls& c = window.controls();
+    const QRect start = c.CmdOK->geometry();
+    const int plotWidth = c.Picture1->width();
+    window.resize(window.width() + 150, window.height());
+    QTRY_COMPARE(window.clientArea()->width(), 850);
+    QCOMPARE(c.CmdOK->geometry(), start.translated(150, 0));
+    QCOMPARE(c.Label30->x(), 686);
+    QCOMPARE(c.Picture1->width(), plotWidth + 150);
+    QCOMPARE(window.placement().koeff_1, float(514.0 / 496.0));
+}
+
+void MainWindowTest::shortWindowCutsOffTheBottom() {
+    MainWindow window;
+    showAndActivate(window);
+    const MainControls& c = window.controls();
+    window.resize(window.width(), window.height() - 204);
+    QTRY_COMPARE(window.clientArea()->height(), 300);
+    QCOMPARE(c.Frame1->geometry(), QRect(372, 441, 93, 62)); // below the bottom edge
+    QCOMPARE(c.Check_p->y(), 471);
+    QCOMPARE(c.Picture1->height(), 292);
+
+    window.resize(100, 100); // the window keeps room for the plots beside the right block
+    QTRY_COMPARE(window.clientArea()->size(), QSize(480, 240));
+    QVERIFY(c.Picture3->width() > 0 && c.Picture3->height() > 0);
+}
+
+void MainWindowTest::redrawClearsEveryPanel() {
+    MainWindow window;
+    showAndActivate(window);
+    const MainControls& c = window.controls();
+    window.resize(window.width() + 10, window.height() + 10);
+    QTRY_COMPARE(c.Picture1->width(), 374);
+    for (PictureBox* panel : {c.Picture1, c.Picture2, c.Picture3, c.Picture4, c.Picture6}) {
+        QCOMPARE(panel->image().size(), panel->size() * panel->devicePixelRatioF());
+        QCOMPARE(panel->image().pixelColor(panel->width() / 2, panel->height() / 2),
+                 panel->background());
+    }
+    const PictureBox* magnifier = window.Form3()->surface();
+    QCOMPARE(magnifier->image().pixelColor(0, 0), QColor(Qt::white));
+}
+
+void MainWindowTest::tabReachesEveryControlInOrder() {
+    MainWindow window;
+    showAndActivate(window);
+    const MainControls& c = window.controls();
+    QTest::mouseClick(c.Option2, Qt::LeftButton); // the graph view shows the zoom scroll bars
+    c.CmdOK->setFocus();
+
+    QStringList reached{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 22; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached,
+             QStringList({"CmdOK",    "Text2",    "Text1",    "Text4",    "Text5",  "Text6",
+                          "HScroll1", "Text3",    "Text7",    "Text8",    "Text9",  "Command1",
+                          "HScroll2", "Option2",  "VScroll1", "VScroll2", "Text18", "Text19",
+                          "Text20",   "VScroll3", "Check_p",  "CmdOK",    "Text2"}));
+}
+
+void MainWindowTest::cleanup() {
+    QCOMPARE(visibleTopLevelWindows(), QStringList());
+}
+
+int main(int argc, char* argv[]) {
+    qputenv("LC_ALL", "ru_RU.UTF-8");
+    QApplication app(argc, argv);
+    MainWindowTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_main_window.moc"
