@@ -1,17 +1,23 @@
 #include "platform/message_boxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace trelvix {
 
+// Without a given parent the box stays modal over whichever window the student is using.
+QWidget* QtMessageBoxes::owner() const {
+    return parent_ ? parent_ : QApplication::activeWindow();
+}
+
 void QtMessageBoxes::inform(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner());
     box.exec();
 }
 
 bool QtMessageBoxes::askYesNo(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, owner());
     // Qt ships no Russian button texts unless a translation is installed; every text the student
     // sees is Russian.
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));

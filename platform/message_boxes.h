@@ -23,7 +23,7 @@ public:
     virtual bool askYesNo(const QString& title, const QString& text) = 0;
 };
 
-// The boxes of the desktop, modal over `parent` (the main window; may be null).
+// The boxes of the desktop, modal over `parent`, or over the active window when it is null.
 class QtMessageBoxes : public MessageBoxes {
 public:
     explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
@@ -32,6 +32,8 @@ public:
     bool askYesNo(const QString& title, const QString& text) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* parent_;
 };
 

@@ -1,3 +1,4 @@
+#include "platform/desktop_platform.h"
 #include "shell/main_window.h"
 
 #include <QApplication>
@@ -23,7 +24,8 @@ int main(int argc, char* argv[]) {
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
-    trelvix::MainWindow window;
+    trelvix::DesktopPlatform desktop;
+    trelvix::MainWindow window(desktop.platform());
     window.show();
     return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include "shell/magnifier_window.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,7 +19,8 @@ constexpr QSize designedClientSize{700, 504};
 constexpr QSize smallestClientSize{480, 240};
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(const Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде"));
     setWindowIcon(assets::programIcon());
@@ -51,6 +53,17 @@ MainWindow::~MainWindow() {
 void MainWindow::connectHandlers() {
     connect(controls_.Option1, &QRadioButton::clicked, this, &MainWindow::Option1_Click);
     connect(controls_.Option2, &QRadioButton::clicked, this, &MainWindow::Option2_Click);
+    fields_.connectFields(clientArea());
+    scrollBars_.connectScrollBars(clientArea());
+}
+
+void MainWindow::setControlVisible(const QString& controlName, bool visible) {
+    if (auto* control = clientArea()->findChild<QWidget*>(controlName))
+        control->setVisible(visible);
+}
+
+void MainWindow::setCaption(const QString& labelName, const QString& text) {
+    if (auto* label = clientArea()->findChild<QLabel*>(labelName)) label->setText(text);
 }
 
 MagnifierWindow* MainWindow::Form3() {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "entry/entry_host.h"
+#include "entry/parameter_fields.h"
+#include "entry/scroll_bars.h"
 #include "model/experiment.h"
+#include "platform/platform.h"
 #include "shell/layout.h"
 #include "shell/main_controls.h"
 #include "shell/menus.h"
@@ -16,13 +20,15 @@ class MagnifierWindow;
 // Form1, the main window of the simulator.  It owns the one experiment record, its controls and
 // the values of the last layout for the whole life of the program.  Its client area (below the
 // menu bar) is laid out from scratch by every redraw.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public EntryHost {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // `platform` gives the message boxes, the tone, the document viewers and the clock; it must
+    // outlive the window.
+    explicit MainWindow(const Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Experiment& experiment() { return experiment_; }
+    Experiment& experiment() override { return experiment_; }
     const MainControls& controls() const { return controls_; }
     const MainMenus& menus() const { return menus_; }
     QWidget* clientArea() const { return centralWidget(); }
@@ -35,7 +41,7 @@ public:
 
     // The one redraw routine: lays the window out, recomputes and shows the characteristics and
     // clears every plot.  Does nothing before start-up has finished.
-    void Form_Resize();
+    void Form_Resize() override;
 
     // Recomputes the characteristics of the experiment and writes them into the result labels.
     void parametr();
@@ -47,6 +53,14 @@ public:
 
     // The magnifier window, created hidden on first use (the user may close and so discard it).
     MagnifierWindow* Form3();
+
+    // What the parameter fields and scroll bars need besides the experiment and the redraw.
+    void setControlVisible(const QString& controlName, bool visible) override;
+    void setCaption(const QString& labelName, const QString& text) override;
+    MessageBoxes& messages() override { return platform_.messages; }
+    Tone& tone() override { return platform_.tone; }
+
+    const ParameterFields& fields() const { return fields_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,12 +74,15 @@ private:
     void razmetka();
     void clearPanels();
 
+    Platform platform_;
     Experiment experiment_{};
     std::int16_t zagruzka_ = 0;
     MainControls controls_{};
     MainMenus menus_{};
     Layout placement_;
     QPointer<MagnifierWindow> form3_;
+    ParameterFields fields_{*this};
+    ScrollBars scrollBars_{*this};
 };
 
 } // namespace trelvix

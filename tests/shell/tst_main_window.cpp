@@ -2,6 +2,7 @@
 // keyboard.  The suite runs as on a Russian desktop, whose decimal separator is a comma.
 
 #include "open_windows.h"
+#include "recording_platform.h"
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
@@ -61,7 +62,8 @@ private slots:
 };
 
 void MainWindowTest::theWindowItself() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     QCOMPARE(window.objectName(), "Form1");
     QCOMPARE(window.windowTitle().toUcs4(),
              QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде").toUcs4());
@@ -76,17 +78,19 @@ void MainWindowTest::theWindowItself() {
 }
 
 void MainWindowTest::startUpFillsTheFieldsAndCaptions() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     const MainControls& c = window.controls();
     QCOMPARE(window.zagruzka(), 1);
 
     const QList<std::pair<QLineEdit*, QString>> fields{
-        {c.Text1, "0.063850"}, {c.Text4, " .025"}, {c.Text7, " .5"},      {c.Text8, " 40"},
-        {c.Text2, " .15"},     {c.Text3, " 1000"}, {c.Text5, " .001004"}, {c.Text6, " .005"},
-        {c.Text9, " 4.5"},     {c.Text18, " .25"}, {c.Text19, " 1"},      {c.Text20, " 6"}};
+        {c.Text1, "0.063850"}, {c.Text4, "0.025"},    {c.Text7, "0.500"},     {c.Text8, "40.000"},
+        {c.Text2, "0.150"},    {c.Text3, " 1000"},    {c.Text5, "1.004e-03"}, {c.Text6, "0.0050"},
+        {c.Text9, "4.5000"},   {c.Text18, "0.25000"}, {c.Text19, "1.000"},    {c.Text20, " 6"}};
     for (const auto& [field, text] : fields)
         QCOMPARE(field->text(), text);
     QCOMPARE(c.Label21->text(), "1");
+    QCOMPARE(platform.log(), QStringList()); // no tone and no message while starting
 
     // The characteristics of the initial experiment, with the desktop's decimal comma, except the
     // equilibrium coordinate, which always shows a point.
@@ -103,7 +107,8 @@ void MainWindowTest::startUpFillsTheFieldsAndCaptions() {
 }
 
 void MainWindowTest::startUpDrawsNothingBeforeTheWindowIsShown() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     window.resize(900, 700); // size changes before the window is shown are ignored
     QCoreApplication::processEvents();
     QVERIFY(window.controls().Picture1->geometry() != QRect(4, 4, 364, 496));
@@ -116,7 +121,8 @@ void MainWindowTest::startUpDrawsNothingBeforeTheWindowIsShown() {
 }
 
 void MainWindowTest::windowAtFivePercentOfTheScreen() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     const QRect screen = window.screen()->geometry();
     const QPoint expected(screen.x() + qRound(screen.width() * 0.05),
                           screen.y() + qRound(screen.height() * 0.05));
@@ -126,7 +132,8 @@ void MainWindowTest::windowAtFivePercentOfTheScreen() {
 }
 
 void MainWindowTest::menuItemsCarryTheirPictures() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     const MainMenus& m = window.menus();
     for (QMenu* menu : {m.mnuFile, m.mnuHelp})
         for (QAction* item : menu->actions())
@@ -139,7 +146,8 @@ void MainWindowTest::menuItemsCarryTheirPictures() {
 }
 
 void MainWindowTest::firstShowLaysOutTheDesignedClientArea() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     showAndActivate(window);
     QCOMPARE(window.clientArea()->size(), QSize(700, 504));
     QCOMPARE(window.clientArea()->y(), window.menuBar()->geometry().bottom() + 1);
@@ -159,14 +167,16 @@ void MainWindowTest::firstShowLaysOutTheDesignedClientArea() {
 }
 
 void MainWindowTest::firstShowGivesTheFocusToStart() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     showAndActivate(window);
     QCOMPARE(QApplication::activeWindow(), &window);
     QCOMPARE(QApplication::focusWidget(), window.controls().CmdOK);
 }
 
 void MainWindowTest::viewSwitch() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
     QTest::mouseClick(c.Option2, Qt::LeftButton);
@@ -184,7 +194,8 @@ void MainWindowTest::viewSwitch() {
 }
 
 void MainWindowTest::clickingTheChosenViewAgainReappliesIt() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
     c.Picture2->hide();
@@ -194,7 +205,8 @@ void MainWindowTest::clickingTheChosenViewAgainReappliesIt() {
 }
 
 void MainWindowTest::noViewChosenLeavesVisibilityAlone() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
     for (QRadioButton* option : {c.Option1, c.Option2}) {
@@ -209,7 +221,8 @@ void MainWindowTest::noViewChosenLeavesVisibilityAlone() {
 }
 
 void MainWindowTest::widerWindowMovesTheRightBlock() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
     const QRect start = c.CmdOK->geometry();
@@ -223,7 +236,8 @@ void MainWindowTest::widerWindowMovesTheRightBlock() {
 }
 
 void MainWindowTest::shortWindowCutsOffTheBottom() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
     window.resize(window.width(), window.height() - 204);
@@ -238,7 +252,8 @@ void MainWindowTest::shortWindowCutsOffTheBottom() {
 }
 
 void MainWindowTest::redrawClearsEveryPanel() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
     window.resize(window.width() + 10, window.height() + 10);
@@ -253,7 +268,8 @@ void MainWindowTest::redrawClearsEveryPanel() {
 }
 
 void MainWindowTest::tabReachesEveryControlInOrder() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
     QTest::mouseClick(c.Option2, Qt::LeftButton); // the graph view shows the zoom scroll bars

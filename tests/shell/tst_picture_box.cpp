@@ -2,6 +2,7 @@
 // panel keeps its picture in device pixels, so nothing drawn on it is blurred by scaling.
 
 #include "open_windows.h"
+#include "recording_platform.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
 
@@ -50,7 +51,8 @@ void PictureBoxTest::hiddenPanelFollowsItsSizeWhenCleared() {
 }
 
 void PictureBoxTest::windowIsLaidOutInLogicalPixels() {
-    MainWindow window;
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.clientArea()->size(), QSize(700, 504));

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/message_boxes.h"
+#include "platform/platform.h"
 #include "platform/tone.h"
 
 #include <QList>
@@ -31,6 +32,9 @@ public:
     void zvuk(double n) override;
     void openDocument(const QString& fileName) override;
     double seconds() override { return now; }
+
+    // This stand-in in every role, for a window under test.
+    Platform platform() { return {*this, *this, *this, *this}; }
 
     // Everything so far, one line per event: "zvuk 25", "Ошибка: <text>", "? На Выход: <text>",
     // "open spravka.pdf".
