@@ -1,0 +1,42 @@
+#pragma once
+
+// The texts the main window shows about a run and about ending the program.
+
+#include <QString>
+
+namespace trelvix::texts {
+
+// The window caption after a run (with a full stop, unlike the caption at creation).
+inline const QString titleAfterRun = QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде.");
+// The caption of both windows while a run locks their size.
+inline const QString titleWhileRunning = QStringLiteral("При работе размер окна изменить нельзя!");
+// The magnifier's own caption.
+inline const QString magnifierTitle = QStringLiteral("Лупа (движение центра шара)");
+// Appended to the caption after a click on CmdOK, before the elapsed seconds.
+inline const QString elapsedPrefix = QStringLiteral(" Время расчёта - ");
+// CmdOK while idle and while running: its caption is the run state of the window.
+inline const QString startCaption = QStringLiteral("ПУСК");
+inline const QString stopCaption = QStringLiteral("СТОП");
+// Title of every box that reports a failure.
+inline const QString errorTitle = QStringLiteral("Ошибка");
+// The ball has reached the suspension point.
+inline const QString touchedMessage = QStringLiteral("Что-то пошло не так. Шар коснулся точки подвеса пружины. Эксперимент не удался. Измените параметры");
+// The confirmation before the program ends.
+inline const QString exitQuestion = QStringLiteral("Вы абсолютно уверены?");
+inline const QString exitTitle = QStringLiteral("На Выход");
+// A run refused because the inputs give no finite motion (or a step too small to ever reach T).
+inline const QString cannotRunMessage = QStringLiteral(
+    "Расчёт невозможен: при этих параметрах характеристики движения не имеют конечных значений "
+    "или шаг расчёта слишком мал. Измените параметры");
+// A run whose coordinate, velocity or energy left the range of numbers.
+inline const QString nonFiniteMessage = QStringLiteral(
+    "Расчёт остановлен: координата, скорость или энергия шара вышли за пределы представимых "
+    "чисел. Измените параметры");
+
+// The results file could not be created or written; the writing is then switched off.
+inline QString fileErrorMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("Не удалось записать файл результатов «%1»: %2. Запись в файл отключена.")
+        .arg(path, reason);
+}
+
+} // namespace trelvix::texts
