@@ -1,0 +1,60 @@
+#pragma once
+
+// Looking at drawn images the way a person would: the colour at a place of the plot, how many
+// pixels of a colour an area holds, whether a label reads a given text.
+
+#include "graphics/plot_frames.h"
+#include "graphics/plot_layout.h"
+#include "graphics/surface.h"
+#include "graphics/surfaces.h"
+#include "model/experiment.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+namespace probe {
+
+using trelvix::graphics::Surface;
+
+// The six panels at the sizes a 700 × 504 main window gives them: the plane and the animation
+// 364 × 496, the time graphs 347 × 161, the magnifier 250 × 250.  The animation's background
+// is the grey of a button face.
+struct Panels {
+    Surface picture1, picture2, picture3, picture4, picture6, form3;
+    Panels();
+    trelvix::graphics::Surfaces all();
+    trelvix::graphics::PlotLayout layout() const;
+};
+
+// The initial experiment with its characteristics computed, as the window has it after start-up.
+trelvix::Experiment initialState();
+
+// Panels redrawn for `e` (its characteristics must be current), with "," as decimal separator.
+struct Redrawn {
+    trelvix::Experiment e;
+    Panels panels;
+    trelvix::graphics::PlotFrames frames;
+    explicit Redrawn(const trelvix::Experiment& experiment);
+};
+
+// The colour at the pixel under a user point (the pixel containing its image).
+QColor colourAt(const Surface& s, QPointF user);
+// The pixel under a user point.
+QPoint pixelOf(const Surface& s, QPointF user);
+// How many pixels of exactly `colour` lie in `area` (pixels, cut to the image).
+int count(const Surface& s, const QRect& area, const QColor& colour);
+// Whether any pixel in `area` has exactly `colour`.
+bool contains(const Surface& s, const QRect& area, const QColor& colour);
+// How many pixels in `area` differ from the background colour.
+int inked(const Surface& s, const QRect& area);
+// The columns (or rows) of the image holding at least `minimum` pixels of `colour`.
+QList<int> columnsOf(const Surface& s, const QColor& colour, int minimum);
+QList<int> rowsOf(const Surface& s, const QColor& colour, int minimum);
+
+// Whether `text`, with its top-left corner at the user point `anchor`, reads on the panel: the
+// dark pixels of its box are those of the same text drawn alone on a blank image, within a small
+// tolerance.  Pixels in `ignore` (pixels) are left out, for an axis running under the label.
+bool showsText(const Surface& panel, QPointF anchor, const QString& text, const QRect& ignore = {});
+
+} // namespace probe
