@@ -216,12 +216,20 @@ void Surface::point(QPointF at) {
     const QPointF pixel = toPixel(at);
     if (!frameUsable_ || !drawableBox().contains(pixel)) return;
     QPainter painter(&image_);
-    painter.setPen(penFor(foreColor_, drawWidth_, DrawStyle::Solid));
-    painter.drawPoint(pixel);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(foreColor_);
+    // A dot of width 1 is the pixel that holds the point; a wider one a disc about it.
+    const QRectF dot = drawWidth_ == 1
+                           ? QRectF(std::floor(pixel.x()), std::floor(pixel.y()), 1, 1)
+                           : QRectF(pixel.x() - drawWidth_ / 2.0, pixel.y() - drawWidth_ / 2.0,
+                                    drawWidth_, drawWidth_);
+    if (drawWidth_ == 1)
+        painter.drawRect(dot);
+    else
+        painter.drawEllipse(dot);
     painter.end();
     noteInk(foreColor_);
-    const double reach = drawWidth_ / 2.0 + 1;
-    changed(QRectF(pixel, pixel).adjusted(-reach, -reach, reach, reach));
+    changed(dot.adjusted(-1, -1, 1, 1));
 }
 
 void Surface::circle(QPointF centre, double radius, const QColor& outline) {

@@ -52,9 +52,12 @@ int inked(const Surface& s, const QRect& area);
 QList<int> columnsOf(const Surface& s, const QColor& colour, int minimum);
 QList<int> rowsOf(const Surface& s, const QColor& colour, int minimum);
 
-// Whether `text`, with its top-left corner at the user point `anchor`, reads on the panel: the
-// dark pixels of its box are those of the same text drawn alone on a blank image, within a small
-// tolerance.  Pixels in `ignore` (pixels) are left out, for an axis running under the label.
+// How far the label at the user point `anchor` (its top-left corner) differs from `text` drawn
+// alone on a blank image: the ink that differs, as a fraction of the text's ink.  Grid lines
+// under the label do not count; pixels in `ignore` are left out, for an axis under the label.
+double textMismatch(const Surface& panel, QPointF anchor, const QString& text,
+                    const QRect& ignore = {});
+// Whether the label reads `text`: a mismatch of well under one glyph stroke.
 bool showsText(const Surface& panel, QPointF anchor, const QString& text, const QRect& ignore = {});
 
 } // namespace probe
