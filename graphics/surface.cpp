@@ -163,20 +163,27 @@ void Surface::lineTo(QPointF to, const QColor& colour) {
 void Surface::polylineTo(std::span<const QPointF> points, const QColor& colour) {
     if (points.empty()) return;
     if (frameUsable_) {
-        QVarLengthArray<QPointF, 8> pixels;
-        pixels.reserve(qsizetype(points.size() + 1));
-        pixels.append(toPixel(current_));
+        QVarLengthArray<QPointF, 8> path;
+        path.reserve(qsizetype(points.size() + 1));
+        path.append(current_);
         for (QPointF p : points)
-            pixels.append(toPixel(p));
-        strokePolyline({pixels.constData(), std::size_t(pixels.size())}, colour);
+            path.append(p);
+        strokePolyline({path.constData(), std::size_t(path.size())}, colour);
     }
     current_ = points.back();
 }
 
-// Draws the pixel polyline cut to the drawable box: the pieces that stay connected after the
-// cut go to the painter as one polyline each.
-void Surface::strokePolyline(std::span<const QPointF> pixels, const QColor& colour) {
+// The drawable box in user coordinates.  Lines are cut there, before they are scaled, so that
+// coordinates too large to scale into pixels still give their visible part.
+QRectF Surface::userBox() const {
     const QRectF box = drawableBox();
+    return QRectF(toUser(box.topLeft()), toUser(box.bottomRight())).normalized();
+}
+
+// Draws the user polyline cut to the drawable box: the pieces that stay connected after the cut
+// go to the painter as one polyline each.
+void Surface::strokePolyline(std::span<const QPointF> path, const QColor& colour) {
+    const QRectF box = userBox();
     QPainter painter;
     QPolygonF piece;
     QRectF touched;
@@ -191,17 +198,18 @@ void Surface::strokePolyline(std::span<const QPointF> pixels, const QColor& colo
         }
         piece.clear();
     };
-    for (std::size_t i = 1; i < pixels.size(); ++i) {
-        const auto cut = clipSegment(pixels[i - 1], pixels[i], box);
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        const auto cut = clipSegment(path[i - 1], path[i], box);
         if (!cut) {
             flush();
             continue;
         }
-        if (piece.isEmpty() || piece.back() != cut->first) {
+        const QPointF from = toPixel(cut->first);
+        if (piece.isEmpty() || piece.back() != from) {
             flush();
-            piece << cut->first;
+            piece << from;
         }
-        piece << cut->second;
+        piece << toPixel(cut->second);
     }
     flush();
     if (!painter.isActive()) return;

@@ -117,7 +117,8 @@ private:
 
     void updateFrame();
     QRectF drawableBox() const;
-    void strokePolyline(std::span<const QPointF> pixels, const QColor& colour);
+    QRectF userBox() const;
+    void strokePolyline(std::span<const QPointF> path, const QColor& colour);
     void noteInk(const QColor& colour);
     void changed(const QRectF& logical);
 
