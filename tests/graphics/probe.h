@@ -15,6 +15,14 @@
 
 namespace probe {
 
+// The colours of the plots as the user sees them.
+inline const QColor lightGreen{128, 255, 128}; // grid lines
+inline const QColor black{0, 0, 0};            // axes, spring, ball outline
+inline const QColor red{255, 0, 0};            // equilibrium line, traces, crank pin
+inline const QColor grey{128, 128, 128};       // wheel and ball
+inline const QColor brown{128, 64, 0};         // crank rod
+inline const QColor pureGreen{0, 255, 0};      // never copied into the animation
+
 using trelvix::graphics::Surface;
 
 // The six panels at the sizes a 700 × 504 main window gives them: the plane and the animation

@@ -2,7 +2,6 @@
 // the dashed equilibrium line, the trace and the place of the ball marker.
 
 #include "graphics/magnifier.h"
-#include "graphics/style.h"
 #include "model/number_text.h"
 #include "probe.h"
 
@@ -56,14 +55,14 @@ private slots:
         QFETCH(double, zoom);
         const probe::Redrawn r(zoomed(zoom));
         const Surface& lupa = r.panels.form3;
-        const QList<int> columns = probe::columnsOf(lupa, gridColour, 200);
+        const QList<int> columns = probe::columnsOf(lupa, probe::lightGreen, 200);
         QCOMPARE(columns.size(), 2);
         QVERIFY(std::abs(columns[0] - 62) <= 1 && std::abs(columns[1] - 187) <= 1);
-        const QList<int> rows = probe::rowsOf(lupa, gridColour, 50);
+        const QList<int> rows = probe::rowsOf(lupa, probe::lightGreen, 50);
         QCOMPARE(rows.size(), 3);
         QVERIFY(std::abs(rows[0] - 62) <= 1 && std::abs(rows[1] - 125) <= 1 &&
                 std::abs(rows[2] - 187) <= 1);
-        const QList<int> axis = probe::columnsOf(lupa, axisColour, 240);
+        const QList<int> axis = probe::columnsOf(lupa, probe::black, 240);
         QVERIFY(axis.size() == 1 && std::abs(axis[0] - 125) <= 1);
     }
 
@@ -83,9 +82,9 @@ private slots:
 
     void dashedEquilibriumLine() {
         const probe::Redrawn r(probe::initialState());
-        const int red = count(r.panels.form3, QRect(0, 125, 250, 1), traceColour);
+        const int red = count(r.panels.form3, QRect(0, 125, 250, 1), probe::red);
         QVERIFY2(red > 250 / 3 && red < 250 * 4 / 5, qPrintable(QString::number(red)));
-        QCOMPARE(count(r.panels.form3, r.panels.form3.image().rect(), traceColour), red);
+        QCOMPARE(count(r.panels.form3, r.panels.form3.image().rect(), probe::red), red);
         QCOMPARE(r.panels.form3.currentPosition(), QPointF(0, r.e.X0));
         QCOMPARE(r.panels.form3.drawWidth(), 1);
     }
@@ -97,9 +96,9 @@ private slots:
         probe::Redrawn r(e);
         magnifierTrace(r.panels.form3, e.Xg + 0.02);
         QCOMPARE(r.panels.form3.drawWidth(), 1);
-        QCOMPARE(probe::colourAt(r.panels.form3, {0, e.Xg + 0.01}), traceColour);
+        QCOMPARE(probe::colourAt(r.panels.form3, {0, e.Xg + 0.01}), probe::red);
         const int row = probe::pixelOf(r.panels.form3, {0, e.Xg + 0.01}).y();
-        QCOMPARE(count(r.panels.form3, QRect(0, row, 250, 1), traceColour), 3);
+        QCOMPARE(count(r.panels.form3, QRect(0, row, 250, 1), probe::red), 3);
         QCOMPARE(r.panels.form3.currentPosition(), QPointF(0, e.Xg + 0.02));
     }
 

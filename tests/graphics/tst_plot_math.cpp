@@ -73,6 +73,7 @@ private slots:
         QTest::newRow("exactly a pixel apart") << 0.0 << 3.0 << 1.0 << QList<double>{0, 1, 2, 3};
         QTest::newRow("a third of a pixel: every third")
             << -7.0 << 7.0 << 1.0 / 3 << QList<double>{-6, -3, 0, 3, 6};
+        QTest::newRow("0.6 px apart: every second") << 0.0 << 5.0 << 0.6 << QList<double>{0, 2, 4};
         QTest::newRow("upward axis: negative spacing")
             << -1.0 << 1.0 << -20.0 << QList<double>{-1, 0, 1};
         QTest::newRow("empty range") << 3.0 << 2.0 << 10.0 << QList<double>{};

@@ -6,7 +6,6 @@
 #include "graphics/redraw.h"
 #include "graphics/run_step.h"
 #include "graphics/scene.h"
-#include "graphics/style.h"
 #include "probe.h"
 
 #include <QtTest>
@@ -78,7 +77,7 @@ private slots:
             drawRunStep(e, s);
         }
         const auto red = [](const Surface& surface, QPointF at) {
-            return probe::colourAt(surface, at) == traceColour;
+            return probe::colourAt(surface, at) == probe::red;
         };
         QVERIFY(red(r.panels.picture1, {0, X0 - 0.02}));
         QVERIFY(red(r.panels.picture1, {0, X0 - 0.06}));
@@ -92,7 +91,7 @@ private slots:
         const double top = std::max(X0 - 0.08, r.frames.verh_lupy);
         QVERIFY(red(r.panels.form3, {0, (top + std::min(X0, r.frames.niz_lupy)) / 2}));
         // Nothing but the traces turned red on the time graphs.
-        QCOMPARE(count(r.panels.picture4, QRect(200, 0, 147, 161), traceColour), 0);
+        QCOMPARE(count(r.panels.picture4, QRect(200, 0, 147, 161), probe::red), 0);
     }
 
     // The plot routines' inputs at the edges: each row names the surfaces that must come out

@@ -3,7 +3,6 @@
 #include "graphics/redraw.h"
 #include "graphics/run_step.h"
 #include "graphics/scene.h"
-#include "graphics/style.h"
 #include "probe.h"
 
 #include <QtTest>
@@ -41,7 +40,7 @@ QList<RowExtent> blackExtents(const Surface& s, int centre) {
     for (int y = 0; y < s.image().height(); ++y) {
         RowExtent r;
         for (int x = 0; x < s.image().width(); ++x)
-            if (s.image().pixelColor(x, y) == axisColour) {
+            if (s.image().pixelColor(x, y) == probe::black) {
                 if (!r.inked) r.left = r.right = x - centre;
                 r.left = std::min(r.left, x - centre);
                 r.right = std::max(r.right, x - centre);
@@ -98,8 +97,8 @@ private slots:
     void slantedSpringJoinsItsEnds() {
         Blank b;
         prug(b.e, b.scene, 0.05, 0.02, -0.05, 0.30);
-        QCOMPARE(probe::colourAt(b.scene, {0.05, 0.02}), axisColour);
-        QCOMPARE(probe::colourAt(b.scene, {-0.05, 0.30}), axisColour);
+        QCOMPARE(probe::colourAt(b.scene, {0.05, 0.02}), probe::black);
+        QCOMPARE(probe::colourAt(b.scene, {-0.05, 0.30}), probe::black);
         // Its waves stay within the amplitude of the straight line between the ends.
         const QPointF top = b.scene.toPixel({0.05, 0.02});
         const QPointF bottom = b.scene.toPixel({-0.05, 0.30});
@@ -107,7 +106,7 @@ private slots:
         int beyond = 0, inked = 0;
         for (int y = 0; y < 800; ++y)
             for (int x = 0; x < 400; ++x)
-                if (b.scene.image().pixelColor(x, y) == axisColour) {
+                if (b.scene.image().pixelColor(x, y) == probe::black) {
                     ++inked;
                     const QPointF p(x + 0.5, y + 0.5);
                     const QPointF d = axis.p2() - axis.p1();
@@ -153,10 +152,10 @@ private slots:
         b.scene.setDrawWidth(4);
         gruz(b.e, b.scene, 0, 0.25);
         const double r = b.e.R_shara; // 25 px
-        QCOMPARE(probe::colourAt(b.scene, {0, 0.25}), wheelColour);
-        QCOMPARE(probe::colourAt(b.scene, {0.5 * r, 0.25 + 0.5 * r}), wheelColour);
-        QCOMPARE(probe::colourAt(b.scene, {r, 0.25}), axisColour);
-        QCOMPARE(probe::colourAt(b.scene, {0, 0.25 - r}), axisColour);
+        QCOMPARE(probe::colourAt(b.scene, {0, 0.25}), probe::grey);
+        QCOMPARE(probe::colourAt(b.scene, {0.5 * r, 0.25 + 0.5 * r}), probe::grey);
+        QCOMPARE(probe::colourAt(b.scene, {r, 0.25}), probe::black);
+        QCOMPARE(probe::colourAt(b.scene, {0, 0.25 - r}), probe::black);
         QCOMPARE(probe::colourAt(b.scene, {0, 0.25 + 1.2 * r}), b.scene.backColor());
     }
 
@@ -167,13 +166,13 @@ private slots:
         e.Xm = e.R_kolesa = 0.03;
         const probe::Redrawn r(e);
         const Surface& scene = r.panels.picture2;
-        QCOMPARE(probe::colourAt(scene, {0, e.X0}), wheelColour);
-        QCOMPARE(probe::colourAt(scene, {0, 0.03}), traceColour);
-        QCOMPARE(probe::colourAt(scene, {0, 0.012}), crankColour);
-        QCOMPARE(probe::colourAt(scene, {-0.018, -0.018}), wheelColour);
+        QCOMPARE(probe::colourAt(scene, {0, e.X0}), probe::grey);
+        QCOMPARE(probe::colourAt(scene, {0, 0.03}), probe::red);
+        QCOMPARE(probe::colourAt(scene, {0, 0.012}), probe::brown);
+        QCOMPARE(probe::colourAt(scene, {-0.018, -0.018}), probe::grey);
         // The grid came with the copy.
-        QVERIFY(!probe::columnsOf(scene, gridColour, 200).isEmpty());
-        QCOMPARE(probe::colourAt(scene, {0, e.X0 - e.R_shara - 0.005}), axisColour);
+        QVERIFY(!probe::columnsOf(scene, probe::lightGreen, 200).isEmpty());
+        QCOMPARE(probe::colourAt(scene, {0, e.X0 - e.R_shara - 0.005}), probe::black);
     }
 
     // A repaint during a run: the crank turned a quarter (pin at (R, 0)), the ball at X_1, and
@@ -191,14 +190,15 @@ private slots:
         drawRunStep(r.e, s);
         repaintScene(r.e, s, r.panels.layout());
         const Surface& scene = r.panels.picture2;
-        QCOMPARE(probe::colourAt(scene, {0, 0.20}), wheelColour);
-        QCOMPARE(probe::colourAt(scene, {0, 0.20 + r.e.R_shara + 0.01}), traceColour);
-        QCOMPARE(probe::colourAt(scene, {0, 0.24}), traceColour);
-        QCOMPARE(probe::colourAt(scene, {0.012, 0}), crankColour);
-        QCOMPARE(probe::colourAt(scene, {0.03, 0}), axisColour); // the spring's end dot on the pin
-        QCOMPARE(probe::colourAt(scene, {-0.015, 0.015}), wheelColour);
+        QCOMPARE(probe::colourAt(scene, {0, 0.20}), probe::grey);
+        QCOMPARE(probe::colourAt(scene, {0, 0.20 + r.e.R_shara + 0.01}), probe::red);
+        QCOMPARE(probe::colourAt(scene, {0, 0.24}), probe::red);
+        QCOMPARE(probe::colourAt(scene, {0.012, 0}), probe::brown);
+        QCOMPARE(probe::colourAt(scene, {0.03, 0}),
+                 probe::black); // the spring's end dot on the pin
+        QCOMPARE(probe::colourAt(scene, {-0.015, 0.015}), probe::grey);
         QCOMPARE(scene.drawWidth(), 4);
-        QCOMPARE(scene.foreColor(), axisColour);
+        QCOMPARE(scene.foreColor(), probe::black);
     }
 
     // Pure green on the plane is the transparent key: the animation shows its own background
@@ -207,11 +207,11 @@ private slots:
         probe::Redrawn r(probe::initialState());
         Surfaces s = r.panels.all();
         r.panels.picture1.setDrawWidth(1);
-        r.panels.picture1.line({-0.1, 0.1}, {-0.02, 0.1}, transparentKey);
+        r.panels.picture1.line({-0.1, 0.1}, {-0.02, 0.1}, probe::pureGreen);
         r.e.X_1 = r.e.X0;
         repaintScene(r.e, s, r.panels.layout());
         const Surface& scene = r.panels.picture2;
-        QCOMPARE(count(scene, scene.image().rect(), transparentKey), 0);
+        QCOMPARE(count(scene, scene.image().rect(), probe::pureGreen), 0);
         QCOMPARE(probe::colourAt(scene, {-0.05, 0.1}), scene.backColor());
         QCOMPARE(probe::colourAt(scene, {-0.05, r.e.Xg}),
                  probe::colourAt(r.panels.picture1, {-0.05, r.e.Xg}));
@@ -222,8 +222,8 @@ private slots:
         Experiment e = probe::initialState();
         e.Xm = e.R_kolesa = 0;
         const probe::Redrawn r(e);
-        QCOMPARE(count(r.panels.picture2, r.panels.picture2.image().rect(), crankColour), 0);
-        QCOMPARE(probe::colourAt(r.panels.picture2, {0, 0}), traceColour);
+        QCOMPARE(count(r.panels.picture2, r.panels.picture2.image().rect(), probe::brown), 0);
+        QCOMPARE(probe::colourAt(r.panels.picture2, {0, 0}), probe::red);
     }
 };
 

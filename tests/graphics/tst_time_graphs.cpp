@@ -2,7 +2,6 @@
 // axes and names, and where each trace starts.
 
 #include "graphics/redraw.h"
-#include "graphics/style.h"
 #include "graphics/time_graphs.h"
 #include "model/number_text.h"
 #include "probe.h"
@@ -87,7 +86,7 @@ private slots:
         for (const Surface* graph : {&r.panels.picture3, &r.panels.picture4, &r.panels.picture6}) {
             const QList<int> expected = periodColumns(*graph, r.frames.T_0_graf, 6);
             QCOMPARE(expected.size(), 23);
-            QVERIFY(sameLines(probe::columnsOf(*graph, gridColour, 161 / 2), expected));
+            QVERIFY(sameLines(probe::columnsOf(*graph, probe::lightGreen, 161 / 2), expected));
         }
     }
 
@@ -95,7 +94,7 @@ private slots:
         Experiment e = probe::initialState();
         e.T = float(0.8 * e.T_0);
         const probe::Redrawn r(e);
-        QVERIFY(probe::columnsOf(r.panels.picture3, gridColour, 161 / 2).isEmpty());
+        QVERIFY(probe::columnsOf(r.panels.picture3, probe::lightGreen, 161 / 2).isEmpty());
         QCOMPARE(r.frames.n_periodov, double(e.T) / e.T_0);
     }
 
@@ -124,7 +123,7 @@ private slots:
         QList<int> rows;
         for (int i = 5; i >= -4; --i)
             if (i != 0) rows << probe::pixelOf(x_t, {0, i * step}).y();
-        QVERIFY(sameLines(probe::rowsOf(x_t, gridColour, 500), rows));
+        QVERIFY(sameLines(probe::rowsOf(x_t, probe::lightGreen, 500), rows));
         for (int i : {-4, -2, 2, 3, 4})
             QVERIFY2(probe::showsText(x_t, {valueLabelX, i * step}, valueLabel(i * step)),
                      qPrintable(valueLabel(i * step)));
@@ -139,7 +138,7 @@ private slots:
         QList<int> rows;
         for (int i = 10; i >= 1; --i)
             rows << probe::pixelOf(w_t, {0, i * step}).y();
-        QVERIFY(sameLines(probe::rowsOf(w_t, gridColour, 500), rows));
+        QVERIFY(sameLines(probe::rowsOf(w_t, probe::lightGreen, 500), rows));
         for (int i : {2, 5, 7})
             QVERIFY(probe::showsText(w_t, {valueLabelX, i * step}, valueLabel(i * step)));
     }
@@ -160,10 +159,10 @@ private slots:
     void axesAreBlack() {
         const probe::Redrawn r(probe::initialState());
         const Surface& v_t = r.panels.picture4;
-        QVERIFY(probe::rowsOf(v_t, axisColour, 300).contains(80));
-        QVERIFY(probe::columnsOf(v_t, axisColour, 150).contains(0));
-        QVERIFY(probe::columnsOf(r.panels.picture6, axisColour, 150).contains(0));
-        QVERIFY(probe::rowsOf(r.panels.picture6, axisColour, 300).contains(160));
+        QVERIFY(probe::rowsOf(v_t, probe::black, 300).contains(80));
+        QVERIFY(probe::columnsOf(v_t, probe::black, 150).contains(0));
+        QVERIFY(probe::columnsOf(r.panels.picture6, probe::black, 150).contains(0));
+        QVERIFY(probe::rowsOf(r.panels.picture6, probe::black, 300).contains(160));
     }
 
     void tracesStartAtTheInitialState() {

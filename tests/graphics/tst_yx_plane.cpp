@@ -1,7 +1,7 @@
 // The Y-X plane plot after a redraw: grid, axes, labels, the equilibrium line and the wheel.
 
 #include "graphics/redraw.h"
-#include "graphics/style.h"
+#include "model/characteristics.h"
 #include "model/number_text.h"
 #include "probe.h"
 
@@ -65,17 +65,18 @@ private slots:
         const int half = int(std::floor(r.frames.n_kolonok_yx / 2));
         QList<int> columns = expectedColumns(plane, s, -half, half);
         columns.removeAt(half); // x = 0: the vertical axis
-        QVERIFY(sameLines(probe::columnsOf(plane, gridColour, 496 / 2), columns));
-        QVERIFY(sameLines(probe::rowsOf(plane, gridColour, 364 / 2), expectedRows(plane, s, 1, 9)));
+        QVERIFY(sameLines(probe::columnsOf(plane, probe::lightGreen, 496 / 2), columns));
+        QVERIFY(sameLines(probe::rowsOf(plane, probe::lightGreen, 364 / 2),
+                          expectedRows(plane, s, 1, 9)));
     }
 
     void axesAreBlack() {
         const probe::Redrawn r(probe::initialState());
         const Surface& plane = r.panels.picture1;
-        const QList<int> columns = probe::columnsOf(plane, axisColour, 400);
+        const QList<int> columns = probe::columnsOf(plane, probe::black, 400);
         QCOMPARE(columns.size(), 3);
         QVERIFY(std::abs(columns[1] - 182) <= 1);
-        const QList<int> rows = probe::rowsOf(plane, axisColour, 300);
+        const QList<int> rows = probe::rowsOf(plane, probe::black, 300);
         QCOMPARE(rows.size(), 3);
         QVERIFY(std::abs(rows[1] - plane.toPixel({0, 0}).y()) <= 1.5);
     }
@@ -85,11 +86,11 @@ private slots:
         const probe::Redrawn r(probe::initialState());
         const Surface& plane = r.panels.picture1;
         const int row = probe::pixelOf(plane, {0, r.e.Xg}).y();
-        const int red = count(plane, QRect(0, row, 364, 1), traceColour);
+        const int red = count(plane, QRect(0, row, 364, 1), probe::red);
         QVERIFY2(red > 364 / 3 && red < 364 * 4 / 5, qPrintable(QString::number(red)));
-        QCOMPARE(count(plane, plane.image().rect(), traceColour), red);
-        QVERIFY(count(plane, QRect(0, row, 30, 1), traceColour) > 10);
-        QVERIFY(count(plane, QRect(334, row, 30, 1), traceColour) > 10);
+        QCOMPARE(count(plane, plane.image().rect(), probe::red), red);
+        QVERIFY(count(plane, QRect(0, row, 30, 1), probe::red) > 10);
+        QVERIFY(count(plane, QRect(334, row, 30, 1), probe::red) > 10);
     }
 
     // A grey disc of radius R_kolesa about the wheel centre at the origin, outlined in black.
@@ -100,17 +101,17 @@ private slots:
         const Surface& plane = r.panels.picture1;
         const QPointF centre = plane.toPixel({0, 0});
         const double radius = 0.03 * plane.pixelsPerUnit().x();
-        QCOMPARE(probe::colourAt(plane, {0, 0}), wheelColour);
-        QCOMPARE(probe::colourAt(plane, {0.6 * 0.03, 0.6 * 0.03}), wheelColour);
-        QCOMPARE(probe::colourAt(plane, {0.03, 0}), axisColour);
-        QCOMPARE(probe::colourAt(plane, {0, 0.03}), axisColour);
-        const int grey = count(plane, plane.image().rect(), wheelColour);
+        QCOMPARE(probe::colourAt(plane, {0, 0}), probe::grey);
+        QCOMPARE(probe::colourAt(plane, {0.6 * 0.03, 0.6 * 0.03}), probe::grey);
+        QCOMPARE(probe::colourAt(plane, {0.03, 0}), probe::black);
+        QCOMPARE(probe::colourAt(plane, {0, 0.03}), probe::black);
+        const int grey = count(plane, plane.image().rect(), probe::grey);
         const double inner = M_PI * (radius - 1.5) * (radius - 1.5);
         QVERIFY2(std::abs(grey - inner) < 0.1 * inner, qPrintable(QString::number(grey)));
         const QRect around =
             QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius)
                 .toAlignedRect();
-        QCOMPARE(count(plane, around, wheelColour), grey);
+        QCOMPARE(count(plane, around, probe::grey), grey);
         QCOMPARE(r.e.koleso_x, 0.0);
         QCOMPARE(r.e.koleso_y, 0.0F);
     }
@@ -170,11 +171,25 @@ private slots:
         Experiment e = probe::initialState();
         PlotFrames f;
         redrawAll(e, f, s, panels.layout(), ",");
-        const QList<int> columns = probe::columnsOf(panels.picture1, gridColour, 150);
-        const QList<int> rows = probe::rowsOf(panels.picture1, gridColour, 300);
+        const QList<int> columns = probe::columnsOf(panels.picture1, probe::lightGreen, 150);
+        const QList<int> rows = probe::rowsOf(panels.picture1, probe::lightGreen, 300);
         QVERIFY(columns.size() >= 10 && rows.size() >= 8);
         QVERIFY(std::abs((columns[2] - columns[1]) - (rows[2] - rows[1])) <= 1);
         QVERIFY(std::abs(f.n_kolonok_yx - 20) < 1e-9);
+    }
+
+    // A wheel larger than a grid step: the frame reaches above the line one step over the wheel
+    // centre, and that line shows on both sides of the wheel.
+    void gridLineAboveALargeWheel() {
+        Experiment e = probe::initialState();
+        e.Xm = e.R_kolesa = 0.1;
+        parametr(e, ",");
+        const probe::Redrawn r(e);
+        const double s = r.frames.shag_setki_yx;
+        QVERIFY(s <= e.R_kolesa);
+        const int row = probe::pixelOf(r.panels.picture1, {0, -s}).y();
+        QVERIFY(probe::count(r.panels.picture1, QRect(0, row, 40, 1), probe::lightGreen) >= 39);
+        QVERIFY(probe::count(r.panels.picture1, QRect(324, row, 40, 1), probe::lightGreen) >= 39);
     }
 
     // Without drive the frame starts at the wheel level and the wheel is no more than a dot.
@@ -184,8 +199,8 @@ private slots:
         const probe::Redrawn r(e);
         QCOMPARE(r.frames.verh_yx, 0.0);
         QCOMPARE(r.panels.picture1.toPixel({0, 0}).y(), 0.0);
-        QVERIFY(count(r.panels.picture1, r.panels.picture1.image().rect(), wheelColour) <= 4);
-        QVERIFY(!probe::rowsOf(r.panels.picture1, gridColour, 182).isEmpty());
+        QVERIFY(count(r.panels.picture1, r.panels.picture1.image().rect(), probe::grey) <= 4);
+        QVERIFY(!probe::rowsOf(r.panels.picture1, probe::lightGreen, 182).isEmpty());
     }
 };
 
