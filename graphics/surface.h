@@ -1,0 +1,146 @@
+#pragma once
+
+// A drawing surface with a persistent image: every plot panel and the magnifier draw into one.
+//
+// What is drawn stays in the image until clear() (or a resize, which keeps the old picture at the
+// top-left): hiding or covering the widget that shows it loses nothing, and the animation can
+// read the Y-X plot's picture at any moment.  The widget only copies image() when it paints.
+//
+// Drawing is done in a user frame set by scale(): the vertical coordinate may grow downward
+// (the plane, where X is counted down) or upward (the time graphs).  Lines are not antialiased,
+// so every pixel of a grid line or a trace has exactly its colour.  Drawing into a degenerate
+// frame (empty surface, a zero or non-finite extent) is skipped, and lines are cut to the
+// surface before they reach the painter, so extreme values never crash or stall the program.
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace trelvix::graphics {
+
+enum class DrawStyle { Solid = 0, Dashed = 1 };
+enum class FillStyle { Solid = 0, Transparent = 1 };
+
+class Surface {
+public:
+    Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    // --- The image. ---------------------------------------------------------------------------
+    // The image is allocated at logical size × device pixel ratio; all coordinates of this class
+    // (pixels included) are logical, so a HiDPI screen gets crisp lines of the same geometry.
+    // The old picture is kept at the top-left, new area is background.
+    void resize(QSize logicalSize, qreal devicePixelRatio = 1.0);
+    QSize size() const { return size_; }
+    const QImage& image() const { return image_; }
+
+    // Called after every change of the image with the logical rectangle that changed, so that
+    // the widget showing the surface can schedule a repaint of just that part.
+    void setChangeHandler(std::function<void(const QRect&)> handler);
+
+    // --- The user frame. ----------------------------------------------------------------------
+    // (x1, y1) is the top-left corner, (x2, y2) the bottom-right.  Until the first call the frame
+    // is the surface's own pixels.
+    void scale(double x1, double y1, double x2, double y2);
+    // Whether drawing is possible: a non-empty surface and a frame of finite, non-zero extent.
+    bool hasFrame() const;
+    // The one conversion between the user frame and logical pixels.  Without a usable frame
+    // both give NaN coordinates.
+    QPointF toPixel(QPointF user) const;
+    QPointF toUser(QPointF pixel) const;
+    // Logical pixels per user unit across and down (negative where the axis grows upward).
+    QPointF pixelsPerUnit() const;
+
+    // --- Drawing state. -----------------------------------------------------------------------
+    int drawWidth() const { return drawWidth_; }
+    void setDrawWidth(int pixels);
+    DrawStyle drawStyle() const { return drawStyle_; }
+    void setDrawStyle(DrawStyle style) { drawStyle_ = style; }
+    QColor foreColor() const { return foreColor_; }
+    void setForeColor(const QColor& colour) { foreColor_ = colour; }
+    QColor fillColor() const { return fillColor_; }
+    void setFillColor(const QColor& colour) { fillColor_ = colour; }
+    FillStyle fillStyle() const { return fillStyle_; }
+    void setFillStyle(FillStyle style) { fillStyle_ = style; }
+    QColor backColor() const { return backColor_; }
+    // Takes effect at the next clear(), as the background of a picture box does.
+    void setBackColor(const QColor& colour) { backColor_ = colour; }
+    const QFont& font() const { return font_; }
+    void setFont(const QFont& font);
+    // The current position in user coordinates (CurrentX, CurrentY).
+    QPointF currentPosition() const { return current_; }
+    void setCurrentPosition(QPointF user) { current_ = user; }
+
+    // --- Drawing operations, all in user coordinates. -----------------------------------------
+    // A line in `colour`; the current position moves to `to`.
+    void line(QPointF from, QPointF to, const QColor& colour);
+    // A line from the current position; the current position moves to `to`.
+    void lineTo(QPointF to, const QColor& colour);
+    // Several line-to steps in one go (one painter for the whole polyline).
+    void polylineTo(std::span<const QPointF> points, const QColor& colour);
+    // A dot of the pen width in the foreground colour (PSet); the current position moves there.
+    void point(QPointF at);
+    // A circle whose radius is measured along the horizontal axis of the frame, round in
+    // pixels, outlined in `outline` with the pen width and filled with the fill colour when
+    // the fill style is solid.
+    void circle(QPointF centre, double radius, const QColor& outline);
+    // Text in the foreground colour with its top-left corner at the current position; the
+    // current position then moves to the left edge of the frame, one text line lower.
+    void print(const QString& text);
+    // The whole image back to the background colour, the current position to (0, 0).
+    void clear();
+
+    // Copies `sourceRect` of `source` (logical pixels) onto `targetRect` of this surface,
+    // leaving out every pixel of exactly the colour `key`.  Rectangles are cut to the images.
+    void transparentCopyFrom(const Surface& source, const QRect& sourceRect,
+                             const QRect& targetRect, const QColor& key);
+
+    // Whether the image may hold a pixel of exactly `colour`: true when something drawn since
+    // the last clear used that colour or one within blending distance of it.  Lets the
+    // transparent copy skip its per-pixel mask when the key cannot occur.
+    bool mayContain(const QColor& colour) const;
+
+private:
+    struct Frame {
+        double x1 = 0, y1 = 0;
+        double pixelsPerX = 1, pixelsPerY = 1; // signed: negative where the axis grows upward
+    };
+
+    void updateFrame();
+    QRectF drawableBox() const;
+    QRectF userBox() const;
+    void strokePolyline(std::span<const QPointF> path, const QColor& colour);
+    void noteInk(const QColor& colour);
+    void changed(const QRectF& logical);
+
+    QImage image_;
+    QSize size_;
+    bool hasUserFrame_ = false;
+    double userX1_ = 0, userY1_ = 0, userX2_ = 0, userY2_ = 0;
+    Frame frame_;
+    bool frameUsable_ = false;
+
+    int drawWidth_ = 1;
+    DrawStyle drawStyle_ = DrawStyle::Solid;
+    QColor foreColor_ = Qt::black;
+    QColor fillColor_ = Qt::black;
+    FillStyle fillStyle_ = FillStyle::Transparent;
+    QColor backColor_ = Qt::white;
+    QFont font_;
+    QFontMetricsF metrics_; // of font_ on this image: measuring anew costs more than drawing
+    QPointF current_{0, 0};
+
+    std::vector<QRgb> inks_; // every colour used since the last clear
+    std::function<void(const QRect&)> onChange_;
+};
+
+} // namespace trelvix::graphics

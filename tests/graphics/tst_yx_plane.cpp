@@ -1,0 +1,208 @@
+// The Y-X plane plot after a redraw: grid, axes, labels, the equilibrium line and the wheel.
+
+#include "graphics/redraw.h"
+#include "model/characteristics.h"
+#include "model/number_text.h"
+#include "probe.h"
+
+#include <QtTest>
+#include <cmath>
+
+using namespace trelvix;
+using namespace trelvix::graphics;
+using probe::count;
+
+namespace {
+
+// Columns (rows) at which the lines x = i·s (y = i·s) land, for the i given.
+QList<int> expectedColumns(const Surface& s, double step, int from, int to) {
+    QList<int> columns;
+    for (int i = from; i <= to; ++i)
+        columns << probe::pixelOf(s, {i * step, 0}).x();
+    return columns;
+}
+
+QList<int> expectedRows(const Surface& s, double step, int from, int to) {
+    QList<int> rows;
+    for (int i = from; i <= to; ++i)
+        rows << probe::pixelOf(s, {0, i * step}).y();
+    return rows;
+}
+
+// Lines found where expected, each within a pixel.
+bool sameLines(const QList<int>& found, const QList<int>& expected) {
+    if (found.size() != expected.size()) return false;
+    for (qsizetype k = 0; k < found.size(); ++k)
+        if (std::abs(found[k] - expected[k]) > 1) return false;
+    return true;
+}
+
+} // namespace
+
+class YxPlaneTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void frameFollowsTheParameters() {
+        const probe::Redrawn r(probe::initialState());
+        const PlotFrames& f = r.frames;
+        QCOMPARE(f.verh_yx, -0.005);
+        QCOMPARE(f.niz_yx, r.e.Xm + r.e.d + r.e.X_max + r.e.Xg);
+        QCOMPARE(f.pravo_yx, double(float(364.0 / 496)) * (f.niz_yx - f.verh_yx) / 2);
+        QCOMPARE(f.levo_yx, -f.pravo_yx);
+        QCOMPARE(f.shag_setki_yx, (f.niz_yx - f.verh_yx) / 10);
+        QCOMPARE(r.panels.picture1.toPixel({0, f.verh_yx}), QPointF(182, 0));
+        QVERIFY(std::abs(r.panels.picture1.toPixel({f.pravo_yx, f.niz_yx}).x() - 364) < 1e-9);
+        QCOMPARE(r.panels.picture2.toPixel({0.01, 0.2}), r.panels.picture1.toPixel({0.01, 0.2}));
+    }
+
+    // Light green lines at every grid step, symmetric about the vertical axis, none between.
+    // The lines through the origin lie under the black axes.
+    void gridLinesWhereTheyBelong() {
+        const probe::Redrawn r(probe::initialState());
+        const Surface& plane = r.panels.picture1;
+        const double s = r.frames.shag_setki_yx;
+        const int half = int(std::floor(r.frames.n_kolonok_yx / 2));
+        QList<int> columns = expectedColumns(plane, s, -half, half);
+        columns.removeAt(half); // x = 0: the vertical axis
+        QVERIFY(sameLines(probe::columnsOf(plane, probe::lightGreen, 496 / 2), columns));
+        QVERIFY(sameLines(probe::rowsOf(plane, probe::lightGreen, 364 / 2),
+                          expectedRows(plane, s, 1, 9)));
+    }
+
+    void axesAreBlack() {
+        const probe::Redrawn r(probe::initialState());
+        const Surface& plane = r.panels.picture1;
+        const QList<int> columns = probe::columnsOf(plane, probe::black, 400);
+        QCOMPARE(columns.size(), 3);
+        QVERIFY(std::abs(columns[1] - 182) <= 1);
+        const QList<int> rows = probe::rowsOf(plane, probe::black, 300);
+        QCOMPARE(rows.size(), 3);
+        QVERIFY(std::abs(rows[1] - plane.toPixel({0, 0}).y()) <= 1.5);
+    }
+
+    // Red dashes across the whole width at the equilibrium coordinate, and no red elsewhere.
+    void dashedEquilibriumLine() {
+        const probe::Redrawn r(probe::initialState());
+        const Surface& plane = r.panels.picture1;
+        const int row = probe::pixelOf(plane, {0, r.e.Xg}).y();
+        const int red = count(plane, QRect(0, row, 364, 1), probe::red);
+        QVERIFY2(red > 364 / 3 && red < 364 * 4 / 5, qPrintable(QString::number(red)));
+        QCOMPARE(count(plane, plane.image().rect(), probe::red), red);
+        QVERIFY(count(plane, QRect(0, row, 30, 1), probe::red) > 10);
+        QVERIFY(count(plane, QRect(334, row, 30, 1), probe::red) > 10);
+    }
+
+    // A grey disc of radius R_kolesa about the wheel centre at the origin, outlined in black.
+    void wheelAtTheOrigin() {
+        Experiment e = probe::initialState();
+        e.Xm = e.R_kolesa = 0.03; // a wheel large enough to measure
+        const probe::Redrawn r(e);
+        const Surface& plane = r.panels.picture1;
+        const QPointF centre = plane.toPixel({0, 0});
+        const double radius = 0.03 * plane.pixelsPerUnit().x();
+        QCOMPARE(probe::colourAt(plane, {0, 0}), probe::grey);
+        QCOMPARE(probe::colourAt(plane, {0.6 * 0.03, 0.6 * 0.03}), probe::grey);
+        QCOMPARE(probe::colourAt(plane, {0.03, 0}), probe::black);
+        QCOMPARE(probe::colourAt(plane, {0, 0.03}), probe::black);
+        const int grey = count(plane, plane.image().rect(), probe::grey);
+        const double inner = M_PI * (radius - 1.5) * (radius - 1.5);
+        QVERIFY2(std::abs(grey - inner) < 0.1 * inner, qPrintable(QString::number(grey)));
+        const QRect around =
+            QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius)
+                .toAlignedRect();
+        QCOMPARE(count(plane, around, probe::grey), grey);
+        QCOMPARE(r.e.koleso_x, 0.0);
+        QCOMPARE(r.e.koleso_y, 0.0F);
+    }
+
+    void gridLabels_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("decimal comma") << ",";
+        QTest::newRow("decimal point") << ".";
+    }
+    void gridLabels() {
+        QFETCH(QString, separator);
+        probe::Panels panels;
+        Surfaces s = panels.all();
+        Experiment e = probe::initialState();
+        PlotFrames f;
+        redrawAll(e, f, s, panels.layout(), separator.toStdString());
+        const double step = f.shag_setki_yx;
+        const double labelX = 0.01 * (f.pravo_yx - f.levo_yx);
+        for (int i = 2; i <= 8; ++i) {
+            const std::string text = formatNumber(i * step, "0.000", separator.toStdString());
+            QVERIFY2(
+                probe::showsText(panels.picture1, {labelX, i * step}, QString::fromStdString(text)),
+                text.c_str());
+        }
+        const QString other = separator == "," ? "." : ",";
+        QVERIFY(!probe::showsText(
+            panels.picture1, {labelX, 3 * step},
+            QString::fromStdString(formatNumber(3 * step, "0.000", other.toStdString()))));
+        QVERIFY(!probe::showsText(
+            panels.picture1, {labelX, 3 * step},
+            QString::fromStdString(formatNumber(4 * step, "0.000", separator.toStdString()))));
+    }
+
+    void axisNames() {
+        const probe::Redrawn r(probe::initialState());
+        const PlotFrames& f = r.frames;
+        const double width = f.pravo_yx - f.levo_yx;
+        QVERIFY(probe::showsText(r.panels.picture1, {0.05 * width, 0.95 * f.niz_yx},
+                                 QString::fromUtf8("X, м")));
+        QVERIFY(probe::showsText(r.panels.picture1, {f.pravo_yx - 0.05 * width, 0.01 * f.niz_yx},
+                                 QString::fromUtf8("Y, м")));
+    }
+
+    // The run's trace starts from (0, X0) with the pen 3 pixels wide.
+    void traceStartsAtTheInitialCoordinate() {
+        const probe::Redrawn r(probe::initialState());
+        QCOMPARE(r.panels.picture1.currentPosition(), QPointF(0, r.e.X0));
+        QCOMPARE(r.panels.picture1.drawWidth(), 3);
+        QCOMPARE(r.panels.picture1.drawStyle(), DrawStyle::Solid);
+    }
+
+    // A panel wider than high widens the frame, and the grid cells stay square.
+    void wideWindowKeepsSquareCells() {
+        probe::Panels panels;
+        panels.picture1.resize({600, 300});
+        Surfaces s = panels.all();
+        Experiment e = probe::initialState();
+        PlotFrames f;
+        redrawAll(e, f, s, panels.layout(), ",");
+        const QList<int> columns = probe::columnsOf(panels.picture1, probe::lightGreen, 150);
+        const QList<int> rows = probe::rowsOf(panels.picture1, probe::lightGreen, 300);
+        QVERIFY(columns.size() >= 10 && rows.size() >= 8);
+        QVERIFY(std::abs((columns[2] - columns[1]) - (rows[2] - rows[1])) <= 1);
+        QVERIFY(std::abs(f.n_kolonok_yx - 20) < 1e-9);
+    }
+
+    // A wheel larger than a grid step: the frame reaches above the line one step over the wheel
+    // centre, and that line shows on both sides of the wheel.
+    void gridLineAboveALargeWheel() {
+        Experiment e = probe::initialState();
+        e.Xm = e.R_kolesa = 0.1;
+        parametr(e, ",");
+        const probe::Redrawn r(e);
+        const double s = r.frames.shag_setki_yx;
+        QVERIFY(s <= e.R_kolesa);
+        const int row = probe::pixelOf(r.panels.picture1, {0, -s}).y();
+        QVERIFY(probe::count(r.panels.picture1, QRect(0, row, 40, 1), probe::lightGreen) >= 39);
+        QVERIFY(probe::count(r.panels.picture1, QRect(324, row, 40, 1), probe::lightGreen) >= 39);
+    }
+
+    // Without drive the frame starts at the wheel level and the wheel is no more than a dot.
+    void noDriveAmplitude() {
+        Experiment e = probe::initialState();
+        e.Xm = e.R_kolesa = 0;
+        const probe::Redrawn r(e);
+        QCOMPARE(r.frames.verh_yx, 0.0);
+        QCOMPARE(r.panels.picture1.toPixel({0, 0}).y(), 0.0);
+        QVERIFY(count(r.panels.picture1, r.panels.picture1.image().rect(), probe::grey) <= 4);
+        QVERIFY(!probe::rowsOf(r.panels.picture1, probe::lightGreen, 182).isEmpty());
+    }
+};
+
+QTEST_MAIN(YxPlaneTest)
+#include "tst_yx_plane.moc"
