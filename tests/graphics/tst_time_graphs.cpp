@@ -35,13 +35,6 @@ QList<int> periodColumns(const Surface& panel, double T_0, double T) {
     return columns;
 }
 
-bool sameLines(const QList<int>& found, const QList<int>& expected) {
-    if (found.size() != expected.size()) return false;
-    for (qsizetype k = 0; k < found.size(); ++k)
-        if (std::abs(found[k] - expected[k]) > 1) return false;
-    return true;
-}
-
 // The three graphs redrawn on panels 1000 px wide, where the period counts do not overlap.
 struct WideGraphs {
     Experiment e;
@@ -86,7 +79,8 @@ private slots:
         for (const Surface* graph : {&r.panels.picture3, &r.panels.picture4, &r.panels.picture6}) {
             const QList<int> expected = periodColumns(*graph, r.frames.T_0_graf, 6);
             QCOMPARE(expected.size(), 23);
-            QVERIFY(sameLines(probe::columnsOf(*graph, probe::lightGreen, 161 / 2), expected));
+            QVERIFY(
+                probe::sameLines(probe::columnsOf(*graph, probe::lightGreen, 161 / 2), expected));
         }
     }
 
@@ -123,7 +117,7 @@ private slots:
         QList<int> rows;
         for (int i = 5; i >= -4; --i)
             if (i != 0) rows << probe::pixelOf(x_t, {0, i * step}).y();
-        QVERIFY(sameLines(probe::rowsOf(x_t, probe::lightGreen, 500), rows));
+        QVERIFY(probe::sameLines(probe::rowsOf(x_t, probe::lightGreen, 500), rows));
         for (int i : {-4, -2, 2, 3, 4})
             QVERIFY2(probe::showsText(x_t, {valueLabelX, i * step}, valueLabel(i * step)),
                      qPrintable(valueLabel(i * step)));
@@ -138,7 +132,7 @@ private slots:
         QList<int> rows;
         for (int i = 10; i >= 1; --i)
             rows << probe::pixelOf(w_t, {0, i * step}).y();
-        QVERIFY(sameLines(probe::rowsOf(w_t, probe::lightGreen, 500), rows));
+        QVERIFY(probe::sameLines(probe::rowsOf(w_t, probe::lightGreen, 500), rows));
         for (int i : {2, 5, 7})
             QVERIFY(probe::showsText(w_t, {valueLabelX, i * step}, valueLabel(i * step)));
     }

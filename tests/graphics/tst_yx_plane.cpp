@@ -29,14 +29,6 @@ QList<int> expectedRows(const Surface& s, double step, int from, int to) {
     return rows;
 }
 
-// Lines found where expected, each within a pixel.
-bool sameLines(const QList<int>& found, const QList<int>& expected) {
-    if (found.size() != expected.size()) return false;
-    for (qsizetype k = 0; k < found.size(); ++k)
-        if (std::abs(found[k] - expected[k]) > 1) return false;
-    return true;
-}
-
 } // namespace
 
 class YxPlaneTest : public QObject {
@@ -65,9 +57,9 @@ private slots:
         const int half = int(std::floor(r.frames.n_kolonok_yx / 2));
         QList<int> columns = expectedColumns(plane, s, -half, half);
         columns.removeAt(half); // x = 0: the vertical axis
-        QVERIFY(sameLines(probe::columnsOf(plane, probe::lightGreen, 496 / 2), columns));
-        QVERIFY(sameLines(probe::rowsOf(plane, probe::lightGreen, 364 / 2),
-                          expectedRows(plane, s, 1, 9)));
+        QVERIFY(probe::sameLines(probe::columnsOf(plane, probe::lightGreen, 496 / 2), columns));
+        QVERIFY(probe::sameLines(probe::rowsOf(plane, probe::lightGreen, 364 / 2),
+                                 expectedRows(plane, s, 1, 9)));
     }
 
     void axesAreBlack() {
