@@ -83,6 +83,13 @@ QList<int> rowsOf(const Surface& s, const QColor& colour, int minimum) {
     return rows;
 }
 
+bool sameLines(const QList<int>& found, const QList<int>& expected) {
+    if (found.size() != expected.size()) return false;
+    for (qsizetype k = 0; k < found.size(); ++k)
+        if (std::abs(found[k] - expected[k]) > 1) return false;
+    return true;
+}
+
 namespace {
 // How much ink a grey pixel holds: none for the white background, 255 for black.
 int ink(QRgb c) {

@@ -60,6 +60,9 @@ int inked(const Surface& s, const QRect& area);
 QList<int> columnsOf(const Surface& s, const QColor& colour, int minimum);
 QList<int> rowsOf(const Surface& s, const QColor& colour, int minimum);
 
+// Whether the lines found (columns or rows) are the ones expected, each within a pixel.
+bool sameLines(const QList<int>& found, const QList<int>& expected);
+
 // How far the label at the user point `anchor` (its top-left corner) differs from `text` drawn
 // alone on a blank image: the ink that differs, as a fraction of the text's ink.  Grid lines
 // under the label do not count; pixels in `ignore` are left out, for an axis under the label.

@@ -29,31 +29,22 @@ QList<int> expectedRows(const Surface& s, double step, int from, int to) {
     return rows;
 }
 
-// Lines found where expected, each within a pixel.
-bool sameLines(const QList<int>& found, const QList<int>& expected) {
-    if (found.size() != expected.size()) return false;
-    for (qsizetype k = 0; k < found.size(); ++k)
-        if (std::abs(found[k] - expected[k]) > 1) return false;
-    return true;
-}
-
 } // namespace
 
 class YxPlaneTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void frameFollowsTheParameters() {
+    // The plane runs from the top of the crank circle (X = −Xm) down, centred on the vertical
+    // axis, and the animation shares its frame pixel for pixel.
+    void frameOfThePlane() {
         const probe::Redrawn r(probe::initialState());
-        const PlotFrames& f = r.frames;
-        QCOMPARE(f.verh_yx, -0.005);
-        QCOMPARE(f.niz_yx, r.e.Xm + r.e.d + r.e.X_max + r.e.Xg);
-        QCOMPARE(f.pravo_yx, double(float(364.0 / 496)) * (f.niz_yx - f.verh_yx) / 2);
-        QCOMPARE(f.levo_yx, -f.pravo_yx);
-        QCOMPARE(f.shag_setki_yx, (f.niz_yx - f.verh_yx) / 10);
-        QCOMPARE(r.panels.picture1.toPixel({0, f.verh_yx}), QPointF(182, 0));
-        QVERIFY(std::abs(r.panels.picture1.toPixel({f.pravo_yx, f.niz_yx}).x() - 364) < 1e-9);
-        QCOMPARE(r.panels.picture2.toPixel({0.01, 0.2}), r.panels.picture1.toPixel({0.01, 0.2}));
+        const Surface& plane = r.panels.picture1;
+        QCOMPARE(plane.toPixel({0, -0.005}), QPointF(182, 0));
+        QVERIFY(std::abs(plane.toUser({0, 496}).y() - (r.e.Xg + r.e.X_max + 0.025 + 0.005)) <
+                1e-12);
+        QVERIFY(std::abs(plane.pixelsPerUnit().x() / plane.pixelsPerUnit().y() - 1) < 1e-6);
+        QCOMPARE(r.panels.picture2.toPixel({0.01, 0.2}), plane.toPixel({0.01, 0.2}));
     }
 
     // Light green lines at every grid step, symmetric about the vertical axis, none between.
@@ -65,9 +56,9 @@ private slots:
         const int half = int(std::floor(r.frames.n_kolonok_yx / 2));
         QList<int> columns = expectedColumns(plane, s, -half, half);
         columns.removeAt(half); // x = 0: the vertical axis
-        QVERIFY(sameLines(probe::columnsOf(plane, probe::lightGreen, 496 / 2), columns));
-        QVERIFY(sameLines(probe::rowsOf(plane, probe::lightGreen, 364 / 2),
-                          expectedRows(plane, s, 1, 9)));
+        QVERIFY(probe::sameLines(probe::columnsOf(plane, probe::lightGreen, 496 / 2), columns));
+        QVERIFY(probe::sameLines(probe::rowsOf(plane, probe::lightGreen, 364 / 2),
+                                 expectedRows(plane, s, 1, 9)));
     }
 
     void axesAreBlack() {
