@@ -131,15 +131,6 @@ void placePlots(Placer& placer, double SH, const Box& label10) {
     placer.place("Picture6", {picture3.left, vScroll3.top, picture3.width, picture3.height});
 }
 
-CopyRects wholePanel(const QRect& picture1) {
-    CopyRects copy;
-    copy.istochnik_w = picture1.width();
-    copy.istochnik_h = picture1.height();
-    copy.kopiya_w = float(picture1.width());
-    copy.kopiya_h = float(picture1.height());
-    return copy;
-}
-
 } // namespace
 
 QRect Layout::rect(std::string_view name) const {
@@ -155,9 +146,7 @@ Layout razmetka(QSize client) {
     placeRunControls(placer, lastCaption);
     placePlots(placer, client.height(), placer.box("Label10"));
 
-    const QRect picture1 = layout.rect("Picture1");
-    if (picture1.height() > 0) layout.koeff_1 = float(picture1.width()) / float(picture1.height());
-    layout.copy = wholePanel(picture1);
+    layout.plots = graphics::layoutForPicture1(layout.rect("Picture1").size());
     return layout;
 }
 

@@ -10,25 +10,14 @@
 // 464.8 and 468.8 remains 4 px.  A width or height that would come out negative (a client area
 // far too small for the arithmetic) becomes 0.
 
+#include "graphics/plot_layout.h"
+
 #include <QRect>
 #include <QSize>
 #include <string_view>
 #include <vector>
 
 namespace trelvix {
-
-// The transparent copy of the Y-X plane onto the animation panel: source and destination, both
-// the whole of Picture1.
-struct CopyRects {
-    int istochnik_x = 0;
-    int istochnik_y = 0;
-    int istochnik_w = 0;
-    int istochnik_h = 0;
-    float kopiya_x = 0;
-    float kopiya_y = 0;
-    float kopiya_w = 0;
-    float kopiya_h = 0;
-};
 
 struct Placement {
     const char* name; // object name of the control
@@ -37,8 +26,9 @@ struct Placement {
 
 struct Layout {
     std::vector<Placement> placements; // every control the layout places, in placing order
-    float koeff_1 = 1; // width / height of the Y-X plane panel Picture1 (1 while it has no height)
-    CopyRects copy;
+    // koeff_1 (the shape of the Y-X plane panel Picture1) and the rectangles of the transparent
+    // copy of Picture1 onto the animation panel Picture2, which lies on the same rectangle.
+    graphics::PlotLayout plots;
 
     // The rectangle of the named control, or a null rectangle for a control that the layout
     // leaves where it is (the option buttons, the menu picture holders).

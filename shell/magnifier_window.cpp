@@ -4,6 +4,7 @@
 #include "shell/circle_shape.h"
 #include "shell/control_style.h"
 #include "shell/picture_box.h"
+#include "shell/run_texts.h"
 
 #include <QVBoxLayout>
 
@@ -12,7 +13,7 @@ namespace trelvix {
 MagnifierWindow::MagnifierWindow()
     : surface_(new PictureBox(Qt::white, this)), shape_(new CircleShape(surface_)) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Лупа (движение центра шара)"));
+    setWindowTitle(texts::magnifierTitle);
     setWindowIcon(assets::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
@@ -27,6 +28,11 @@ MagnifierWindow::MagnifierWindow()
     shape_->setObjectName(QStringLiteral("Shape1"));
     shape_->setGeometry(40, 96, 10, 17);
     resize(250, 250);
+}
+
+void MagnifierWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized();
 }
 
 } // namespace trelvix

@@ -18,6 +18,13 @@ public:
     PictureBox* surface() const { return surface_; }
     CircleShape* Shape1() const { return shape_; }
 
+signals:
+    // The window changed size (the main window then keeps it square and draws it anew).
+    void resized();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     PictureBox* surface_;
     CircleShape* shape_;

@@ -4,11 +4,13 @@
 #include "shell/control_style.h"
 #include "shell/magnifier_window.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace trelvix {
 
@@ -53,6 +55,10 @@ MainWindow::~MainWindow() {
 void MainWindow::connectHandlers() {
     connect(controls_.Option1, &QRadioButton::clicked, this, &MainWindow::Option1_Click);
     connect(controls_.Option2, &QRadioButton::clicked, this, &MainWindow::Option2_Click);
+    connect(controls_.CmdOK, &QPushButton::clicked, this, &MainWindow::CmdOK_Click);
+    connect(controls_.Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+    connect(controls_.Check_p, &QCheckBox::toggled, this, &MainWindow::Check_p_Click);
+    connect(controls_.Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
     fields_.connectFields(clientArea());
     scrollBars_.connectScrollBars(clientArea());
 }
@@ -67,8 +73,29 @@ void MainWindow::setCaption(const QString& labelName, const QString& text) {
 }
 
 MagnifierWindow* MainWindow::Form3() {
-    if (!form3_) form3_ = new MagnifierWindow;
+    if (!form3_) {
+        form3_ = new MagnifierWindow;
+        connect(form3_, &MagnifierWindow::resized, this, &MainWindow::Form3_Resize);
+    }
     return form3_;
+}
+
+void MainWindow::Command1_Click() {
+    MagnifierWindow* magnifier = Form3();
+    const QRect outer = frameGeometry();
+    magnifier->move(outer.x() + outer.width(), outer.y()); // flush against the right edge
+    Form_Resize();
+    magnifier->show();
+}
+
+// The magnifier stays square, its height deciding, and is drawn anew for its new size.
+void MainWindow::Form3_Resize() {
+    MagnifierWindow* magnifier = Form3();
+    if (magnifier->width() != magnifier->height()) {
+        magnifier->resize(magnifier->height(), magnifier->height());
+        return; // the resize comes back here once it has happened
+    }
+    Form_Resize();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

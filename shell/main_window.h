@@ -3,15 +3,21 @@
 #include "entry/entry_host.h"
 #include "entry/parameter_fields.h"
 #include "entry/scroll_bars.h"
+#include "graphics/plot_frames.h"
+#include "graphics/surfaces.h"
 #include "model/experiment.h"
+#include "model/results_file.h"
 #include "platform/platform.h"
 #include "shell/layout.h"
 #include "shell/main_controls.h"
 #include "shell/menus.h"
+#include "shell/pace.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <cstdint>
+
+class QEventLoop;
 
 namespace trelvix {
 
@@ -62,6 +68,21 @@ public:
 
     const ParameterFields& fields() const { return fields_; }
 
+    // START/STOP: runs the experiment inside the click, or stops the run in progress.
+    void CmdOK_Click();
+    // Whether CmdOK reads STOP, the run state of the window.
+    bool running() const;
+    // "Файл" turned on: the results file is created with the header of the parameters.
+    void Check_p_Click();
+    // "ЛУПА": the magnifier opens beside the main window, freshly drawn.
+    void Command1_Click();
+    // The magnifier changed size: it stays square and is drawn anew.
+    void Form3_Resize();
+
+    // The six drawing surfaces, the magnifier's included (created hidden if need be).
+    graphics::Surfaces surfaces();
+    const graphics::PlotFrames& frames() const { return frames_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -72,7 +93,22 @@ private:
     void placeOnScreen();
     void nach_dannye();
     void razmetka();
-    void clearPanels();
+    void redrawPlots();
+    QString separatorText() const;
+    std::string separator() const { return separatorText().toStdString(); }
+    const graphics::PlotLayout& plotLayout() const { return placement_.plots; }
+    void placeMarker(double X);
+
+    void raschet();
+    void drawStep(bool drawsFrame);
+    void recordStep();
+    void finishRun();
+    void setRunControlsEnabled(bool enabled);
+    void setRunWindowState(bool runInProgress);
+    void Wait(double seconds);
+    void Timer1_Timer();
+    ParameterTexts headerTexts() const;
+    void reportFileFailure(const FileStatus& status);
 
     Platform platform_;
     Experiment experiment_{};
@@ -81,6 +117,13 @@ private:
     MainMenus menus_{};
     Layout placement_;
     QPointer<MagnifierWindow> form3_;
+    graphics::PlotFrames frames_{};
+    ResultsFile resultsFile_;
+    Pace pace_;
+    QEventLoop* pause_ = nullptr; // the nested loop of the pause in progress
+    bool timerFired_ = false;     // whether the pause ended by its timer
+    bool runActive_ = false;      // raschet is on the stack (even after a stop click)
+    bool ending_ = false;         // the program is ending: a run stops at once
     ParameterFields fields_{*this};
     ScrollBars scrollBars_{*this};
 };

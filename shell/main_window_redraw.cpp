@@ -1,6 +1,10 @@
-// The redraw of the main window: layout, view switch, characteristics, clearing the plots.
+// The redraw of the main window: layout, view switch, characteristics, and every plot cleared
+// and drawn anew in its idle state.
 
+#include "graphics/magnifier.h"
+#include "graphics/redraw.h"
 #include "model/characteristics.h"
+#include "shell/circle_shape.h"
 #include "shell/control_inventory.h"
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
@@ -17,8 +21,34 @@ void MainWindow::Form_Resize() {
     if (zagruzka_ == 0) return; // size changes while the window is being prepared are ignored
     razmetka();
     parametr();
-    clearPanels();
-    // The plots then rescale and draw their idle state on the cleared panels.
+    redrawPlots();
+}
+
+// Every panel and the magnifier cleared, their frames computed from the current parameters and
+// layout, and their static layers drawn; the magnifier's marker back on the starting point.
+void MainWindow::redrawPlots() {
+    for (PictureBox* panel : {controls_.Picture1, controls_.Picture2, controls_.Picture3,
+                              controls_.Picture4, controls_.Picture6, Form3()->surface()})
+        panel->clear(); // sizes each image to its panel, shown or not
+    graphics::Surfaces all = surfaces();
+    graphics::redrawAll(experiment_, frames_, all, plotLayout(), separator());
+    placeMarker(experiment_.X0);
+}
+
+graphics::Surfaces MainWindow::surfaces() {
+    const MainControls& c = controls_;
+    return {c.Picture1->surface(), c.Picture2->surface(), c.Picture3->surface(),
+            c.Picture4->surface(), c.Picture6->surface(), Form3()->surface()->surface()};
+}
+
+// The marker Shape1 centred on the ball centre (0, X) of the magnifier's frame.
+void MainWindow::placeMarker(double X) {
+    QWidget* marker = Form3()->Shape1();
+    marker->setGeometry(graphics::markerRect(Form3()->surface()->surface(), X, marker->size()));
+}
+
+QString MainWindow::separatorText() const {
+    return QLocale::system().decimalPoint();
 }
 
 void MainWindow::razmetka() {
@@ -31,17 +61,9 @@ void MainWindow::razmetka() {
 }
 
 void MainWindow::parametr() {
-    const QString separator = QLocale::system().decimalPoint();
-    const Captions captions = trelvix::parametr(experiment_, separator.toStdString());
+    const Captions captions = trelvix::parametr(experiment_, separator());
     for (const ResultRow& row : resultRows)
         (controls_.*row.label)->setText(QString::fromStdString(captions.*row.caption));
-}
-
-void MainWindow::clearPanels() {
-    const MainControls& c = controls_;
-    for (PictureBox* panel : {c.Picture1, c.Picture2, c.Picture3, c.Picture4, c.Picture6})
-        panel->clear();
-    Form3()->surface()->clear();
 }
 
 void MainWindow::vybor_grafika() {

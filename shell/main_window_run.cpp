@@ -14,6 +14,7 @@
 #include "shell/run_texts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,7 +57,8 @@ void MainWindow::CmdOK_Click() {
         setRunControlsEnabled(false);
         Form_Resize();
         setRunWindowState(true);
-        graphics::redrawSequence(experiment_, frames_, surfaces(), plotLayout(), separator());
+        graphics::Surfaces all = surfaces();
+        graphics::redrawSequence(experiment_, frames_, all, plotLayout(), separator());
         placeMarker(experiment_.X0);
         raschet();
     } else {
@@ -139,8 +141,8 @@ void MainWindow::Wait(double seconds) {
     using namespace std::chrono;
     const auto pause = duration_cast<Pace::Clock::duration>(duration<double>(seconds));
     const auto deadline = pace_.nextDeadline(Pace::Clock::now(), pause);
-    const auto remaining = duration_cast<milliseconds>(deadline - Pace::Clock::now() +
-                                                       microseconds(500));
+    const auto remaining =
+        duration_cast<milliseconds>(deadline - Pace::Clock::now() + microseconds(500));
     if (remaining.count() < 1) {
         QCoreApplication::processEvents(); // behind the pace: still serve the interface once
         return;

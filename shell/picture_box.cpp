@@ -1,39 +1,43 @@
 #include "shell/picture_box.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace trelvix {
 
-PictureBox::PictureBox(const QColor& background, QWidget* parent)
-    : QWidget(parent), background_(background) {
+PictureBox::PictureBox(const QColor& background, QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    surface_.setBackColor(background);
+    surface_.setFont(font());
+    surface_.setChangeHandler([this](const QRect& changed) { update(changed); });
 }
 
 void PictureBox::clear() {
-    fitImageToSize();
-    image_.fill(background_);
-    update();
+    fitSurfaceToSize();
+    surface_.clear();
 }
 
 // A hidden panel gets no resize events, yet it is drawn on: its image follows its size whenever
 // it is cleared, and on resize.
-bool PictureBox::fitImageToSize() {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = size() * ratio;
-    if (image_.size() == pixels && image_.devicePixelRatio() == ratio) return false;
-    image_ = QImage(pixels, QImage::Format_RGB32);
-    image_.setDevicePixelRatio(ratio);
-    return true;
+void PictureBox::fitSurfaceToSize() {
+    surface_.resize(size(), devicePixelRatioF());
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    // The image carries its device pixel ratio, so it lands pixel for pixel on the screen.
-    QPainter(this).drawImage(QPoint(0, 0), image_);
+    // The image carries its device pixel ratio, so it lands pixel for pixel on the screen; the
+    // painter is clipped to the part that needs painting.
+    QPainter(this).drawImage(QPoint(0, 0), surface_.image());
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (fitImageToSize()) image_.fill(background_);
+    fitSurfaceToSize();
+}
+
+// Texts on the panel are printed in the panel's own font.
+void PictureBox::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) surface_.setFont(font());
 }
 
 } // namespace trelvix

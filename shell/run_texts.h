@@ -7,7 +7,8 @@
 namespace trelvix::texts {
 
 // The window caption after a run (with a full stop, unlike the caption at creation).
-inline const QString titleAfterRun = QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде.");
+inline const QString titleAfterRun =
+    QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде.");
 // The caption of both windows while a run locks their size.
 inline const QString titleWhileRunning = QStringLiteral("При работе размер окна изменить нельзя!");
 // The magnifier's own caption.
@@ -20,7 +21,9 @@ inline const QString stopCaption = QStringLiteral("СТОП");
 // Title of every box that reports a failure.
 inline const QString errorTitle = QStringLiteral("Ошибка");
 // The ball has reached the suspension point.
-inline const QString touchedMessage = QStringLiteral("Что-то пошло не так. Шар коснулся точки подвеса пружины. Эксперимент не удался. Измените параметры");
+inline const QString touchedMessage =
+    QStringLiteral("Что-то пошло не так. Шар коснулся точки подвеса пружины. Эксперимент не "
+                   "удался. Измените параметры");
 // The confirmation before the program ends.
 inline const QString exitQuestion = QStringLiteral("Вы абсолютно уверены?");
 inline const QString exitTitle = QStringLiteral("На Выход");
