@@ -1,0 +1,248 @@
+// Runs of the experiment through the main window: how a run ends (time, stop button, touching,
+// numbers out of range), the idle state it leaves, the caption with the elapsed seconds and the
+// results file.  Runs are kept short (T = 0.1 s, about 23 steps of 10 ms pause).
+
+#include "model/characteristics.h"
+#include "model/number_text.h"
+#include "model/run.h"
+#include "open_windows.h"
+#include "recording_platform.h"
+#include "shell/magnifier_window.h"
+#include "shell/main_window.h"
+#include "shell/run_texts.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace trelvix;
+
+namespace {
+
+const QString idleTitle = texts::titleAfterRun + texts::elapsedPrefix;
+
+// Types a new text into a parameter field as the student would overwrite it.
+void enter(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    field->insert(text);
+}
+
+QList<QWidget*> lockedControls(const MainControls& c) {
+    return {c.Text1,    c.Text2,    c.Text3,    c.Text4,    c.Text5,    c.Text6,
+            c.Text7,    c.Text8,    c.Text9,    c.Text18,   c.Text19,   c.Text20,
+            c.HScroll2, c.Command1, c.VScroll1, c.VScroll2, c.VScroll3, c.Check_p};
+}
+
+// The state every run leaves, whichever way it ended.
+void verifyIdle(MainWindow& window, const QString& seconds) {
+    const MainControls& c = window.controls();
+    QCOMPARE(c.CmdOK->text(), texts::startCaption);
+    for (QWidget* control : lockedControls(c))
+        QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
+    QVERIFY(window.minimumSize() != window.maximumSize()); // sizable again
+    QCOMPARE(window.windowTitle(), idleTitle + " " + seconds + " c");
+    QCOMPARE(window.Form3()->windowTitle(), texts::magnifierTitle);
+    QVERIFY(!c.Check_p->isChecked());
+}
+
+QStringList readLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList lines = QString::fromLatin1(file.readAll()).split("\r\n");
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+class WindowRunTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void runReachesItsTime();
+    void controlsLockedWhileRunning();
+    void stopButtonEndsTheRun();
+    void startClickDuringTheLastPauseIsIgnored();
+    void touchingEndsTheRunWithItsMessage();
+    void numbersOutOfRangeEndTheRun();
+    void inputsWithoutFiniteMotionAreRefused();
+    void elapsedSecondsComeFromTheClock();
+    void resultsFileRecordsTheRun();
+    void resultsFileThatCannotBeCreated();
+    void cleanup();
+
+private:
+    std::unique_ptr<QTemporaryDir> workDir_;
+    std::unique_ptr<RecordingPlatform> platform_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void WindowRunTest::init() {
+    workDir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(workDir_->isValid());
+    QVERIFY(QDir::setCurrent(workDir_->path())); // the results file goes to the current folder
+    platform_ = std::make_unique<RecordingPlatform>();
+    window_ = std::make_unique<MainWindow>(platform_->platform());
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    enter(window_->controls().Text20, "0.1");
+    QCOMPARE(window_->experiment().T, 0.1F);
+    platform_->clear();
+}
+
+void WindowRunTest::runReachesItsTime() {
+    MainWindow& w = *window_;
+    Experiment expected = w.experiment();
+    std::optional<RunDriver> reference = RunDriver::begin(expected);
+    QVERIFY(reference);
+    while (reference->goesOn())
+        reference->step();
+
+    w.CmdOK_Click();
+    QCOMPARE(w.experiment().t, expected.t);
+    QCOMPARE(w.experiment().X_1, expected.X_1);
+    QVERIFY(w.experiment().t >= double(w.experiment().T));
+    verifyIdle(w, "0");
+    QCOMPARE(platform_->log(), QStringList{"zvuk 50"}); // the run ends with the long tone only
+}
+
+void WindowRunTest::controlsLockedWhileRunning() {
+    MainWindow& w = *window_;
+    bool checked = false;
+    QTimer::singleShot(30, &w, [&] {
+        const MainControls& c = w.controls();
+        QCOMPARE(c.CmdOK->text(), texts::stopCaption);
+        for (QWidget* control : lockedControls(c))
+            QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+        QVERIFY(c.HScroll1->isEnabled()); // the pace may change during a run
+        QVERIFY(c.Option2->isEnabled());
+        QCOMPARE(w.windowTitle(), texts::titleWhileRunning);
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        checked = true;
+    });
+    w.CmdOK_Click();
+    QVERIFY(checked);
+    verifyIdle(w, "0");
+}
+
+void WindowRunTest::stopButtonEndsTheRun() {
+    MainWindow& w = *window_;
+    enter(w.controls().Text20, "6");
+    QTimer::singleShot(60, w.controls().CmdOK, &QPushButton::click);
+    w.CmdOK_Click();
+    QVERIFY(w.experiment().t < 1.0); // stopped long before the computation time
+    verifyIdle(w, "0");              // the caption carries the run's seconds once
+    QCOMPARE(platform_->log(), QStringList{"zvuk 50"});
+}
+
+void WindowRunTest::startClickDuringTheLastPauseIsIgnored() {
+    MainWindow& w = *window_;
+    enter(w.controls().Text20, "6");
+    int runsStarted = 0;
+    QTimer::singleShot(60, &w, [&] {
+        w.controls().CmdOK->click(); // stop
+        w.controls().CmdOK->click(); // start again while the stopped run still pauses
+        runsStarted = platform_->count(PlatformEvent::Kind::Tone);
+    });
+    w.CmdOK_Click();
+    QCOMPARE(runsStarted, 0); // no nested run began (it would have ended with a tone)
+    verifyIdle(w, "0");
+    QCOMPARE(platform_->log(), QStringList{"zvuk 50"});
+}
+
+void WindowRunTest::touchingEndsTheRunWithItsMessage() {
+    MainWindow& w = *window_;
+    enter(w.controls().Text20, "6");
+    enter(w.controls().Text19, "-20"); // thrown up towards the wheel
+    platform_->clear();
+    w.CmdOK_Click();
+    const Experiment& e = w.experiment();
+    QVERIFY(e.X_1 < e.Xm + e.R_shara);
+    QVERIFY(e.t < 0.1);
+    QCOMPARE(platform_->log(),
+             (QStringList{texts::errorTitle + ": " + texts::touchedMessage, "zvuk 50"}));
+    verifyIdle(w, "0");
+}
+
+void WindowRunTest::numbersOutOfRangeEndTheRun() {
+    MainWindow& w = *window_;
+    enter(w.controls().Text19, "1e30");
+    platform_->clear();
+    QVERIFY(canRun(w.experiment()));
+    w.CmdOK_Click();
+    QCOMPARE(platform_->log(),
+             (QStringList{texts::errorTitle + ": " + texts::nonFiniteMessage, "zvuk 50"}));
+    verifyIdle(w, "0");
+}
+
+void WindowRunTest::inputsWithoutFiniteMotionAreRefused() {
+    MainWindow& w = *window_;
+    enter(w.controls().Text8, "1e300"); // a step far too small ever to reach T
+    platform_->clear();
+    QVERIFY(!canRun(w.experiment()));
+    const QString titleBefore = w.windowTitle();
+    w.CmdOK_Click();
+    QCOMPARE(platform_->log(),
+             (QStringList{"zvuk 25", texts::errorTitle + ": " + texts::cannotRunMessage}));
+    QCOMPARE(w.controls().CmdOK->text(), texts::startCaption);
+    QCOMPARE(w.windowTitle(), titleBefore);
+    QVERIFY(w.controls().Text8->isEnabled());
+}
+
+// The whole seconds between the start click and the end of the run, over an hour's boundary
+// as anywhere else: the clock is the platform's monotonic one.
+void WindowRunTest::elapsedSecondsComeFromTheClock() {
+    MainWindow& w = *window_;
+    platform_->now = 3599.5;
+    QTimer::singleShot(20, &w, [&] { platform_->now = 3599.5 + 3725.9; });
+    w.CmdOK_Click();
+    verifyIdle(w, "3725");
+}
+
+void WindowRunTest::resultsFileRecordsTheRun() {
+    MainWindow& w = *window_;
+    w.controls().Check_p->click();
+    QVERIFY(w.controls().Check_p->isChecked());
+    QCOMPARE(readLines("trelvix_out.txt").size(), 15); // the header at once, before any run
+
+    Experiment expected = w.experiment();
+    std::optional<RunDriver> reference = RunDriver::begin(expected);
+    QStringList firstLine;
+    while (reference->goesOn()) {
+        reference->step();
+        if (firstLine.isEmpty())
+            for (double v :
+                 {expected.t, expected.X_1 - expected.Xg, expected.Vx_1, double(expected.W)})
+                firstLine << QString::fromStdString(formatNumber(v, "0.0000e+00"));
+    }
+
+    w.CmdOK_Click();
+    const QStringList lines = readLines("trelvix_out.txt");
+    QCOMPARE(lines.size(), 15 + int(reference->stepCount()));
+    QCOMPARE(lines[15].split(' ', Qt::SkipEmptyParts), firstLine); // t = 0 is not written
+    verifyIdle(w, "0");
+}
+
+void WindowRunTest::resultsFileThatCannotBeCreated() {
+    MainWindow& w = *window_;
+    QVERIFY(QDir().mkdir("trelvix_out.txt")); // a folder where the file should be
+    w.controls().Check_p->click();
+    QVERIFY(!w.controls().Check_p->isChecked());
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 1);
+    QCOMPARE(platform_->events.first().title, texts::errorTitle);
+    QVERIFY(platform_->events.first().text.contains("trelvix_out.txt"));
+
+    w.CmdOK_Click(); // the program goes on: a run works without the file
+    verifyIdle(w, "0");
+}
+
+void WindowRunTest::cleanup() {
+    window_.reset();
+    platform_.reset();
+    QVERIFY(QDir::setCurrent(QDir::tempPath()));
+    workDir_.reset();
+    QCOMPARE(visibleTopLevelWindows(), QStringList());
+}
+
+QTEST_MAIN(WindowRunTest)
+#include "tst_window_run.moc"
