@@ -4,7 +4,7 @@
 #include "shell/circle_shape.h"
 #include "shell/control_style.h"
 #include "shell/picture_box.h"
-#include "shell/run_texts.h"
+#include "shell/window_texts.h"
 
 #include <QVBoxLayout>
 

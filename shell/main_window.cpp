@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "shell/assets.h"
+#include "shell/authors_window.h"
 #include "shell/control_style.h"
 #include "shell/magnifier_window.h"
 
@@ -48,6 +49,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 
 MainWindow::~MainWindow() {
     delete form3_;
+    delete form2_;
 }
 
 // Every control's handler is connected here, before start-up writes the initial texts into the
@@ -55,6 +57,7 @@ MainWindow::~MainWindow() {
 void MainWindow::connectHandlers() {
     connect(controls_.Option1, &QRadioButton::clicked, this, &MainWindow::Option1_Click);
     connect(controls_.Option2, &QRadioButton::clicked, this, &MainWindow::Option2_Click);
+    connectMenus();
     connect(controls_.CmdOK, &QPushButton::clicked, this, &MainWindow::CmdOK_Click);
     connect(controls_.Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
     connect(controls_.Check_p, &QCheckBox::toggled, this, &MainWindow::Check_p_Click);

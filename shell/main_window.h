@@ -21,6 +21,7 @@ class QEventLoop;
 
 namespace trelvix {
 
+class AuthorsWindow;
 class MagnifierWindow;
 
 // Form1, the main window of the simulator.  It owns the one experiment record, its controls and
@@ -79,16 +80,29 @@ public:
     // The magnifier changed size: it stays square and is drawn anew.
     void Form3_Resize();
 
+    // The menu commands.
+    void mnuFilespravka_Click();
+    void mnuFilespravka2_Click();
+    void mnuFileExit_Click();
+    void mnuHelpInstruction_Click();
+    void mnuHelpUprav_Click();
+    void mnuHelpAvtors_Click();
+    void mnuHelpAbout_Click();
+    // The authors window, while it is open.
+    AuthorsWindow* Form2() const;
+
     // The six drawing surfaces, the magnifier's included (created hidden if need be).
     graphics::Surfaces surfaces();
     const graphics::PlotFrames& frames() const { return frames_; }
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void connectHandlers();
+    void connectMenus();
     void Form_Load();
     void placeOnScreen();
     void nach_dannye();
@@ -117,6 +131,7 @@ private:
     MainMenus menus_{};
     Layout placement_;
     QPointer<MagnifierWindow> form3_;
+    QPointer<AuthorsWindow> form2_;
     graphics::PlotFrames frames_{};
     ResultsFile resultsFile_;
     Pace pace_;

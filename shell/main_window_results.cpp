@@ -2,7 +2,7 @@
 // them; the next run then appends a line per step (see the run) and closes the file.
 
 #include "shell/main_window.h"
-#include "shell/run_texts.h"
+#include "shell/window_texts.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -11,7 +11,7 @@
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
-#include "shell/run_texts.h"
+#include "shell/window_texts.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -9,7 +9,7 @@
 #include "recording_platform.h"
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
-#include "shell/run_texts.h"
+#include "shell/window_texts.h"
 
 #include <QtTest>
 #include <QtWidgets>

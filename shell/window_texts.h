@@ -1,6 +1,7 @@
 #pragma once
 
-// The texts the main window shows about a run and about ending the program.
+// The texts the windows show: about a run, the results file, the About box, the authors and
+// ending the program.
 
 #include <QString>
 
@@ -41,5 +42,23 @@ inline QString fileErrorMessage(const QString& path, const QString& reason) {
     return QStringLiteral("Не удалось записать файл результатов «%1»: %2. Запись в файл отключена.")
         .arg(path, reason);
 }
+
+// The About box: what the program models, and its own history.
+inline const QString aboutTitle = QStringLiteral("О ПРОГРАММЕ");
+inline const QString aboutText = QStringLiteral(
+    "Программа моделирует вынужденные колебания шара на вертикально подвешенной пружине.\n"
+    "Точка подвеса может совершать вертикальные гармонические колебания.\n"
+    "Колебания происходят в вязкой среде. Силы сопротивления пропорциональны v и v^2.\n"
+    " \n"
+    "История версий:\n"
+    "Версия 0.1, декабрь 2026 г., Linux (Debian 12 и совместимые), настольное приложение Qt 6.\n"
+    " \n"
+    "Государственной регистрации эта версия не проходила.\n"
+    "Следующая версия пока не выпущена.");
+
+// The authors window: the credit.
+inline const QString authorsText =
+    QStringLiteral("Программа создана разработчиками проекта trelvix для школьников, студентов и "
+                   "преподавателей физики.");
 
 } // namespace trelvix::texts
