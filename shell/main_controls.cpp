@@ -1,5 +1,6 @@
 #include "shell/main_controls.h"
 
+#include "entry/scroll_bars.h"
 #include "shell/assets.h"
 #include "shell/control_inventory.h"
 #include "shell/control_style.h"
@@ -85,10 +86,7 @@ void bordered(QLabel* label) {
 QScrollBar* Builder::scrollBar(const char* name, Qt::Orientation orientation, int minimum,
                                int maximum, int value, const char* purpose) {
     auto* bar = named(new QScrollBar(orientation, area_), name);
-    bar->setRange(minimum, maximum);
-    bar->setSingleStep(1);
-    bar->setPageStep(1); // a click on the track moves by one, like a click on an arrow
-    bar->setValue(value);
+    configureScrollBar(*bar, minimum, maximum, value);
     bar->setAccessibleName(QString::fromUtf8(purpose));
     return bar;
 }
