@@ -58,9 +58,12 @@ void setTip(QWidget* widget, const QString& tip) {
 void setTextColour(QWidget* widget, TextColour colour) {
     QPalette palette = widget->palette();
     const QColor c = colourOf(colour);
-    palette.setColor(QPalette::WindowText, c);
-    palette.setColor(QPalette::ButtonText, c);
-    palette.setColor(QPalette::Text, c);
+    // Only for enabled controls: a disabled one (the fields during a run) keeps the greyed text
+    // that tells the student it is locked.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            palette.setColor(group, role, c);
     widget->setPalette(palette);
 }
 
