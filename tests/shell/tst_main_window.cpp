@@ -3,6 +3,7 @@
 
 #include "open_windows.h"
 #include "recording_platform.h"
+#include "shell/circle_shape.h"
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
@@ -58,6 +59,8 @@ private slots:
     void shortWindowCutsOffTheBottom();
     void redrawDrawsEveryPanelAtItsNewSize();
     void tabReachesEveryControlInOrder();
+    void magnifierOpensBesideTheMainWindow();
+    void magnifierStaysSquare();
     void cleanup();
 };
 
@@ -295,6 +298,37 @@ void MainWindowTest::tabReachesEveryControlInOrder() {
                           "HScroll1", "Text3",    "Text7",    "Text8",    "Text9",  "Command1",
                           "HScroll2", "Option2",  "VScroll1", "VScroll2", "Text18", "Text19",
                           "Text20",   "VScroll3", "Check_p",  "CmdOK",    "Text2"}));
+}
+
+void MainWindowTest::magnifierOpensBesideTheMainWindow() {
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
+    showAndActivate(window);
+    window.controls().Command1->click();
+    MagnifierWindow* magnifier = window.Form3();
+    QVERIFY(magnifier->isVisible());
+    QVERIFY(!magnifier->isModal());
+    QTRY_COMPARE(magnifier->frameGeometry().topLeft(),
+                 QPoint(window.frameGeometry().right() + 1, window.frameGeometry().top()));
+    // Freshly drawn: the marker sits on the ball centre of the magnifier's frame.
+    const QRect marker = magnifier->Shape1()->geometry();
+    const QPointF centre = magnifier->surface()->surface().toPixel({0, window.experiment().X0});
+    QVERIFY(std::abs(marker.center().x() - centre.x()) <= 1);
+    magnifier->close();
+}
+
+void MainWindowTest::magnifierStaysSquare() {
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
+    showAndActivate(window);
+    window.controls().Command1->click();
+    MagnifierWindow* magnifier = window.Form3();
+    magnifier->resize(320, 200);
+    QTRY_COMPARE(magnifier->size(), QSize(200, 200)); // the height decides
+    QTRY_COMPARE(magnifier->surface()->image().size(),
+                 QSize(200, 200) * magnifier->devicePixelRatioF());
+    QVERIFY(holds(magnifier->surface()->image(), QColor(128, 255, 128))); // drawn anew
+    magnifier->close();
 }
 
 void MainWindowTest::cleanup() {
