@@ -1,0 +1,30 @@
+#pragma once
+
+// How the timing program prints what it measured: one line per figure, with its target.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace trelvix::bench {
+
+struct Figure {
+    std::string what;
+    double value;
+    std::string unit;
+    std::optional<double> limit; // the figure meets its target when value <= limit
+    std::string note = {};       // how it was measured, printed after the verdict
+};
+
+void print(const Figure& figure);
+
+// A line of context that is not a figure (the machine's load, the mode of the run).
+void printNote(const std::string& text);
+
+// A figure with as many decimals as its size calls for: 182, 5.31, 0.412.
+std::string number(double value);
+
+// The middle value (the mean of the two middle ones for an even count); 0 for no values.
+double median(std::vector<double> values);
+
+} // namespace trelvix::bench
