@@ -10,7 +10,7 @@
 namespace trelvix::bench {
 
 struct Options {
-    int redrawRepeats = 15;  // timed redraws per size, after two untimed ones
+    int redrawRepeats = 31;  // timed redraws per size, after two untimed ones
     QString computationTime; // typed into the field before each run; empty keeps the initial T
 };
 

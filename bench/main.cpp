@@ -1,7 +1,7 @@
 // Timing program of the simulator: start-up, full redraw, drawing per step, pacing of a run, CPU
 // share and peak memory on this machine, each printed with its target.
 //
-//   ./build/bench/trelvix_bench            the full set (the runs take about two minutes)
+//   ./build/bench/trelvix_bench            the full set (about a minute, mostly runs)
 //   ./build/bench/trelvix_bench --quick    shorter runs and fewer redraws, for a smoke check
 
 #include "groups.h"
@@ -23,7 +23,7 @@ const QSize ultraHdSize{3840, 2160};
 
 Options quickOptions() {
     Options quick;
-    quick.redrawRepeats = 5;
+    quick.redrawRepeats = 7;
     quick.computationTime = QStringLiteral("0.5");
     return quick;
 }

@@ -17,15 +17,16 @@ int decimalsFor(double value) {
 
 } // namespace
 
-std::string number(double value) {
+std::string number(double value, std::optional<int> decimals) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimalsFor(value), value);
+    std::snprintf(text, sizeof text, "%.*f", decimals.value_or(decimalsFor(value)), value);
     return text;
 }
 
 void print(const Figure& f) {
-    const std::string value = number(f.value) + " " + f.unit;
-    const std::string target = f.limit ? "<= " + number(*f.limit) + " " + f.unit : "none";
+    const std::string value = number(f.value, f.decimals) + " " + f.unit;
+    const std::string target =
+        f.limit ? "<= " + number(*f.limit, f.decimals) + " " + f.unit : "none";
     const char* verdict = !f.limit ? "" : f.value <= *f.limit ? "met" : "MISSED";
     std::printf("%-46s %12s   target %-10s %-6s %s\n", f.what.c_str(), value.c_str(),
                 target.c_str(), verdict, f.note.c_str());

@@ -7,7 +7,6 @@
 #include "process_usage.h"
 #include "report.h"
 
-#include <QPushButton>
 #include <cstdio>
 
 namespace trelvix::bench {
@@ -71,7 +70,7 @@ void measurePacedRun(QSize client, View view, const Options& options) {
         static_cast<double>(run.steps) * 0.01 * bench.window().experiment().zamedlenie;
     print({"pacing ratio, " + runName(client, view), run.wallSeconds / idealSeconds, "",
            pacingTarget,
-           number(run.wallSeconds) + " s for " + number(idealSeconds) + " s of pauses"});
+           number(run.wallSeconds, 2) + " s for " + number(idealSeconds, 2) + " s of pauses", 3});
     const std::optional<double> cpuTarget =
         client == cpuShareTargetSize ? std::optional(cpuShareTargetPercent) : std::nullopt;
     print({"CPU share, " + runName(client, view), 100 * run.cpuSeconds / run.wallSeconds, "%",

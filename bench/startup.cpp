@@ -67,8 +67,7 @@ void measureStartup(const QElapsedTimer& sinceMain) {
         QApplication::processEvents();
     }
     print({"start-up to first paint of the plot panels", milliseconds(sinceMain), "ms", 300,
-           "from main(); the window alone " + std::to_string(qRound(milliseconds(sinceWindow))) +
-               " ms"});
+           "from main(); the window alone " + number(milliseconds(sinceWindow)) + " ms"});
 }
 
 } // namespace trelvix::bench
