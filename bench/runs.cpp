@@ -1,0 +1,91 @@
+// Runs through the start button, as the student starts them: what one step costs to draw, and
+// whether a run keeps its promised pace without keeping the processor busy.
+
+#include "bench_window.h"
+#include "elapsed.h"
+#include "groups.h"
+#include "process_usage.h"
+#include "report.h"
+
+#include <cstdio>
+
+namespace trelvix::bench {
+
+namespace {
+
+constexpr double pacingTarget = 1.03;
+constexpr double cpuShareTargetPercent = 10;
+const QSize cpuShareTargetSize{700, 504};
+
+struct RunTiming {
+    long long steps = 0;
+    double wallSeconds = 0;
+    double cpuSeconds = 0;
+};
+
+// One whole run by a click on the start button, which returns when the run has ended.
+RunTiming timeRun(BenchWindow& bench) {
+    MainWindow& window = bench.window();
+    RunTiming timing;
+    timing.steps = bench.stepsOfRun();
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer timer;
+    timer.start();
+    window.CmdOK_Click();
+    timing.wallSeconds = milliseconds(timer) / 1000;
+    timing.cpuSeconds = cpuSeconds() - cpuBefore;
+
+    const Experiment& e = window.experiment();
+    if (!(e.t >= double(e.T)) || bench.platform().count(PlatformEvent::Kind::Message) > 0)
+        std::fprintf(stderr, "warning: the run ended before its computation time\n");
+    return timing;
+}
+
+void applyComputationTime(BenchWindow& bench, const Options& options) {
+    if (!options.computationTime.isEmpty()) bench.enterComputationTime(options.computationTime);
+}
+
+std::string runName(QSize client, View view) {
+    return sizeText(client) + " " + viewName(view);
+}
+
+// With no pause at all a run goes as fast as its steps can be computed, drawn and painted: the
+// wall time per step is the whole drawing cost of a step.
+void measureStepCost(QSize client, View view, const Options& options) {
+    BenchWindow bench(client, view);
+    applyComputationTime(bench, options);
+    bench.window().experiment().zamedlenie = 0;
+    const RunTiming run = timeRun(bench);
+    print({"drawing per step, " + runName(client, view),
+           run.wallSeconds * 1000 / static_cast<double>(run.steps), "ms", std::nullopt,
+           "run without pauses, " + std::to_string(run.steps) + " steps"});
+}
+
+// A run at its own pace should last steps x 0.01 x zamedlenie seconds and spend most of it asleep.
+void measurePacedRun(QSize client, View view, const Options& options) {
+    BenchWindow bench(client, view);
+    applyComputationTime(bench, options);
+    const RunTiming run = timeRun(bench);
+    const double idealSeconds =
+        static_cast<double>(run.steps) * 0.01 * bench.window().experiment().zamedlenie;
+    print({"pacing ratio, " + runName(client, view), run.wallSeconds / idealSeconds, "",
+           pacingTarget,
+           number(run.wallSeconds, 2) + " s for " + number(idealSeconds, 2) + " s of pauses", 3});
+    const std::optional<double> cpuTarget =
+        client == cpuShareTargetSize ? std::optional(cpuShareTargetPercent) : std::nullopt;
+    print({"CPU share, " + runName(client, view), 100 * run.cpuSeconds / run.wallSeconds, "%",
+           cpuTarget, number(run.cpuSeconds) + " s of processor time"});
+}
+
+} // namespace
+
+void measureRuns(const Options& options, const std::vector<QSize>& clientSizes) {
+    for (const QSize client : clientSizes)
+        for (const View view : {View::Animation, View::TimeGraphs})
+            measureStepCost(client, view, options);
+    for (const QSize client : clientSizes)
+        for (const View view : {View::Animation, View::TimeGraphs})
+            measurePacedRun(client, view, options);
+}
+
+} // namespace trelvix::bench
