@@ -26,14 +26,15 @@ namespace trelvix {
 
 namespace {
 
-// A window whose size a run must not change keeps it; afterwards it is sizable again.
+// A window whose size a run must not change keeps it; afterwards it is sizable again within the
+// limits its layout sets (the main window's smallest client area).
 void lockSize(QWidget* window, bool locked) {
     if (locked) {
         window->setFixedSize(window->size());
-    } else {
-        window->setMinimumSize(0, 0);
-        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        return;
     }
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window->setMinimumSize(window->minimumSizeHint());
 }
 
 } // namespace
