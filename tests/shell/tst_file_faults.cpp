@@ -94,6 +94,12 @@ QByteArray expectedLine(const Experiment& e) {
     return items.join(' ');
 }
 
+// The time in the last whole line of the program's reports; minus infinity before the first.
+double lastReportedTime(const QByteArray& reports) {
+    const QByteArrayList lines = reports.split('\n'); // the last item is empty or still growing
+    return lines.size() < 2 ? -HUGE_VAL : lines[lines.size() - 2].toDouble();
+}
+
 } // namespace
 
 class FileFaultsTest : public QObject {
@@ -169,23 +175,11 @@ void FileFaultsTest::fileSystemFullInTheMiddleOfARun() {
 }
 
 // SIGKILL leaves no chance to flush or close anything: every line up to the last step must
-// already be in the file, the last one whole, and each the line of its step.
+// already be in the file, the last one whole, and each the line of its step.  The program
+// reports the model time of its steps as it goes; it is killed about a second into the run,
+// right after a report, and its file must reach the last time reported.
 void FileFaultsTest::killedInTheMiddleOfARun() {
-    workDir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(workDir_->isValid());
-    const QString path = workDir_->filePath(resultsFileName);
-    QProcess program;
-    program.setWorkingDirectory(workDir_->path());
-    program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(RUN_WITH_RESULTS_FILE, {});
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(stepLinesIn(path) > 0, 60000);
-    QTest::qWait(1000);
-    QCOMPARE(program.state(), QProcess::Running); // still in the run, far from its end
-    program.kill();
-    QVERIFY(program.waitForFinished());
-
-    // The same experiment as the killed program's, from the same start-up.
+    // The same experiment as the program's, from the same start-up.
     RecordingPlatform platform;
     MainWindow window(platform.platform());
     window.show();
@@ -193,15 +187,33 @@ void FileFaultsTest::killedInTheMiddleOfARun() {
     Experiment expected = window.experiment();
     std::optional<RunDriver> reference = RunDriver::begin(expected);
     QVERIFY(reference);
+    const double killTime = 100 * expected.shag; // a hundred steps with a 10 ms pause each
 
-    const CrlfLines text = splitCrlf(contentsOf(path));
+    workDir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(workDir_->isValid());
+    QProcess program;
+    program.setWorkingDirectory(workDir_->path());
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(RUN_WITH_RESULTS_FILE, {});
+    QVERIFY(program.waitForStarted());
+    QByteArray reports;
+    const auto reportedTime = [&] {
+        reports += program.readAllStandardOutput();
+        return lastReportedTime(reports);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(reportedTime() >= killTime, 60000);
+    QCOMPARE(program.state(), QProcess::Running); // still in the run, far from its end
+    program.kill();
+    QVERIFY(program.waitForFinished());
+
+    const CrlfLines text = splitCrlf(contentsOf(workDir_->filePath(resultsFileName)));
     QVERIFY(text.lastLineWhole);
-    QVERIFY(text.lines.size() > headerLineCount + 10); // about a second of steps
     for (qsizetype i = headerLineCount; i < text.lines.size(); ++i) {
         reference->step();
         QVERIFY2(isStepLine(text.lines[i]), text.lines[i].constData());
         QCOMPARE(text.lines[i].simplified(), expectedLine(expected));
     }
+    QVERIFY2(expected.t >= reportedTime(), qPrintable(QString::number(reportedTime())));
 }
 
 void FileFaultsTest::cleanup() {
