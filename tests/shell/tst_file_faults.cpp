@@ -2,6 +2,7 @@
 // of a run (a tiny tmpfs where mounting is allowed, a file size limit anywhere), and the program
 // killed in the middle of a run.
 
+#include "file_size_limit.h"
 #include "model/number_text.h"
 #include "model/results_file.h"
 #include "model/run.h"
@@ -13,11 +14,9 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 
 using namespace trelvix;
 
@@ -50,26 +49,6 @@ public:
 private:
     QByteArray dir_;
     bool mounted_ = false;
-};
-
-// A limit on the size of every file this process writes, for the life of the object.  Writing
-// past it fails with EFBIG once the signal that would otherwise end the process is ignored.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &before_);
-        signalBefore_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limited{bytes, before_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &before_);
-        std::signal(SIGXFSZ, signalBefore_);
-    }
-
-private:
-    rlimit before_{};
-    void (*signalBefore_)(int) = nullptr;
 };
 
 void enter(QLineEdit* field, const QString& text) {
