@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
           fonts-liberation)
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(locales)
+    # clang with its sanitizer and libFuzzer run-time libraries for the sanitizer stage.
+    packages+=(locales clang libclang-rt-14-dev)
 fi
 
 missing=()

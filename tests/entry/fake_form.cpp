@@ -3,8 +3,19 @@
 #include "model/number_text.h"
 
 #include <QTest>
+#include <cmath>
 
 namespace trelvix {
+
+namespace {
+
+const FieldRule& ruleOf(const QString& field) {
+    for (const FieldRule& rule : fieldRules())
+        if (rule.field == field) return rule;
+    qFatal("no rule for %s", qPrintable(field));
+}
+
+} // namespace
 
 const QStringList governedControls{"Label9",  "Label9_2",  "Text9",   "Label13",   "Label15",
                                    "Label16", "Label16_2", "Label23", "Label23_2", "Label26",
@@ -73,6 +84,19 @@ double FakeForm::valueOfText(const QString& fieldName) const {
 double FakeForm::storedValue(const QString& fieldName) const {
     const double values[] = {e.m, e.d, e.c, e.k, e.L0, e.ro, e.eta, e.Xm, e.nu, e.X0, e.V0x, e.T};
     return values[fieldNames.indexOf(fieldName)];
+}
+
+QString FakeForm::inconsistency(const QString& fieldName) const {
+    const FieldRule& rule = ruleOf(fieldName);
+    if (storedValue(fieldName) != valueOfText(fieldName))
+        return "stores " + QString::number(storedValue(fieldName), 'g', 17);
+    if (field(fieldName)->text() != QString::fromStdString(displayText(rule, e)))
+        return "is not in its display form";
+    if (rule.refusal && rule.refusal->refuses(e)) return "keeps a refused value";
+    for (const QString& name : fieldNames)
+        if (!std::isfinite(storedValue(name))) return name + " is not finite";
+    if (e.R_shara != e.d / 2 || e.R_kolesa != e.Xm) return "radii do not follow their inputs";
+    return {};
 }
 
 } // namespace trelvix

@@ -48,6 +48,12 @@ public:
     // The value stored in a field's quantity.
     double storedValue(const QString& fieldName) const;
 
+    // What is wrong with a field after an edit, or an empty text when nothing is: the field
+    // shows the display form of its stored value, that value is the value of the shown text and
+    // not one the field refuses, every input is finite, and the radii follow the diameter and
+    // the amplitude.
+    QString inconsistency(const QString& fieldName) const;
+
     Experiment e;
     RecordingPlatform platform;
     int redraws = 0;

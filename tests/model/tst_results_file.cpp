@@ -1,3 +1,4 @@
+#include "../support/file_size_limit.h"
 #include "model/characteristics.h"
 #include "model/cp1251.h"
 #include "model/number_text.h"
@@ -6,9 +7,7 @@
 
 #include <QtTest>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 
 using namespace trelvix;
 
@@ -71,26 +70,6 @@ QList<QByteArray> dataLinesOf(const QString& path) {
     lines.removeLast(); // after the last line end
     return lines.mid(15);
 }
-
-// Limits the size of every file this process writes, as a full quota would; restores on leaving.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 } // namespace
 
