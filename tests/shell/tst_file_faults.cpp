@@ -8,7 +8,7 @@
 #include "model/run.h"
 #include "recording_platform.h"
 #include "shell/main_window.h"
-#include "shell/run_texts.h"
+#include "shell/window_texts.h"
 #include "step_lines.h"
 
 #include <QtTest>
