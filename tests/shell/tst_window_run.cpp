@@ -38,7 +38,7 @@ void verifyIdle(MainWindow& window, const QString& seconds) {
     QCOMPARE(c.CmdOK->text(), texts::startCaption);
     for (QWidget* control : lockedControls(c))
         QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
-    QVERIFY(window.minimumSize() != window.maximumSize()); // sizable again,
+    QVERIFY(window.minimumSize() != window.maximumSize());    // sizable again,
     QCOMPARE(window.minimumSize(), window.minimumSizeHint()); // down to its smallest layout
     QCOMPARE(window.windowTitle(), idleTitle + " " + seconds + " c");
     QCOMPARE(window.Form3()->windowTitle(), texts::magnifierTitle);
