@@ -139,7 +139,7 @@ private slots:
         };
         edit->setText(text);
 
-        QCOMPARE(form->platform.log(), (QStringList{"zvuk 25", "Ошибка: " + message}));
+        QCOMPARE(form->platform.log(), (QStringList{"tone 25", "Ошибка: " + message}));
         QCOMPARE(textBehindBox, text);
         QCOMPARE(valueBehindBox, refused);
         QCOMPARE(edit->text(), shown);
@@ -303,7 +303,7 @@ private slots:
         QFETCH(QString, warning);
         QLineEdit* edit = form->field(field);
         edit->setText(doubtful);
-        QCOMPARE(form->platform.log(), (QStringList{"zvuk 25", "Предупреждение: " + warning}));
+        QCOMPARE(form->platform.log(), (QStringList{"tone 25", "Предупреждение: " + warning}));
         QCOMPARE(edit->text(), shown);
         QCOMPARE(form->valueOfText(field), form->storedValue(field)); // accepted and kept
         const WarningsShown& memory = form->fields.warningsShown();
@@ -319,7 +319,7 @@ private slots:
         form->field("Text3")->setText("0");
         form->field("Text5")->setText("0");
         QCOMPARE(form->platform.log(),
-                 (QStringList{"zvuk 25", "Предупреждение: " + warnDensity, "zvuk 25",
+                 (QStringList{"tone 25", "Предупреждение: " + warnDensity, "tone 25",
                               "Предупреждение: " + warnViscosity}));
     }
 

@@ -146,7 +146,7 @@ void FileFaultsTest::fileSystemFullInTheMiddleOfARun() {
 
     const QString message =
         texts::fileErrorMessage(resultsFileName, QString::fromLocal8Bit(strerror(error)));
-    QCOMPARE(platform.log(), (QStringList{texts::errorTitle + ": " + message, "zvuk 50"}));
+    QCOMPARE(platform.log(), (QStringList{texts::errorTitle + ": " + message, "tone 50"}));
     QVERIFY(runGoesOnBehindTheBox);
     QVERIFY(window.experiment().t >= double(window.experiment().T));
     QCOMPARE(window.controls().CmdOK->text(), texts::startCaption);

@@ -128,7 +128,7 @@ void MenusTest::noDuringARunLetsItGoOn() {
     QTimer::singleShot(40, &w, [&] { QVERIFY(!w.close()); });
     w.CmdOK_Click();
     QVERIFY(w.experiment().t >= 0.2); // the run reached its time
-    QCOMPARE(platform_->log(), (QStringList{"? На Выход: Вы абсолютно уверены?", "zvuk 50"}));
+    QCOMPARE(platform_->log(), (QStringList{"? На Выход: Вы абсолютно уверены?", "tone 50"}));
     QVERIFY(w.isVisible());
 }
 

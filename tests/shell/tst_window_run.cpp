@@ -104,7 +104,7 @@ void WindowRunTest::runReachesItsTime() {
     QCOMPARE(w.experiment().X_1, expected.X_1);
     QVERIFY(w.experiment().t >= double(w.experiment().T));
     verifyIdle(w, "0");
-    QCOMPARE(platform_->log(), QStringList{"zvuk 50"}); // the run ends with the long tone only
+    QCOMPARE(platform_->log(), QStringList{"tone 50"}); // the run ends with the long tone only
 }
 
 void WindowRunTest::controlsLockedWhileRunning() {
@@ -133,7 +133,7 @@ void WindowRunTest::stopButtonEndsTheRun() {
     w.CmdOK_Click();
     QVERIFY(w.experiment().t < 1.0); // stopped long before the computation time
     verifyIdle(w, "0");              // the caption carries the run's seconds once
-    QCOMPARE(platform_->log(), QStringList{"zvuk 50"});
+    QCOMPARE(platform_->log(), QStringList{"tone 50"});
 }
 
 void WindowRunTest::startClickDuringTheLastPauseIsIgnored() {
@@ -148,7 +148,7 @@ void WindowRunTest::startClickDuringTheLastPauseIsIgnored() {
     w.CmdOK_Click();
     QCOMPARE(runsStarted, 0); // no nested run began (it would have ended with a tone)
     verifyIdle(w, "0");
-    QCOMPARE(platform_->log(), QStringList{"zvuk 50"});
+    QCOMPARE(platform_->log(), QStringList{"tone 50"});
 }
 
 void WindowRunTest::touchingEndsTheRunWithItsMessage() {
@@ -161,7 +161,7 @@ void WindowRunTest::touchingEndsTheRunWithItsMessage() {
     QVERIFY(e.X_1 < e.Xm + e.R_shara);
     QVERIFY(e.t < 0.1);
     QCOMPARE(platform_->log(),
-             (QStringList{texts::errorTitle + ": " + texts::touchedMessage, "zvuk 50"}));
+             (QStringList{texts::errorTitle + ": " + texts::touchedMessage, "tone 50"}));
     verifyIdle(w, "0");
 }
 
@@ -172,7 +172,7 @@ void WindowRunTest::numbersOutOfRangeEndTheRun() {
     QVERIFY(canRun(w.experiment()));
     w.CmdOK_Click();
     QCOMPARE(platform_->log(),
-             (QStringList{texts::errorTitle + ": " + texts::nonFiniteMessage, "zvuk 50"}));
+             (QStringList{texts::errorTitle + ": " + texts::nonFiniteMessage, "tone 50"}));
     verifyIdle(w, "0");
 }
 
@@ -184,7 +184,7 @@ void WindowRunTest::inputsWithoutFiniteMotionAreRefused() {
     const QString titleBefore = w.windowTitle();
     w.CmdOK_Click();
     QCOMPARE(platform_->log(),
-             (QStringList{"zvuk 25", texts::errorTitle + ": " + texts::cannotRunMessage}));
+             (QStringList{"tone 25", texts::errorTitle + ": " + texts::cannotRunMessage}));
     QCOMPARE(w.controls().CmdOK->text(), texts::startCaption);
     QCOMPARE(w.windowTitle(), titleBefore);
     QVERIFY(w.controls().Text8->isEnabled());
