@@ -30,8 +30,8 @@ const ScrollBarRule scrollBarRules[] = {
     {"HScroll2", 1, 10, 1, [](ViewSettings& v, int x) { v.magnifierZoom = x; }, false, true},
     {"VScroll1", -20, 20, 1, [](ViewSettings& v, int x) { v.displacementZoom = zoomFactor(x); },
      false, true},
-    {"VScroll2", -20, 20, 1, [](ViewSettings& v, int x) { v.velocityZoom = zoomFactor(x); },
-     false, true},
+    {"VScroll2", -20, 20, 1, [](ViewSettings& v, int x) { v.velocityZoom = zoomFactor(x); }, false,
+     true},
     {"VScroll3", -100, 100, 0,
      [](ViewSettings& v, int x) { v.energyZoom = toSingle(zoomFactor(x)); }, false, true},
 };

@@ -1,6 +1,5 @@
 #include "graphics/magnifier.h"
 
-#include "graphics/quotient_or_nan.h"
 #include "graphics/style.h"
 #include "model/number_text.h"
 
@@ -33,7 +32,7 @@ MagnifierFrame magnifierFrame(const Experiment& e, const PlaneFrame& plane) {
     const double zoom = e.view.magnifierZoom;
     const double Xg = e.derived.Xg;
     MagnifierFrame f;
-    f.step = quotientOrNaN(plane.bottom - plane.top, e.view.gridDivisions);
+    f.step = plane.gridStep;
     f.halfStep = f.step / 2;
     f.left = f.step * -zoom;
     f.right = zoom * f.step;

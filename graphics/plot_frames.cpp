@@ -46,9 +46,8 @@ TimeFrames timeFrames(const Experiment& e) {
     f.displacementGridStep =
         quotientOrNaN(2 * f.displacementHalfHeight, v.gridDivisions) * v.displacementZoom;
     f.velocityGridStep = quotientOrNaN(2 * f.velocityHalfHeight, v.gridDivisions) * v.velocityZoom;
-    f.energyGridStep = toSingle(quotientOrNaN(f.energyTop - f.energyBottom,
-                                              std::round(v.gridDivisions)) *
-                                v.energyZoom);
+    f.energyGridStep = toSingle(
+        quotientOrNaN(f.energyTop - f.energyBottom, std::round(v.gridDivisions)) * v.energyZoom);
     return f;
 }
 

@@ -17,8 +17,7 @@ constexpr double samplesPerHalfWave = 50;
 constexpr double mostSpringSamples = 100000;
 
 void backgroundCopy(Surfaces& s, const PlotLayout& layout) {
-    s.scene.transparentCopyFrom(s.plane, layout.sourceRect(), layout.targetRect(),
-                                transparentKey);
+    s.scene.transparentCopyFrom(s.plane, layout.sourceRect(), layout.targetRect(), transparentKey);
 }
 
 // The crank rod from the wheel centre to the pin, and the pin as a red dot.

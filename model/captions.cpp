@@ -60,8 +60,7 @@ void conditionalCaptions(const Inputs& in, const Characteristics& ch, std::strin
     c.naturalPeriod = oscillates(ch) ? rowText(naturalPeriod, ch.T_s, sep) : "Ts -> oo";
     // A negative frequency drives exactly like its magnitude (the cosine is even), so the period
     // shown is a magnitude.
-    c.drivingPeriod =
-        isDriven(ch) ? rowText(drivingPeriod, std::fabs(ch.T_v), sep) : "Tv -> oo";
+    c.drivingPeriod = isDriven(ch) ? rowText(drivingPeriod, std::fabs(ch.T_v), sep) : "Tv -> oo";
     c.logDecrement = oscillates(ch) ? rowText(decrement, ch.logDecrement, sep) : "    -> oo";
     if (in.eta == 0)
         c.qualityFactor = "Q -> oo";

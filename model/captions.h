@@ -33,7 +33,6 @@ struct Captions {
 
 // Numbers use `decimalSeparator` (the desktop's), except the equilibrium coordinate, which
 // always shows a point.
-Captions captionsOf(const Inputs& in, const Characteristics& ch,
-                    std::string_view decimalSeparator);
+Captions captionsOf(const Inputs& in, const Characteristics& ch, std::string_view decimalSeparator);
 
 } // namespace trelvix

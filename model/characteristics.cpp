@@ -54,8 +54,7 @@ void deriveOscillation(const Inputs& in, Characteristics& ch) {
         ch.qualityFactor = ieeeQuotient(constants::pi, ch.delta);
     if (hasResonance(ch))
         ch.nu_r = std::sqrt(ch.omega_0_sq - 2 * ch.delta * ch.delta) / 2 / constants::pi;
-    ch.eta_kr =
-        toSingle(ieeeQuotient(std::sqrt(in.m * in.k) * 2 / 3 / constants::pi, in.d));
+    ch.eta_kr = toSingle(ieeeQuotient(std::sqrt(in.m * in.k) * 2 / 3 / constants::pi, in.d));
 }
 
 // Fifty steps per period of the faster of the free harmonic and the driving oscillation; the
@@ -98,8 +97,8 @@ Characteristics deriveCharacteristics(const Inputs& in, const Characteristics& p
 }
 
 bool canRun(const Inputs& in, const Characteristics& ch) {
-    for (double v : {ch.step, ch.Xg, ch.X_max, ch.Vx_max, ch.quadraticDrag, ch.delta,
-                     ch.omega_0_sq, ch.omega_v})
+    for (double v : {ch.step, ch.Xg, ch.X_max, ch.Vx_max, ch.quadraticDrag, ch.delta, ch.omega_0_sq,
+                     ch.omega_v})
         if (!std::isfinite(v)) return false;
     // The model time must still grow by a step when it nears T, or the run would never end.
     return ch.step > 0 && double(in.T) + ch.step > double(in.T);

@@ -8,18 +8,30 @@ namespace {
 
 double Inputs::*doubleMember(Input input) {
     switch (input) {
-    case Input::m: return &Inputs::m;
-    case Input::d: return &Inputs::d;
-    case Input::c: return &Inputs::c;
-    case Input::k: return &Inputs::k;
-    case Input::L0: return &Inputs::L0;
-    case Input::ro: return &Inputs::ro;
-    case Input::eta: return &Inputs::eta;
-    case Input::Xm: return &Inputs::Xm;
-    case Input::nu: return &Inputs::nu;
-    case Input::X0: return &Inputs::X0;
-    case Input::V0x: return &Inputs::V0x;
-    case Input::T: break;
+    case Input::m:
+        return &Inputs::m;
+    case Input::d:
+        return &Inputs::d;
+    case Input::c:
+        return &Inputs::c;
+    case Input::k:
+        return &Inputs::k;
+    case Input::L0:
+        return &Inputs::L0;
+    case Input::ro:
+        return &Inputs::ro;
+    case Input::eta:
+        return &Inputs::eta;
+    case Input::Xm:
+        return &Inputs::Xm;
+    case Input::nu:
+        return &Inputs::nu;
+    case Input::X0:
+        return &Inputs::X0;
+    case Input::V0x:
+        return &Inputs::V0x;
+    case Input::T:
+        break;
     }
     return nullptr;
 }

@@ -6,7 +6,8 @@
 // X is the coordinate of the ball centre, downwards from the mean position of the suspension
 // point; the suspension point itself moves by Xm·cos(omega_v·t).  The ball obeys
 //   dX/dt  = Vx
-//   dVx/dt = −omega_0_sq·(X − Xg) − 2·delta·Vx − quadraticDrag·Vx·|Vx| + Xm·omega_0_sq·cos(omega_v·t)
+//   dVx/dt = −omega_0_sq·(X − Xg) − 2·delta·Vx − quadraticDrag·Vx·|Vx| +
+//   Xm·omega_0_sq·cos(omega_v·t)
 // (spring about the equilibrium coordinate, viscous force, quadratic drag, and the pull that the
 // moving suspension point adds through the spring).
 //

@@ -29,12 +29,12 @@ std::string inPrintZones(std::initializer_list<std::string_view> items) {
 
 } // namespace
 
-FileStatus ResultsFile::create(std::span<const HeaderRow> parameters) {
+FileStatus ResultsFile::create(HeaderRows parameters) {
     if (FileStatus s = file_.create(path_); !s) return s;
     return writeHeader(parameters);
 }
 
-FileStatus ResultsFile::writeHeader(std::span<const HeaderRow> parameters) {
+FileStatus ResultsFile::writeHeader(HeaderRows parameters) {
     if (FileStatus s = writeZones({parametersTitle}); !s) return s;
     for (const HeaderRow& row : parameters)
         if (FileStatus s = writeZones({row.key, row.text}); !s) return s;

@@ -4,13 +4,15 @@
 // of the experiment on top and one line per integration step.  Written in the Windows Cyrillic
 // code page with CR LF line ends, the items of a line in print zones of 14 characters.
 
-#include "model/motion.h"
+#include "model/inputs.h"
 #include "model/line_file.h"
+#include "model/motion.h"
 
 #include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace trelvix {
 
@@ -24,6 +26,9 @@ struct HeaderRow {
     std::string text;
 };
 
+// One line for each input, in the order of Input.
+using HeaderRows = std::span<const HeaderRow, allInputs.size()>;
+
 class ResultsFile {
 public:
     explicit ResultsFile(std::string path = resultsFileName) : path_(std::move(path)) {}
@@ -32,7 +37,7 @@ public:
     // column titles.  A file still open from before
     // (the box turned on again before a run) is closed first and replaced.  On failure nothing
     // stays open.
-    FileStatus create(std::span<const HeaderRow> parameters);
+    FileStatus create(HeaderRows parameters);
 
     // Appends the line of the step just made: t, X − Xg, Vx and W, each as "0.0000e+00" with
     // `decimalSeparator`.  The line reaches the file before this returns.  On failure the file is
@@ -44,7 +49,7 @@ public:
     const std::string& path() const { return path_; }
 
 private:
-    FileStatus writeHeader(std::span<const HeaderRow> parameters);
+    FileStatus writeHeader(HeaderRows parameters);
     FileStatus writeZones(std::initializer_list<std::string_view> items);
 
     std::string path_;

@@ -7,12 +7,12 @@
 namespace trelvix {
 
 struct ViewSettings {
-    double slowDown = 1;         // each step of a run is followed by a pause of 0.01·slowDown s
-    double magnifierZoom = 1;    // the magnifier shows magnifierZoom grid steps of the plane
-    double displacementZoom = 1; // vertical zoom of X(t)
-    double velocityZoom = 1;     // vertical zoom of Vx(t)
-    float energyZoom = 1.0F;     // vertical zoom of W(t)
-    double gridDivisions = 10;   // grid divisions of the plots
+    double slowDown = 1;           // each step of a run is followed by a pause of 0.01·slowDown s
+    double magnifierZoom = 1;      // the magnifier shows magnifierZoom grid steps of the plane
+    double displacementZoom = 1;   // vertical zoom of X(t)
+    double velocityZoom = 1;       // vertical zoom of Vx(t)
+    float energyZoom = 1.0F;       // vertical zoom of W(t)
+    double gridDivisions = 10;     // grid divisions of the plots
     double springHalfWidth = 0.02; // half-width of the drawn spring coil, m
     double springTurns = 7;        // turns of the drawn spring
 };

@@ -10,7 +10,8 @@ namespace trelvix {
 inline constexpr double toneFrequencyHz = 880;
 inline constexpr int toneSampleRate = 44100;
 
-// Length of the tone sound(units): 12·units milliseconds to the nearest millisecond; nothing for units ≤ 0.
+// Length of the tone sound(units): 12·units milliseconds to the nearest millisecond; nothing for
+// units ≤ 0.
 int toneDurationMs(double units);
 
 // Mono 16-bit samples of a sine of `frequencyHz` lasting `durationMs` at `sampleRate`.  The

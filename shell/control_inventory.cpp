@@ -13,8 +13,10 @@ const std::array<ResultRow, 15> resultRows{{
     {"Label15", &M::Label15, &C::quadraticDistance,
      "Характерное расстояние для квадратичной силы сопротивления среды", ButtonText},
     {"Label16", &M::Label16, &C::damping, "декремент затухания", ButtonText},
-    {"Label17", &M::Label17, &C::harmonicFrequency, "циклическая частота гармонических колебаний", Black},
-    {"Label22", &M::Label22, &C::naturalFrequency, "циклическая частота собственных колебаний", Black},
+    {"Label17", &M::Label17, &C::harmonicFrequency, "циклическая частота гармонических колебаний",
+     Black},
+    {"Label22", &M::Label22, &C::naturalFrequency, "циклическая частота собственных колебаний",
+     Black},
     {"Label23", &M::Label23, &C::drivingFrequency, "циклическая частота вынуждающей силы", Black},
     {"Label24", &M::Label24, &C::harmonicPeriod, "Период гармонических колебаний", Black},
     {"Label25", &M::Label25, &C::naturalPeriod, "Период собственных колебаний", Black},
@@ -22,7 +24,8 @@ const std::array<ResultRow, 15> resultRows{{
     {"Label27", &M::Label27, &C::logDecrement, "Логарифмический декремент затухания", Black},
     {"Label28", &M::Label28, &C::qualityFactor, "добротность", Black},
     {"Label29", &M::Label29, &C::resonanceFrequency, "резонансная частота (при с=0)", Black},
-    {"Label30", &M::Label30, &C::criticalViscosity, "вязкость критического режима (при с=0)", Black},
+    {"Label30", &M::Label30, &C::criticalViscosity, "вязкость критического режима (при с=0)",
+     Black},
 }};
 
 const std::array<GreekOverlay, 3> parameterOverlays{{

@@ -1,8 +1,8 @@
 #pragma once
 
 // The result rows and the Greek overlays of the right-hand block of the main window: what each
-// is called, what it says and in which order the rows stand.  Both the builder of the controls and the layout read
-// these tables, so a row is described in one place only.
+// is called, what it says and in which order the rows stand.  Both the builder of the controls and
+// the layout read these tables, so a row is described in one place only.
 
 #include "entry/text_colour.h"
 #include "model/captions.h"

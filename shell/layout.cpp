@@ -11,7 +11,7 @@ namespace trelvix {
 
 namespace {
 
-constexpr double margin = 4;           // d: margin between controls and at the window edge
+constexpr double margin = 4;       // d: margin between controls and at the window edge
 constexpr double columnWidth = 80; // w: column width
 constexpr double rowHeight = 26;   // h: row height
 
@@ -61,8 +61,8 @@ private:
 void placeOverlays(Placer& placer, std::span<const GreekOverlay> overlays) {
     for (const GreekOverlay& o : overlays) {
         const Box& partner = placer.box(o.partner);
-        placer.place(o.name, {partner.left + o.indent, partner.top - o.lift, double(o.width),
-                              rowHeight});
+        placer.place(o.name,
+                     {partner.left + o.indent, partner.top - o.lift, double(o.width), rowHeight});
     }
 }
 

@@ -82,8 +82,7 @@ void bordered(QLabel* label) {
     label->setIndent(4);
 }
 
-QScrollBar* Builder::scrollBar(const char* name, Qt::Orientation orientation,
-                               const char* purpose) {
+QScrollBar* Builder::scrollBar(const char* name, Qt::Orientation orientation, const char* purpose) {
     auto* bar = named(new QScrollBar(orientation, area_), name);
     bar->setAccessibleName(QString::fromUtf8(purpose));
     return bar;

@@ -111,7 +111,7 @@ private:
     void runFinished(RunEnd end);
     void setRunControlsEnabled(bool enabled);
     void setRunWindowState(bool runInProgress);
-    std::vector<HeaderRow> headerRows() const;
+    std::array<HeaderRow, allInputs.size()> headerRows() const;
     void reportFileFailure(const QString& path, const QString& reason);
 
     Platform platform_;

@@ -24,13 +24,14 @@ void MainWindow::resultsFileToggled(bool on) {
 }
 
 // Each input's line: its fixed key or the caption of its row, and the text of its field.
-std::vector<HeaderRow> MainWindow::headerRows() const {
-    std::vector<HeaderRow> rows;
+std::array<HeaderRow, allInputs.size()> MainWindow::headerRows() const {
+    std::array<HeaderRow, allInputs.size()> rows;
     for (const InputRow& row : inputTable()) {
         const std::string key = row.resultsFileKey
                                     ? std::string(row.resultsFileKey)
                                     : controls_.caption(row.input)->text().toStdString();
-        rows.push_back({key, controls_.field(row.input)->text().toStdString()});
+        rows[static_cast<std::size_t>(row.input)] = {
+            key, controls_.field(row.input)->text().toStdString()};
     }
     return rows;
 }

@@ -88,7 +88,8 @@ void MainWindow::drawStep(const RunState& state, bool drawsFrame) {
 }
 
 void MainWindow::runFinished(RunEnd end) {
-    if (end == RunEnd::NonFinite) platform_.messages.inform(texts::errorTitle, texts::nonFiniteMessage);
+    if (end == RunEnd::NonFinite)
+        platform_.messages.inform(texts::errorTitle, texts::nonFiniteMessage);
     if (end == RunEnd::Touched) platform_.messages.inform(texts::errorTitle, texts::touchedMessage);
     controls_.Check_p->setChecked(false);
     platform_.tone.sound(endOfRunTone);
@@ -103,8 +104,8 @@ void MainWindow::setRunControlsEnabled(bool enabled) {
     const MainControls& c = controls_;
     for (QLineEdit* field : c.fields)
         field->setEnabled(enabled);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             c.HScroll2, c.Command1, c.VScroll1, c.VScroll2, c.VScroll3, c.Check_p})
+    for (QWidget* control : std::initializer_list<QWidget*>{c.HScroll2, c.Command1, c.VScroll1,
+                                                            c.VScroll2, c.VScroll3, c.Check_p})
         control->setEnabled(enabled);
 }
 

@@ -59,7 +59,7 @@ void RunController::recordStep(const RunState& state, double Xg) {
                          QString::fromStdString(status.reason));
 }
 
-FileStatus RunController::startRecording(std::span<const HeaderRow> header) {
+FileStatus RunController::startRecording(HeaderRows header) {
     const FileStatus status = resultsFile_.create(header);
     recording_ = status.ok;
     return status;

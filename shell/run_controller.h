@@ -53,11 +53,10 @@ public:
 
     // The results file: created with its header when the student turns "Файл" on; the next run
     // appends a line per step while recording, and closes it at its end.
-    FileStatus startRecording(std::span<const HeaderRow> header);
+    FileStatus startRecording(HeaderRows header);
     void stopRecording() { recording_ = false; }
     bool isRecording() const { return recording_; }
     const ResultsFile& resultsFile() const { return resultsFile_; }
-    void closeResultsFile() { resultsFile_.close(); }
     // The decimal separator of the numbers in the file: the desktop's.
     void setDecimalSeparator(std::string separator) { separator_ = std::move(separator); }
 
