@@ -47,8 +47,12 @@ void ParameterFields::fieldEdited(Input input) {
     Inputs& in = host_.inputs();
 
     in.setValue(input, readNumber(typed.toStdString()));
-    if (row.refusal && row.refusal->refuses(in)) refuse(row, in);
+    const bool refused = row.refusal && row.refusal->refuses(in);
+    if (refused) refuse(row, in);
     writeBack(*edit, QString::fromStdString(displayText(row, in)), typed, caret);
+    // After a reset the student's typing goes on at the end of the value put back, not in the
+    // middle of it, where the next key would make a refused value again.
+    if (refused) edit->end(false);
     if (row.warning) warnOnce(*row.warning, in);
     applyVisibility(row.visibility, in);
     host_.redraw();

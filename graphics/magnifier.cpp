@@ -62,17 +62,17 @@ void drawMagnifierAxis(const MagnifierFrame& f, Surface& magnifier) {
 }
 
 void drawMagnifierStart(const Experiment& e, const MagnifierFrame& f, Surface& magnifier) {
-    magnifier.setDrawWidth(1);
-    magnifier.setDrawStyle(DrawStyle::Dashed);
+    magnifier.setPenWidth(1);
+    magnifier.setLineStyle(LineStyle::Dashed);
     magnifier.line({f.left, e.derived.Xg}, {f.right, e.derived.Xg}, traceColour);
-    magnifier.setDrawStyle(DrawStyle::Solid);
+    magnifier.setLineStyle(LineStyle::Solid);
     magnifier.point({0, e.inputs.X0});
 }
 
 void drawMagnifierTrace(Surface& magnifier, double X) {
-    magnifier.setDrawWidth(3);
+    magnifier.setPenWidth(3);
     magnifier.lineTo({0, X}, traceColour);
-    magnifier.setDrawWidth(1);
+    magnifier.setPenWidth(1);
 }
 
 QRect markerRect(const Surface& magnifier, double X, QSize markerSize) {

@@ -22,12 +22,12 @@ void backgroundCopy(Surfaces& s, const PlotLayout& layout) {
 
 // The crank rod from the wheel centre to the pin, and the pin as a red dot.
 void crank(Surface& scene, QPointF pin) {
-    scene.setDrawWidth(4);
+    scene.setPenWidth(4);
     scene.line(wheelCentre, pin, crankColour);
-    scene.setDrawWidth(6);
-    scene.setForeColor(traceColour);
+    scene.setPenWidth(6);
+    scene.setForeground(traceColour);
     scene.point(pin);
-    scene.setForeColor(axisColour);
+    scene.setForeground(axisColour);
 }
 
 // Number of wave samples between the leads: from one half-wave after the upper end to two
@@ -41,7 +41,7 @@ long long waveSamples(double halfWavesInSpring) {
 } // namespace
 
 void drawSpring(const ViewSettings& view, Surface& scene, QPointF top, QPointF bottom) {
-    scene.setDrawWidth(4);
+    scene.setPenWidth(4);
     scene.point(top);
     const double dx = bottom.x() - top.x();
     const double dy = bottom.y() - top.y();

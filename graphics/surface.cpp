@@ -35,11 +35,11 @@ bool isFinite(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-QPen penFor(const QColor& colour, int width, DrawStyle style) {
+QPen penFor(const QColor& colour, int width, LineStyle style) {
     // Round ends like a geometric pen's; bevelled joins, because the painter strokes the many
     // joins of a spring twice as fast that way and at these widths the two look the same.
     QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin);
-    if (style == DrawStyle::Dashed) {
+    if (style == LineStyle::Dashed) {
         pen.setDashPattern(dashPattern);
         pen.setCapStyle(Qt::FlatCap);
     }
@@ -80,7 +80,7 @@ void Surface::resize(QSize logicalSize, qreal devicePixelRatio) {
     QImage next((QSizeF(logicalSize) * devicePixelRatio).toSize(), QImage::Format_RGB32);
     if (!next.isNull()) {
         next.setDevicePixelRatio(devicePixelRatio);
-        next.fill(backColor_);
+        next.fill(background_);
         if (!image_.isNull()) {
             QPainter painter(&next);
             painter.drawImage(QPointF(0, 0), image_);
@@ -90,7 +90,7 @@ void Surface::resize(QSize logicalSize, qreal devicePixelRatio) {
     size_ = logicalSize;
     setFont(font_);
     updateFrame();
-    noteInk(backColor_);
+    noteInk(background_);
     changed(QRectF(QPointF(0, 0), QSizeF(size_)));
 }
 
@@ -142,12 +142,12 @@ QPointF Surface::pixelsPerUnit() const {
     return {frame_.pixelsPerX, frame_.pixelsPerY};
 }
 
-void Surface::setDrawWidth(int pixels) {
-    drawWidth_ = pixels < 1 ? 1 : pixels;
+void Surface::setPenWidth(int pixels) {
+    penWidth_ = pixels < 1 ? 1 : pixels;
 }
 
 QRectF Surface::drawableBox() const {
-    const double margin = cutMargin + drawWidth_;
+    const double margin = cutMargin + penWidth_;
     return QRectF(-margin, -margin, size_.width() + 2 * margin, size_.height() + 2 * margin);
 }
 
@@ -191,7 +191,7 @@ void Surface::strokePolyline(std::span<const QPointF> path, const QColor& colour
         if (piece.size() >= 2) {
             if (!painter.isActive()) {
                 painter.begin(&image_);
-                painter.setPen(penFor(colour, drawWidth_, drawStyle_));
+                painter.setPen(penFor(colour, penWidth_, lineStyle_));
             }
             painter.drawPolyline(piece);
             touched |= piece.boundingRect();
@@ -215,7 +215,7 @@ void Surface::strokePolyline(std::span<const QPointF> path, const QColor& colour
     if (!painter.isActive()) return;
     painter.end();
     noteInk(colour);
-    const double reach = drawWidth_ / 2.0 + 1;
+    const double reach = penWidth_ / 2.0 + 1;
     changed(touched.adjusted(-reach, -reach, reach, reach));
 }
 
@@ -225,18 +225,18 @@ void Surface::point(QPointF at) {
     if (!frameUsable_ || !drawableBox().contains(pixel)) return;
     QPainter painter(&image_);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(foreColor_);
+    painter.setBrush(foreground_);
     // A dot of width 1 is the pixel that holds the point; a wider one a disc about it.
-    const QRectF dot = drawWidth_ == 1
+    const QRectF dot = penWidth_ == 1
                            ? QRectF(std::floor(pixel.x()), std::floor(pixel.y()), 1, 1)
-                           : QRectF(pixel.x() - drawWidth_ / 2.0, pixel.y() - drawWidth_ / 2.0,
-                                    drawWidth_, drawWidth_);
-    if (drawWidth_ == 1)
+                           : QRectF(pixel.x() - penWidth_ / 2.0, pixel.y() - penWidth_ / 2.0,
+                                    penWidth_, penWidth_);
+    if (penWidth_ == 1)
         painter.drawRect(dot);
     else
         painter.drawEllipse(dot);
     painter.end();
-    noteInk(foreColor_);
+    noteInk(foreground_);
     changed(dot.adjusted(-1, -1, 1, 1));
 }
 
@@ -250,13 +250,13 @@ void Surface::circle(QPointF centre, double radius, const QColor& outline) {
         c.y() - r > box.bottom())
         return;
     QPainter painter(&image_);
-    painter.setPen(penFor(outline, drawWidth_, drawStyle_));
+    painter.setPen(penFor(outline, penWidth_, lineStyle_));
     if (fillStyle_ == FillStyle::Solid) painter.setBrush(fillColor_);
     painter.drawEllipse(c, r, r);
     painter.end();
     noteInk(outline);
     if (fillStyle_ == FillStyle::Solid) noteInk(fillColor_);
-    const double reach = r + drawWidth_ / 2.0 + 1;
+    const double reach = r + penWidth_ / 2.0 + 1;
     changed(QRectF(c, c).adjusted(-reach, -reach, reach, reach));
 }
 
@@ -269,10 +269,10 @@ void Surface::print(const QString& text) {
     if (!frameUsable_ || !reach.contains(anchor)) return;
     QPainter painter(&image_);
     painter.setFont(font_);
-    painter.setPen(foreColor_);
+    painter.setPen(foreground_);
     painter.drawText(QPointF(anchor.x(), anchor.y() + metrics_.ascent()), text);
     painter.end();
-    noteInk(foreColor_);
+    noteInk(foreground_);
     if (onChange_)
         changed(QRectF(anchor, QSizeF(metrics_.horizontalAdvance(text), metrics_.height()))
                     .adjusted(-1, -1, 1, 1));
@@ -282,8 +282,8 @@ void Surface::clear() {
     current_ = QPointF(0, 0);
     inks_.clear();
     if (image_.isNull()) return;
-    image_.fill(backColor_);
-    noteInk(backColor_);
+    image_.fill(background_);
+    noteInk(background_);
     changed(QRectF(QPointF(0, 0), QSizeF(size_)));
 }
 

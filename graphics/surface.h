@@ -26,7 +26,7 @@
 
 namespace trelvix::graphics {
 
-enum class DrawStyle { Solid = 0, Dashed = 1 };
+enum class LineStyle { Solid = 0, Dashed = 1 };
 enum class FillStyle { Solid = 0, Transparent = 1 };
 
 class Surface {
@@ -61,22 +61,22 @@ public:
     QPointF pixelsPerUnit() const;
 
     // --- Drawing state. -----------------------------------------------------------------------
-    int drawWidth() const { return drawWidth_; }
-    void setDrawWidth(int pixels);
-    DrawStyle drawStyle() const { return drawStyle_; }
-    void setDrawStyle(DrawStyle style) { drawStyle_ = style; }
-    QColor foreColor() const { return foreColor_; }
-    void setForeColor(const QColor& colour) { foreColor_ = colour; }
+    int penWidth() const { return penWidth_; }
+    void setPenWidth(int pixels);
+    LineStyle lineStyle() const { return lineStyle_; }
+    void setLineStyle(LineStyle style) { lineStyle_ = style; }
+    QColor foreground() const { return foreground_; }
+    void setForeground(const QColor& colour) { foreground_ = colour; }
     QColor fillColor() const { return fillColor_; }
     void setFillColor(const QColor& colour) { fillColor_ = colour; }
     FillStyle fillStyle() const { return fillStyle_; }
     void setFillStyle(FillStyle style) { fillStyle_ = style; }
-    QColor backColor() const { return backColor_; }
-    // Takes effect at the next clear(), as the background of a picture box does.
-    void setBackColor(const QColor& colour) { backColor_ = colour; }
+    QColor background() const { return background_; }
+    // Takes effect at the next clear(): what is drawn keeps its background until then.
+    void setBackground(const QColor& colour) { background_ = colour; }
     const QFont& font() const { return font_; }
     void setFont(const QFont& font);
-    // The current position in user coordinates (CurrentX, CurrentY).
+    // The current position in user coordinates, where the next text or line-to starts.
     QPointF currentPosition() const { return current_; }
     void setCurrentPosition(QPointF user) { current_ = user; }
 
@@ -87,7 +87,7 @@ public:
     void lineTo(QPointF to, const QColor& colour);
     // Several line-to steps in one go (one painter for the whole polyline).
     void polylineTo(std::span<const QPointF> points, const QColor& colour);
-    // A dot of the pen width in the foreground colour (PSet); the current position moves there.
+    // A dot of the pen width in the foreground colour; the current position moves there.
     void point(QPointF at);
     // A circle whose radius is measured along the horizontal axis of the frame, round in
     // pixels, outlined in `outline` with the pen width and filled with the fill colour when
@@ -129,12 +129,12 @@ private:
     Frame frame_;
     bool frameUsable_ = false;
 
-    int drawWidth_ = 1;
-    DrawStyle drawStyle_ = DrawStyle::Solid;
-    QColor foreColor_ = Qt::black;
+    int penWidth_ = 1;
+    LineStyle lineStyle_ = LineStyle::Solid;
+    QColor foreground_ = Qt::black;
     QColor fillColor_ = Qt::black;
     FillStyle fillStyle_ = FillStyle::Transparent;
-    QColor backColor_ = Qt::white;
+    QColor background_ = Qt::white;
     QFont font_;
     QFontMetricsF metrics_; // of font_ on this image: measuring anew costs more than drawing
     QPointF current_{0, 0};

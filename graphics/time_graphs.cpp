@@ -50,14 +50,14 @@ void valueGrid(const TimeGraph& g, double T, Surface& panel, std::string_view de
 void drawTimeGraph(const TimeGraph& g, const Experiment& e, const TimeFrames& f, Surface& panel,
                    std::string_view decimalSeparator) {
     const double T = e.inputs.T;
-    panel.setDrawWidth(1);
+    panel.setPenWidth(1);
     periodGrid(g, f, panel);
     panel.setCurrentPosition({0.98 * T, g.periodLabelY});
     panel.print(QString::fromUtf8(timeAxisName));
     valueGrid(g, T, panel, decimalSeparator);
     panel.setCurrentPosition({0.1 * T, 0.98 * g.top});
     panel.print(QString::fromUtf8(g.valueName));
-    panel.setDrawWidth(3);
+    panel.setPenWidth(3);
     panel.line({0, g.top}, {0, g.bottom}, axisColour);
     panel.line({0, 0}, {T, 0}, axisColour);
     panel.point({0, g.traceStart});

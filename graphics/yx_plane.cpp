@@ -51,15 +51,15 @@ void axisNames(const PlaneFrame& f, Surface& plane) {
 }
 
 void equilibriumLine(const Experiment& e, const PlaneFrame& f, Surface& plane) {
-    plane.setDrawWidth(1);
-    plane.setDrawStyle(DrawStyle::Dashed);
+    plane.setPenWidth(1);
+    plane.setLineStyle(LineStyle::Dashed);
     plane.line({f.left, e.derived.Xg}, {f.right, e.derived.Xg}, traceColour);
-    plane.setDrawStyle(DrawStyle::Solid);
+    plane.setLineStyle(LineStyle::Solid);
 }
 
 // A grey disc about the wheel centre whose radius is the amplitude of the drive.
 void wheel(const Experiment& e, Surface& plane) {
-    plane.setDrawWidth(3);
+    plane.setPenWidth(3);
     plane.setFillColor(wheelColour);
     plane.setFillStyle(FillStyle::Solid);
     plane.circle(wheelCentre, e.inputs.wheelRadius(), axisColour);
@@ -70,12 +70,12 @@ void wheel(const Experiment& e, Surface& plane) {
 void drawPlane(const Experiment& e, const PlotFrames& f, Surfaces& s,
                std::string_view decimalSeparator) {
     Surface& plane = s.plane;
-    plane.setDrawWidth(1);
+    plane.setPenWidth(1);
     verticalGrid(f.plane, plane);
     horizontalGrid(e, f.plane, plane, decimalSeparator);
     drawMagnifierGrid(e, f.magnifier, s.magnifier, decimalSeparator);
 
-    plane.setDrawWidth(3);
+    plane.setPenWidth(3);
     axisLines(f.plane, plane);
     drawMagnifierAxis(f.magnifier, s.magnifier);
     axisNames(f.plane, plane);

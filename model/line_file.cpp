@@ -1,25 +1,16 @@
 #include "model/line_file.h"
 
+#include "model/system_error_text.h"
+
 #include <cerrno>
-#include <cstring>
 
 namespace trelvix {
-
-namespace {
-
-// The C library sets errno on every failure of the calls used here; a zero errno would mean a
-// library that does not, and the failure must still be named.
-std::string reasonOfLastFailure(int error) {
-    return error != 0 ? std::strerror(error) : "ошибка ввода-вывода";
-}
-
-} // namespace
 
 FileStatus LineFile::create(const std::string& path) {
     close();
     errno = 0;
     file_.reset(std::fopen(path.c_str(), "wb"));
-    if (!file_) return FileStatus::failure(reasonOfLastFailure(errno));
+    if (!file_) return FileStatus::failure(systemErrorText(errno));
     return {};
 }
 
@@ -38,7 +29,7 @@ FileStatus LineFile::close() {
     if (!file_) return {};
     errno = 0;
     const bool closed = std::fclose(file_.release()) == 0;
-    if (!closed) return FileStatus::failure(reasonOfLastFailure(errno));
+    if (!closed) return FileStatus::failure(systemErrorText(errno));
     return {};
 }
 
@@ -46,7 +37,7 @@ FileStatus LineFile::failAndClose() {
     const int error = errno;
     // Whatever the buffer still holds cannot reach the file either; only the first reason counts.
     close();
-    return FileStatus::failure(reasonOfLastFailure(error));
+    return FileStatus::failure(systemErrorText(error));
 }
 
 } // namespace trelvix

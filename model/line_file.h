@@ -2,7 +2,7 @@
 
 // A write-only text file that hands every line to the operating system as soon as it is written,
 // so that a program killed in the middle of a run leaves every line up to the last one, and that
-// reports every failure with the system's reason instead of losing data silently.
+// reports every failure with its reason instead of losing data silently.
 
 #include <cstdio>
 #include <memory>
@@ -11,7 +11,7 @@
 
 namespace trelvix {
 
-// The result of a file operation; `reason` is the system's description of a failure.
+// The result of a file operation; `reason` describes a failure (systemErrorText()).
 struct FileStatus {
     bool ok = true;
     std::string reason;

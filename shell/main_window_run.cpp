@@ -74,7 +74,9 @@ void MainWindow::startOrStop() {
         run_.requestStop();
     }
     if (run_.programEnding()) return;
-    const auto seconds = static_cast<long long>(std::floor(platform_.clock.seconds() - clickedAt));
+    // Whole-second readings subtracted, as a student timing the run with a watch would.
+    const auto seconds =
+        static_cast<long long>(std::floor(platform_.clock.seconds()) - std::floor(clickedAt));
     setWindowTitle(windowTitle() + texts::elapsedPrefix + ' ' + QString::number(seconds) + " c");
 }
 

@@ -7,7 +7,7 @@ namespace trelvix {
 
 PictureBox::PictureBox(const QColor& background, QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_.setBackColor(background);
+    surface_.setBackground(background);
     surface_.setFont(font());
     surface_.setChangeHandler([this](const QRect& changed) { update(changed); });
 }

@@ -16,7 +16,7 @@ class PictureBox : public QWidget {
 public:
     PictureBox(const QColor& background, QWidget* parent);
 
-    QColor background() const { return surface_.backColor(); }
+    QColor background() const { return surface_.background(); }
     const QImage& image() const { return surface_.image(); }
     graphics::Surface& surface() { return surface_; }
 

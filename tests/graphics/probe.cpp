@@ -12,7 +12,7 @@ using namespace trelvix::graphics;
 
 Panels::Panels() {
     plane.resize({364, 496});
-    scene.setBackColor(QColor(240, 240, 240));
+    scene.setBackground(QColor(240, 240, 240));
     scene.resize({364, 496});
     for (Surface* graph : {&displacement, &velocity, &energy})
         graph->resize({347, 161});
@@ -59,7 +59,7 @@ bool contains(const Surface& s, const QRect& area, const QColor& colour) {
 
 int inked(const Surface& s, const QRect& area) {
     const QRect cut = area.intersected(s.image().rect());
-    return cut.width() * cut.height() - count(s, cut, s.backColor());
+    return cut.width() * cut.height() - count(s, cut, s.background());
 }
 
 QList<int> columnsOf(const Surface& s, const QColor& colour, int minimum) {
@@ -99,7 +99,7 @@ QRect inkBox(const Surface& s) {
     QRect box;
     for (int y = 0; y < s.image().height(); ++y)
         for (int x = 0; x < s.image().width(); ++x)
-            if (s.image().pixel(x, y) != s.backColor().rgb()) box |= QRect(x, y, 1, 1);
+            if (s.image().pixel(x, y) != s.background().rgb()) box |= QRect(x, y, 1, 1);
     return box;
 }
 

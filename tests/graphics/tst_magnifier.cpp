@@ -82,7 +82,7 @@ private slots:
         QVERIFY2(red > 250 / 3 && red < 250 * 4 / 5, qPrintable(QString::number(red)));
         QCOMPARE(count(r.panels.magnifier, r.panels.magnifier.image().rect(), probe::red), red);
         QCOMPARE(r.panels.magnifier.currentPosition(), QPointF(0, r.e.inputs.X0));
-        QCOMPARE(r.panels.magnifier.drawWidth(), 1);
+        QCOMPARE(r.panels.magnifier.penWidth(), 1);
     }
 
     // Each step of a run extends the trace 3 pixels wide and leaves the pen at 1.
@@ -92,7 +92,7 @@ private slots:
         e.inputs.X0 = Xg - 0.02;
         probe::Redrawn r(e);
         drawMagnifierTrace(r.panels.magnifier, Xg + 0.02);
-        QCOMPARE(r.panels.magnifier.drawWidth(), 1);
+        QCOMPARE(r.panels.magnifier.penWidth(), 1);
         QCOMPARE(probe::colourAt(r.panels.magnifier, {0, Xg + 0.01}), probe::red);
         const int row = probe::pixelOf(r.panels.magnifier, {0, Xg + 0.01}).y();
         QCOMPARE(count(r.panels.magnifier, QRect(0, row, 250, 1), probe::red), 3);

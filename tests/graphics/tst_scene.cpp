@@ -90,7 +90,7 @@ private slots:
         }
         QVERIFY(!rows[35].inked && !rows[606].inked);
         QCOMPARE(b.scene.currentPosition(), QPointF(0, 0.30));
-        QCOMPARE(b.scene.drawWidth(), 4);
+        QCOMPARE(b.scene.penWidth(), 4);
     }
 
     // The pin to the right of the ball: the spring still runs from the pin to the ball.
@@ -149,14 +149,14 @@ private slots:
     // The ball: a grey disc of radius d/2 about its centre, outlined in black.
     void ballAtItsCentre() {
         Blank b;
-        b.scene.setDrawWidth(4);
+        b.scene.setPenWidth(4);
         drawBall(b.e.inputs, b.scene, {0, 0.25});
         const double r = b.e.inputs.ballRadius(); // 25 px
         QCOMPARE(probe::colourAt(b.scene, {0, 0.25}), probe::grey);
         QCOMPARE(probe::colourAt(b.scene, {0.5 * r, 0.25 + 0.5 * r}), probe::grey);
         QCOMPARE(probe::colourAt(b.scene, {r, 0.25}), probe::black);
         QCOMPARE(probe::colourAt(b.scene, {0, 0.25 - r}), probe::black);
-        QCOMPARE(probe::colourAt(b.scene, {0, 0.25 + 1.2 * r}), b.scene.backColor());
+        QCOMPARE(probe::colourAt(b.scene, {0, 0.25 + 1.2 * r}), b.scene.background());
     }
 
     // The initial scene: the copied plane, the spring from the pin at the bottom of the wheel to
@@ -199,8 +199,8 @@ private slots:
         QCOMPARE(probe::colourAt(scene, {0.03, 0}),
                  probe::black); // the spring's end dot on the pin
         QCOMPARE(probe::colourAt(scene, {-0.015, 0.015}), probe::grey);
-        QCOMPARE(scene.drawWidth(), 4);
-        QCOMPARE(scene.foreColor(), probe::black);
+        QCOMPARE(scene.penWidth(), 4);
+        QCOMPARE(scene.foreground(), probe::black);
     }
 
     // Pure green on the plane is the transparent key: the animation shows its own background
@@ -208,14 +208,14 @@ private slots:
     void keyColourIsNotCopied() {
         probe::Redrawn r(Experiment{});
         Surfaces s = r.panels.all();
-        r.panels.plane.setDrawWidth(1);
+        r.panels.plane.setPenWidth(1);
         r.panels.plane.line({-0.1, 0.1}, {-0.02, 0.1}, probe::pureGreen);
         RunState atStart;
         atStart.X = r.e.inputs.X0;
         repaintScene(r.e, atStart, s, r.panels.layout());
         const Surface& scene = r.panels.scene;
         QCOMPARE(count(scene, scene.image().rect(), probe::pureGreen), 0);
-        QCOMPARE(probe::colourAt(scene, {-0.05, 0.1}), scene.backColor());
+        QCOMPARE(probe::colourAt(scene, {-0.05, 0.1}), scene.background());
         QCOMPARE(probe::colourAt(scene, {-0.05, r.e.derived.Xg}),
                  probe::colourAt(r.panels.plane, {-0.05, r.e.derived.Xg}));
     }

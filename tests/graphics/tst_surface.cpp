@@ -27,12 +27,12 @@ void tenPixelsPerUnit(Surface& s) {
 }
 
 bool allBackground(const Surface& s) {
-    return count(s, s.image().rect(), s.backColor()) == s.image().width() * s.image().height();
+    return count(s, s.image().rect(), s.background()) == s.image().width() * s.image().height();
 }
 
 // Every drawing operation once, across the middle of the frame 0..10 × 0..5.
 void drawEverything(Surface& s) {
-    s.setDrawWidth(3);
+    s.setPenWidth(3);
     s.line({1, 1}, {9, 4}, red);
     s.lineTo({2, 4}, red);
     s.point({5, 2});
@@ -132,13 +132,13 @@ private slots:
         // Its own resize keeps the picture at the top-left and adds background.
         plane.resize({200, 100});
         QCOMPARE(count(plane, QRect(0, 10, 100, 1), red), 100);
-        QCOMPARE(plane.image().pixelColor(150, 80), plane.backColor());
+        QCOMPARE(plane.image().pixelColor(150, 80), plane.background());
     }
 
     void clearRestoresBackgroundAndPosition() {
         Surface s;
         tenPixelsPerUnit(s);
-        s.setBackColor(QColor(240, 240, 240));
+        s.setBackground(QColor(240, 240, 240));
         drawEverything(s);
         s.clear();
         QVERIFY(allBackground(s));
@@ -163,17 +163,17 @@ private slots:
     }
 
     void dashedLineHasGaps_data() {
-        QTest::addColumn<DrawStyle>("style");
+        QTest::addColumn<LineStyle>("style");
         QTest::addColumn<bool>("gaps");
-        QTest::newRow("solid") << DrawStyle::Solid << false;
-        QTest::newRow("dashed") << DrawStyle::Dashed << true;
+        QTest::newRow("solid") << LineStyle::Solid << false;
+        QTest::newRow("dashed") << LineStyle::Dashed << true;
     }
     void dashedLineHasGaps() {
-        QFETCH(DrawStyle, style);
+        QFETCH(LineStyle, style);
         QFETCH(bool, gaps);
         Surface s;
         tenPixelsPerUnit(s);
-        s.setDrawStyle(style);
+        s.setLineStyle(style);
         s.line({0, 2.5}, {10, 2.5}, red);
         const int painted = count(s, QRect(0, 25, 100, 1), red);
         if (gaps)
@@ -193,8 +193,8 @@ private slots:
         QFETCH(int, width);
         Surface s;
         tenPixelsPerUnit(s);
-        s.setForeColor(red);
-        s.setDrawWidth(width);
+        s.setForeground(red);
+        s.setPenWidth(width);
         s.point({5, 2.5});
         const int dot = count(s, s.image().rect(), red);
         const double disc = M_PI * width * width / 4;
@@ -216,16 +216,16 @@ private slots:
         s.setFillColor(blue);
         s.setFillStyle(fill);
         s.circle({5, 2.5}, 2, red); // 20 px radius about (50, 25)
-        QCOMPARE(s.image().pixelColor(50, 25), fill == FillStyle::Solid ? blue : s.backColor());
+        QCOMPARE(s.image().pixelColor(50, 25), fill == FillStyle::Solid ? blue : s.background());
         QCOMPARE(s.image().pixelColor(70, 25), red);
         QCOMPARE(s.image().pixelColor(50, 5), red);
-        QCOMPARE(s.image().pixelColor(75, 25), s.backColor());
+        QCOMPARE(s.image().pixelColor(75, 25), s.background());
     }
 
     void printStartsAtTheCurrentPosition() {
         Surface s;
         tenPixelsPerUnit(s);
-        s.setForeColor(blue);
+        s.setForeground(blue);
         s.setCurrentPosition({3, 1});
         s.print("88");
         const QRect text(30, 10, 20, 20);
@@ -240,7 +240,7 @@ private slots:
         Surface source, target;
         tenPixelsPerUnit(source);
         tenPixelsPerUnit(target);
-        target.setBackColor(QColor(240, 240, 240));
+        target.setBackground(QColor(240, 240, 240));
         target.clear();
         source.line({0, 1}, {10, 1}, red);
         QVERIFY(!source.mayContain(green));
@@ -255,7 +255,7 @@ private slots:
         QCOMPARE(count(target, QRect(0, 10, 100, 1), red), 100);
         QCOMPARE(count(target, QRect(0, 30, 100, 1), QColor(240, 240, 240)), 100);
         QCOMPARE(count(target, target.image().rect(), green), 0);
-        QCOMPARE(target.image().pixelColor(5, 40), source.backColor());
+        QCOMPARE(target.image().pixelColor(5, 40), source.background());
 
         source.clear();
         QVERIFY(!source.mayContain(green));

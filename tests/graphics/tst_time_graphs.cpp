@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(r.panels.velocity.currentPosition(), QPointF(0, r.e.inputs.V0x));
         QCOMPARE(r.panels.energy.currentPosition(), QPointF(0, double(r.frames.time.W_max)));
         for (const Surface* graph : {&r.panels.displacement, &r.panels.velocity, &r.panels.energy})
-            QCOMPARE(graph->drawWidth(), 3);
+            QCOMPARE(graph->penWidth(), 3);
     }
 
     // Zoom 2 halves the displayed range: the grid step at zoom 1 stays, the labels halve.

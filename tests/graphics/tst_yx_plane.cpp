@@ -161,8 +161,8 @@ private slots:
     void traceStartsAtTheInitialCoordinate() {
         const probe::Redrawn r(Experiment{});
         QCOMPARE(r.panels.plane.currentPosition(), QPointF(0, r.e.inputs.X0));
-        QCOMPARE(r.panels.plane.drawWidth(), 3);
-        QCOMPARE(r.panels.plane.drawStyle(), DrawStyle::Solid);
+        QCOMPARE(r.panels.plane.penWidth(), 3);
+        QCOMPARE(r.panels.plane.lineStyle(), LineStyle::Solid);
     }
 
     // A panel wider than high widens the frame, and the grid cells stay square.

@@ -149,6 +149,22 @@ void CharacteristicsTest::limitTexts_data() {
         << Change([](Inputs& in) { in.nu = 0; }) << 10 << "Tv -> oo";
     QTest::newRow("huge negative viscosity has no resonance")
         << Change([](Inputs& in) { in.eta = -1e6; }) << 13 << "  r -> 0";
+    // A damping that matters: δ = 1, ω0 = 2, so νr = √(ω0² − 2δ²)/2π (ω0² − δ² would give
+    // 2.7566E-01); then δ√2 just below ω0, where the resonance moves towards zero.
+    const auto dampedResonator = [](double eta) {
+        return Change([eta](Inputs& in) {
+            in.m = 1;
+            in.k = 4;
+            in.d = 0.1;
+            in.c = 0;
+            in.ro = 0;
+            in.eta = eta;
+        });
+    };
+    QTest::newRow("resonance with damping δ = 1")
+        << dampedResonator(2 / (0.3 * M_PI)) << 13 << "   r = 2.2508E-01 Гц";
+    QTest::newRow("resonance just inside δ√2 < ω0")
+        << dampedResonator(3.0) << 13 << "   r = 8.4370E-03 Гц";
 }
 
 void CharacteristicsTest::limitTexts() {

@@ -1,7 +1,10 @@
 #include "model/experiment_file.h"
+#include "model/system_error_text.h"
 
 #include <QtTest>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -134,6 +137,9 @@ void ExperimentFileTest::failedSaveLeavesTheOldFile() {
         readExperimentFile(dir.filePath("none.trelvix").toStdString(), names);
     QCOMPARE(missing.problem, ExperimentFileProblem::Unreadable);
     QCOMPARE(QString::fromStdString(missing.reason), QString("нет такой папки"));
+
+    // A failure without a Russian phrase keeps the system's own words.
+    QCOMPARE(systemErrorText(EXDEV), std::string(std::strerror(EXDEV)));
 }
 
 QTEST_APPLESS_MAIN(ExperimentFileTest)

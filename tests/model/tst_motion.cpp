@@ -93,6 +93,7 @@ private slots:
     void forceFunctions_data();
     void forceFunctions();
     void exactStepOfHarmonicOscillator();
+    void exactStepAtASpeedNotExactInSinglePrecision();
     void stepAgainstTextbookRungeKutta_data();
     void stepAgainstTextbookRungeKutta();
     void fourthOrderConvergence_data();
@@ -181,6 +182,18 @@ void MotionTest::exactStepOfHarmonicOscillator() {
     QCOMPARE(s.X, 1 - 0.125 + 0.0625 / 24);
     QCOMPARE(s.Vx, -0.5 + 0.125 / 6);
     QCOMPARE(s.t, 0.5);
+}
+
+// No force at all: every coordinate increment is h times the speed rounded to single precision,
+// 0.1F = 0.100000001490116…, so one step of 0.5 s moves the ball by exactly half of that.
+void MotionTest::exactStepAtASpeedNotExactInSinglePrecision() {
+    const EquationOfMotion noForce{};
+    RunState s;
+    s.X = 1;
+    s.Vx = 0.1;
+    rungeKuttaStep(noForce, 0.5, s);
+    QCOMPARE(s.X, 1.0500000007450580596923828125);
+    QCOMPARE(s.Vx, 0.1);
 }
 
 void MotionTest::stepAgainstTextbookRungeKutta_data() {

@@ -67,6 +67,9 @@ void NumberTextTest::reading_data() {
     QTest::newRow("just above the range") << "1.8e308" << DBL_MAX;
     QTest::newRow("largest double") << "1.7976931348623157e308" << DBL_MAX;
     QTest::newRow("underflow") << "1e-999" << 0.0;
+    QTest::newRow("subnormal keeps its value") << "1e-310" << 1e-310;
+    QTest::newRow("smallest subnormal") << "-4.9406564584124654e-324" << -4.9406564584124654e-324;
+    QTest::newRow("below the smallest subnormal") << "2e-324" << 0.0;
     QTest::newRow("huge exponent digits") << "5e99999999999999999999" << DBL_MAX;
     QTest::newRow("zeros before a big exponent") << "0.000e999" << 0.0;
     QTest::newRow("leading zeros in fraction") << "0.0001e4" << 1.0;

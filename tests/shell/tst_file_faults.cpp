@@ -105,16 +105,16 @@ void FileFaultsTest::initTestCase() {
 
 void FileFaultsTest::fileSystemFullInTheMiddleOfARun_data() {
     QTest::addColumn<FullDisk>("fullDisk");
-    QTest::addColumn<int>("error");
-    QTest::newRow("tmpfs") << FullDisk::Tmpfs << ENOSPC;
-    QTest::newRow("file size limit") << FullDisk::FileSizeLimit << EFBIG;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("tmpfs") << FullDisk::Tmpfs << "на диске нет места";
+    QTest::newRow("file size limit") << FullDisk::FileSizeLimit << "файл слишком велик";
 }
 
 // The student is told once, with the file's name and the system's reason, "Файл" goes off, and
 // the run goes on to its computation time.
 void FileFaultsTest::fileSystemFullInTheMiddleOfARun() {
     QFETCH(FullDisk, fullDisk);
-    QFETCH(int, error);
+    QFETCH(QString, reason);
     workDir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(workDir_->isValid());
     std::optional<TinyTmpfs> tmpfs;
@@ -147,7 +147,7 @@ void FileFaultsTest::fileSystemFullInTheMiddleOfARun() {
     }
 
     const QString message =
-        texts::fileErrorMessage(resultsFileName, QString::fromLocal8Bit(strerror(error)));
+        texts::fileErrorMessage(resultsFileName, reason);
     QCOMPARE(platform.log(), (QStringList{texts::errorTitle + ": " + message, "tone 50"}));
     QVERIFY(runGoesOnBehindTheBox);
     QVERIFY(last.state.t >= double(window.inputs().T));

@@ -131,6 +131,11 @@ void RunControllerTest::recordingWritesALinePerStepAndClosesTheFile() {
     header.fill(HeaderRow{"key", "text"});
     QVERIFY(run.startRecording(header));
     QVERIFY(run.isRecording());
+    // A step's line is in the file before the step is drawn.
+    std::vector<qint64> sizeWhenDrawn;
+    QObject::connect(&run, &RunController::stepped, [&] {
+        sizeWhenDrawn.push_back(QFileInfo(QString::fromStdString(run.resultsFile().path())).size());
+    });
     QVERIFY(run.run(e.inputs, e.derived));
     QVERIFY(!run.isRecording());
     QVERIFY(!run.resultsFile().isOpen());
@@ -146,6 +151,13 @@ void RunControllerTest::recordingWritesALinePerStepAndClosesTheFile() {
         for (double v : {s.t, s.X - e.derived.Xg, s.Vx, double(s.W)})
             items << QByteArray::fromStdString(formatNumber(v, "0.0000e+00"));
         QCOMPARE(text.lines[headerLineCount + qsizetype(i)].simplified(), items.join(' '));
+    }
+    const qint64 headerBytes = text.lines.mid(0, headerLineCount).join("\r\n").size() + 2;
+    for (std::size_t i = 0; i < sizeWhenDrawn.size(); ++i) {
+        qint64 through = headerBytes;
+        for (std::size_t j = 0; j <= i; ++j)
+            through += text.lines[headerLineCount + qsizetype(j)].size() + 2;
+        QCOMPARE(sizeWhenDrawn[i], through);
     }
 }
 

@@ -68,6 +68,7 @@ private slots:
     void touchingEndsTheRunWithItsMessage();
     void numbersOutOfRangeEndTheRun();
     void inputsWithoutFiniteMotionAreRefused();
+    void elapsedSecondsComeFromTheClock_data();
     void elapsedSecondsComeFromTheClock();
     void resultsFileRecordsTheRun();
     void resultsFileThatCannotBeCreated();
@@ -194,14 +195,26 @@ void WindowRunTest::inputsWithoutFiniteMotionAreRefused() {
     QVERIFY(w.controls().field(Input::k)->isEnabled());
 }
 
-// The whole seconds between the start click and the end of the run, over an hour's boundary
-// as anywhere else: the clock is the platform's monotonic one.
+void WindowRunTest::elapsedSecondsComeFromTheClock_data() {
+    QTest::addColumn<double>("clickedAt");
+    QTest::addColumn<double>("endedAt");
+    QTest::addColumn<QString>("seconds");
+    QTest::newRow("across a second's boundary") << 100.9 << 101.2 << "1";
+    QTest::newRow("within one second") << 100.1 << 100.9 << "0";
+    QTest::newRow("over an hour's boundary") << 3599.5 << 3599.5 + 3725.9 << "3726";
+}
+
+// The caption counts the whole seconds elapsed as a watch would: the reading of the monotonic
+// clock at the end of the run, in whole seconds, less the reading at the click.
 void WindowRunTest::elapsedSecondsComeFromTheClock() {
+    QFETCH(double, clickedAt);
+    QFETCH(double, endedAt);
+    QFETCH(QString, seconds);
     MainWindow& w = *window_;
-    platform_->now = 3599.5;
-    QTimer::singleShot(20, &w, [&] { platform_->now = 3599.5 + 3725.9; });
+    platform_->now = clickedAt;
+    QTimer::singleShot(20, &w, [&] { platform_->now = endedAt; });
     w.startOrStop();
-    verifyIdle(w, "3725");
+    verifyIdle(w, seconds);
 }
 
 void WindowRunTest::resultsFileRecordsTheRun() {
