@@ -21,4 +21,19 @@ GridRun gridRun(double from, double to, double pixelsPerStep) {
     return {firstMultiple * stride, stride, static_cast<long long>(count)};
 }
 
+long long labelStride(double pixelSpacing, double labelExtent) {
+    // A gap of a few pixels between neighbours keeps them readable as separate numbers.
+    constexpr double gap = 4;
+    constexpr long long widest = 1LL << 40;
+    const double spacing = std::fabs(pixelSpacing);
+    long long stride = 1;
+    while (stride < widest && spacing * double(stride) < labelExtent + gap)
+        stride *= 2;
+    return stride;
+}
+
+bool carriesLabel(double i, long long stride) {
+    return std::fmod(i, double(stride)) == 0;
+}
+
 } // namespace trelvix::graphics

@@ -20,6 +20,15 @@ struct GridRun {
 // finite or the lines coincide.
 GridRun gridRun(double from, double to, double pixelsPerStep);
 
+// Every how many grid lines a label may stand so that labels `labelExtent` pixels long, along
+// lines `pixelSpacing` pixels apart, keep clear of each other: 1, 2, 4, 8 … (a label on every
+// line, every second, every fourth …), whole multiples of it being labelled, so the label at 0
+// always stays.
+long long labelStride(double pixelSpacing, double labelExtent);
+
+// Whether the line numbered i carries a label at that stride.
+bool carriesLabel(double i, long long stride);
+
 template <class Draw>
 void forEachGridLine(double from, double to, double pixelsPerStep, Draw&& draw) {
     const GridRun run = gridRun(from, to, pixelsPerStep);

@@ -52,8 +52,8 @@ void drawMagnifierGrid(const Experiment& e, const MagnifierFrame& f, Surface& ma
     for (int j = 1; j <= innerGridLines; ++j) {
         const double y = f.top + j * s;
         magnifier.line({f.left, y}, {f.right, y}, gridColour);
-        magnifier.point({0, y});
-        magnifier.print(QString::fromStdString(formatNumber(y, "#0.0000", decimalSeparator)));
+        magnifier.pointWithLabel(
+            {0, y}, QString::fromStdString(formatNumber(y, "#0.0000", decimalSeparator)));
     }
 }
 

@@ -48,8 +48,13 @@ void drawSpring(const ViewSettings& view, Surface& scene, QPointF top, QPointF b
     const double length = std::hypot(dx, dy);
     const double halfWaves = 2 * view.springTurns;
     const double halfWave = length / halfWaves;
+    // A spring shorter than a pixel shows as the dot at its upper end: its coils would be drawn
+    // across the full coil width however short it is.
+    const QPointF span = scene.toPixel(bottom) - scene.toPixel(top);
+    const bool longerThanAPixel = std::hypot(span.x(), span.y()) >= 1;
     std::vector<QPointF> points;
-    if (length > 0 && std::isfinite(length) && halfWave > 0 && std::isfinite(halfWave)) {
+    if (longerThanAPixel && length > 0 && std::isfinite(length) && halfWave > 0 &&
+        std::isfinite(halfWave)) {
         // Along the axis from the upper to the lower end, and the wave across it.
         const double angle = std::atan2(dy, dx);
         const double along_x = std::cos(angle), along_y = std::sin(angle);

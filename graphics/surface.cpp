@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -227,10 +228,9 @@ void Surface::point(QPointF at) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(foreground_);
     // A dot of width 1 is the pixel that holds the point; a wider one a disc about it.
-    const QRectF dot = penWidth_ == 1
-                           ? QRectF(std::floor(pixel.x()), std::floor(pixel.y()), 1, 1)
-                           : QRectF(pixel.x() - penWidth_ / 2.0, pixel.y() - penWidth_ / 2.0,
-                                    penWidth_, penWidth_);
+    const QRectF dot = penWidth_ == 1 ? QRectF(std::floor(pixel.x()), std::floor(pixel.y()), 1, 1)
+                                      : QRectF(pixel.x() - penWidth_ / 2.0,
+                                               pixel.y() - penWidth_ / 2.0, penWidth_, penWidth_);
     if (penWidth_ == 1)
         painter.drawRect(dot);
     else
@@ -263,6 +263,10 @@ void Surface::circle(QPointF centre, double radius, const QColor& outline) {
 void Surface::print(const QString& text) {
     const QPointF anchor = toPixel(current_);
     current_ = toUser(QPointF(0, anchor.y() + metrics_.height()));
+    drawTextAt(anchor, text);
+}
+
+void Surface::drawTextAt(QPointF anchor, const QString& text) {
     // Text runs right and down from its anchor: one beyond the right or bottom edge never shows.
     const QRectF reach(-textReach, -textReach, size_.width() + textReach,
                        size_.height() + textReach);
@@ -278,9 +282,70 @@ void Surface::print(const QString& text) {
                     .adjusted(-1, -1, 1, 1));
 }
 
+QRectF Surface::textBox(const QString& text) const {
+    return QRectF(toPixel(current_), QSizeF(metrics_.horizontalAdvance(text), metrics_.height()));
+}
+
+QRectF Surface::textBoxInside(const QString& text) const {
+    QRectF box = textBox(text);
+    if (!std::isfinite(box.x()) || !std::isfinite(box.y())) return box;
+    const auto inside = [](double start, double length, double room) {
+        if (length > room) return start;
+        return std::clamp(start, 0.0, room - length);
+    };
+    box.moveTo(inside(box.x(), box.width(), size_.width()),
+               inside(box.y(), box.height(), size_.height()));
+    return box;
+}
+
+void Surface::reserveLabelArea(const QRectF& box) {
+    reservedAreas_.push_back(box);
+}
+
+bool Surface::overlapsALabel(const QRectF& box) const {
+    return std::any_of(labels_.begin(), labels_.end(),
+                       [&](const Label& label) { return label.box.intersects(box); }) ||
+           std::any_of(reservedAreas_.begin(), reservedAreas_.end(),
+                       [&](const QRectF& area) { return area.intersects(box); });
+}
+
+bool Surface::isPrintedLabel(const QRectF& box, const QString& text) const {
+    return std::any_of(labels_.begin(), labels_.end(),
+                       [&](const Label& label) { return label.box == box && label.text == text; });
+}
+
+bool Surface::printLabel(const QString& text) {
+    const QRectF box = textBox(text);
+    const bool printed = isPrintedLabel(box, text);
+    if (printed || overlapsALabel(box)) {
+        current_ = toUser(QPointF(0, box.bottom()));
+        return printed;
+    }
+    labels_.push_back({box, text});
+    print(text);
+    return true;
+}
+
+bool Surface::pointWithLabel(QPointF at, const QString& text) {
+    current_ = at;
+    const QRectF box = textBox(text);
+    if (!isPrintedLabel(box, text) && overlapsALabel(box)) return false;
+    point(at);
+    return printLabel(text);
+}
+
+void Surface::printReservedLabel(const QString& text, const QRectF& box) {
+    if (isPrintedLabel(box, text)) return;
+    labels_.push_back({box, text});
+    drawTextAt(box.topLeft(), text);
+    current_ = toUser(QPointF(0, box.bottom()));
+}
+
 void Surface::clear() {
     current_ = QPointF(0, 0);
     inks_.clear();
+    labels_.clear();
+    reservedAreas_.clear();
     if (image_.isNull()) return;
     image_.fill(background_);
     noteInk(background_);

@@ -96,8 +96,35 @@ public:
     // Text in the foreground colour with its top-left corner at the current position; the
     // current position then moves to the left edge of the frame, one text line lower.
     void print(const QString& text);
-    // The whole image back to the background colour, the current position to (0, 0).
+    // The whole image back to the background colour, the current position to (0, 0), and no
+    // labels.
     void clear();
+
+    // --- Labels: texts that must stay readable. -----------------------------------------------
+    // The box, in logical pixels, that `text` covers when printed at the current position.
+    QRectF textBox(const QString& text) const;
+    // The same box moved inside the surface by as little as it needs (it stays where it is if it
+    // is larger than the surface).
+    QRectF textBoxInside(const QString& text) const;
+    // Keeps later labels out of `box`: the place of a label that must win, drawn later.
+    void reserveLabelArea(const QRectF& box);
+    // Prints `text` as print() does, unless its box overlaps a label printed or an area reserved
+    // since the last clear; a label identical to one already printed at the same place is not
+    // printed again (antialiased text drawn twice would grow darker).  Returns whether the label
+    // stands, printed now or before.
+    bool printLabel(const QString& text);
+    // A grid label: a dot at `at` and `text` printed there by printLabel(); neither when the label
+    // cannot stand.
+    bool pointWithLabel(QPointF at, const QString& text);
+    // Prints `text` with its top-left corner at `box` (in logical pixels), whatever it overlaps,
+    // and counts it among the labels: the axis names, whose areas were reserved.
+    void printReservedLabel(const QString& text, const QRectF& box);
+    // The labels printed since the last clear.
+    struct Label {
+        QRectF box;
+        QString text;
+    };
+    const std::vector<Label>& labels() const { return labels_; }
 
     // Copies `sourceRect` of `source` (logical pixels) onto `targetRect` of this surface,
     // leaving out every pixel of exactly the colour `key`.  Rectangles are cut to the images.
@@ -121,6 +148,9 @@ private:
     void strokePolyline(std::span<const QPointF> path, const QColor& colour);
     void noteInk(const QColor& colour);
     void changed(const QRectF& logical);
+    void drawTextAt(QPointF anchor, const QString& text);
+    bool overlapsALabel(const QRectF& box) const;
+    bool isPrintedLabel(const QRectF& box, const QString& text) const;
 
     QImage image_;
     QSize size_;
@@ -140,6 +170,8 @@ private:
     QPointF current_{0, 0};
 
     std::vector<QRgb> inks_; // every colour used since the last clear
+    std::vector<Label> labels_;
+    std::vector<QRectF> reservedAreas_;
     std::function<void(const QRect&)> onChange_;
 };
 

@@ -25,38 +25,60 @@ struct TimeGraph {
     double traceStart = 0;
 };
 
-// A line at every period, and every second one counted in periods under the time axis.
+QString periodLabel(double i) {
+    return QString::fromStdString(formatNumber(2 * i, " 0")) + QString::fromUtf8(periodSuffix);
+}
+
+// A line at every period, and every second one counted in periods under the time axis; as the
+// panel narrows, only every fourth, eighth … line is counted, so the counts stay apart.
 void periodGrid(const TimeGraph& g, const TimeFrames& f, Surface& panel) {
     const double period = f.periodOnGrid;
-    forEachGridLine(1, f.periods + 1, period * panel.pixelsPerUnit().x(), [&](double i) {
+    const double pixelsPerPeriod = period * panel.pixelsPerUnit().x();
+    const QString widest = periodLabel(std::floor(f.periods) + 1);
+    const long long stride = labelStride(2 * pixelsPerPeriod, panel.textBox(widest).width());
+    forEachGridLine(1, f.periods + 1, pixelsPerPeriod, [&](double i) {
         panel.line({i * period, g.bottom}, {i * period, g.top}, gridColour);
-        panel.point({2 * period * i, g.periodLabelY});
-        panel.print(QString::fromStdString(formatNumber(2 * i, " 0")) +
-                    QString::fromUtf8(periodSuffix));
+        if (carriesLabel(i, stride))
+            panel.pointWithLabel({2 * period * i, g.periodLabelY}, periodLabel(i));
     });
 }
 
+// A line at every grid step with its value; as the panel gets short, only every second, fourth …
+// line is labelled.
 void valueGrid(const TimeGraph& g, double T, Surface& panel, std::string_view decimalSeparator) {
     const double step = quotientOrNaN(g.gridStep, g.zoom);
-    forEachGridLine(
-        g.firstValueLine, g.lastValueLine, step * panel.pixelsPerUnit().y(), [&](double i) {
-            const double y = quotientOrNaN(i * g.gridStep, g.zoom);
-            panel.line({0, y}, {T, y}, gridColour);
-            panel.point({0.01 * T, y});
-            panel.print(QString::fromStdString(formatNumber(y, "#0.000", decimalSeparator)));
-        });
+    const double pixelsPerLine = step * panel.pixelsPerUnit().y();
+    const long long stride =
+        labelStride(pixelsPerLine, panel.textBox(QStringLiteral("0")).height());
+    forEachGridLine(g.firstValueLine, g.lastValueLine, pixelsPerLine, [&](double i) {
+        const double y = quotientOrNaN(i * g.gridStep, g.zoom);
+        panel.line({0, y}, {T, y}, gridColour);
+        if (carriesLabel(i, stride))
+            panel.pointWithLabel(
+                {0.01 * T, y}, QString::fromStdString(formatNumber(y, "#0.000", decimalSeparator)));
+    });
+}
+
+// The place of an axis name, moved inside the panel if it would be cut; kept free of labels.
+QRectF reserveAxisName(Surface& panel, QPointF at, const QString& name) {
+    panel.setCurrentPosition(at);
+    const QRectF box = panel.textBoxInside(name);
+    panel.reserveLabelArea(box);
+    return box;
 }
 
 void drawTimeGraph(const TimeGraph& g, const Experiment& e, const TimeFrames& f, Surface& panel,
                    std::string_view decimalSeparator) {
     const double T = e.inputs.T;
+    const QString timeName = QString::fromUtf8(timeAxisName);
+    const QString valueName = QString::fromUtf8(g.valueName);
+    const QRectF timeNameBox = reserveAxisName(panel, {0.98 * T, g.periodLabelY}, timeName);
+    const QRectF valueNameBox = reserveAxisName(panel, {0.1 * T, 0.98 * g.top}, valueName);
     panel.setPenWidth(1);
     periodGrid(g, f, panel);
-    panel.setCurrentPosition({0.98 * T, g.periodLabelY});
-    panel.print(QString::fromUtf8(timeAxisName));
+    panel.printReservedLabel(timeName, timeNameBox);
     valueGrid(g, T, panel, decimalSeparator);
-    panel.setCurrentPosition({0.1 * T, 0.98 * g.top});
-    panel.print(QString::fromUtf8(g.valueName));
+    panel.printReservedLabel(valueName, valueNameBox);
     panel.setPenWidth(3);
     panel.line({0, g.top}, {0, g.bottom}, axisColour);
     panel.line({0, 0}, {T, 0}, axisColour);

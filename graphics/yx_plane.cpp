@@ -29,10 +29,14 @@ void horizontalGrid(const Experiment& e, const PlaneFrame& f, Surface& plane,
     const double s = f.gridStep;
     const double labelX = 0.01 * (f.right - f.left);
     const double lastLine = std::floor(e.view.gridDivisions) + 1;
-    forEachGridLine(-1, lastLine, s * plane.pixelsPerUnit().y(), [&](double i) {
+    const double pixelsPerLine = s * plane.pixelsPerUnit().y();
+    const long long stride =
+        labelStride(pixelsPerLine, plane.textBox(QStringLiteral("0")).height());
+    forEachGridLine(-1, lastLine, pixelsPerLine, [&](double i) {
         plane.line({f.left, i * s}, {f.right, i * s}, gridColour);
-        plane.point({labelX, i * s});
-        plane.print(QString::fromStdString(formatNumber(i * s, "0.000", decimalSeparator)));
+        if (carriesLabel(i, stride))
+            plane.pointWithLabel({labelX, i * s}, QString::fromStdString(formatNumber(
+                                                      i * s, "0.000", decimalSeparator)));
     });
 }
 
@@ -42,12 +46,29 @@ void axisLines(const PlaneFrame& f, Surface& plane) {
     plane.line({f.left, 0}, {f.right, 0}, axisColour);
 }
 
-void axisNames(const PlaneFrame& f, Surface& plane) {
+// The places of the two axis names, moved inside the panel where they would be cut, and kept
+// free of the grid labels drawn before the names themselves.
+struct AxisNames {
+    QRectF vertical;
+    QRectF horizontal;
+};
+
+QRectF reserveName(Surface& plane, QPointF at, const char* name) {
+    plane.setCurrentPosition(at);
+    const QRectF box = plane.textBoxInside(QString::fromUtf8(name));
+    plane.reserveLabelArea(box);
+    return box;
+}
+
+AxisNames reserveAxisNames(const PlaneFrame& f, Surface& plane) {
     const double width = f.right - f.left;
-    plane.setCurrentPosition({0.05 * width, 0.95 * f.bottom});
-    plane.print(QString::fromUtf8(yxVerticalAxisName));
-    plane.setCurrentPosition({f.right - 0.05 * width, 0.01 * f.bottom});
-    plane.print(QString::fromUtf8(yxHorizontalAxisName));
+    return {reserveName(plane, {0.05 * width, 0.95 * f.bottom}, yxVerticalAxisName),
+            reserveName(plane, {f.right - 0.05 * width, 0.01 * f.bottom}, yxHorizontalAxisName)};
+}
+
+void axisNames(const AxisNames& names, Surface& plane) {
+    plane.printReservedLabel(QString::fromUtf8(yxVerticalAxisName), names.vertical);
+    plane.printReservedLabel(QString::fromUtf8(yxHorizontalAxisName), names.horizontal);
 }
 
 void equilibriumLine(const Experiment& e, const PlaneFrame& f, Surface& plane) {
@@ -70,6 +91,7 @@ void wheel(const Experiment& e, Surface& plane) {
 void drawPlane(const Experiment& e, const PlotFrames& f, Surfaces& s,
                std::string_view decimalSeparator) {
     Surface& plane = s.plane;
+    const AxisNames names = reserveAxisNames(f.plane, plane);
     plane.setPenWidth(1);
     verticalGrid(f.plane, plane);
     horizontalGrid(e, f.plane, plane, decimalSeparator);
@@ -78,7 +100,7 @@ void drawPlane(const Experiment& e, const PlotFrames& f, Surfaces& s,
     plane.setPenWidth(3);
     axisLines(f.plane, plane);
     drawMagnifierAxis(f.magnifier, s.magnifier);
-    axisNames(f.plane, plane);
+    axisNames(names, plane);
 
     equilibriumLine(e, f.plane, plane);
     wheel(e, plane);

@@ -42,7 +42,8 @@ const std::array<GreekOverlay, 8> resultOverlays{{
     {"Label23_2", &M::Label23_2, "Label23", "ω", 16, 2, 2},
     {"Label27_2", &M::Label27_2, "Label27", "Θ", 14, 2, 0}, // level with its label
     {"Label29_2", &M::Label29_2, "Label29", "ν", 10, 2, 2},
-    {"Label30_2", &M::Label30_2, "Label30", "η", 10, 2, 2},
+    // Wide enough for the letter to meet the underscore of "_kr" after the caption's blanks.
+    {"Label30_2", &M::Label30_2, "Label30", "η", 12, 2, 2},
 }};
 
 } // namespace trelvix

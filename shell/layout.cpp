@@ -13,7 +13,7 @@ namespace {
 
 constexpr double margin = 4;       // d: margin between controls and at the window edge
 constexpr double columnWidth = 80; // w: column width
-constexpr double rowHeight = 26;   // h: row height
+constexpr double rowHeight = rowHeightOfTheRightBlock; // h: row height
 
 // A rectangle in exact (fractional) pixels.
 struct Box {

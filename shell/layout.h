@@ -19,6 +19,9 @@
 
 namespace trelvix {
 
+// The height of every row of the right-hand block: captions, fields and results.
+inline constexpr int rowHeightOfTheRightBlock = 26;
+
 struct Placement {
     const char* name; // object name of the control
     QRect rect;       // in logical pixels of the client area

@@ -2,6 +2,7 @@
 
 #include "entry/input_table.h"
 #include "shell/assets.h"
+#include "shell/caption_alignment.h"
 #include "shell/control_inventory.h"
 #include "shell/control_style.h"
 #include "shell/picture_box.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,11 +75,13 @@ QLabel* Builder::label(const char* name, const QString& text, const QFont& font)
     return l;
 }
 
-// A single sunken border; the text keeps a few pixels from it at the top and the left.
+// A single sunken border.
 void bordered(QLabel* label) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
-    label->setIndent(4);
+    // One pixel off the border: the longest caption (the critical viscosity with its unit) then
+    // fits the 160-pixel label, and the Greek overlays meet the text after the blanks.
+    label->setIndent(1);
 }
 
 QScrollBar* Builder::scrollBar(const char* name, Qt::Orientation orientation, const char* purpose) {
@@ -147,9 +149,8 @@ void Builder::resultRows() {
 }
 
 // The overlays are transparent: the blanks beneath them are empty anyway, and the first letter
-// after them (the o of ρo) stays whole.  A font with Unicode Greek has other proportions than
-// the letter shapes the overlay sizes were made for, so each letter is pushed down inside its
-// overlay until its baseline meets the baseline of the caption beneath it.
+// after them (the o of ρo) stays whole.  Where the letter stands inside its overlay is set by
+// alignGreekLetters() once the captions are known.
 void Builder::greekOverlays() {
     const auto overlay = [this](const GreekOverlay& o) {
         const QLabel* partner = area_->findChild<QLabel*>(QString::fromLatin1(o.partner));
@@ -160,10 +161,6 @@ void Builder::greekOverlays() {
         // The letter is part of its partner's caption: the mouse over it shows the partner's
         // tooltip.
         letter->setAttribute(Qt::WA_TransparentForMouseEvents);
-        const int partnerBaseline = partner->contentsRect().top() + std::max(0, partner->indent()) +
-                                    QFontMetrics(partner->font()).ascent();
-        const int drop = o.lift + partnerBaseline - QFontMetrics(letter->font()).ascent();
-        letter->setContentsMargins(0, std::max(0, drop), 0, 0);
         c_.*o.label = letter;
         return letter;
     };
@@ -282,6 +279,7 @@ MainControls Builder::build() {
     plotPanels();
     bitmapHolders();
     keyboardOrder();
+    alignCaptionsWithFields(c_);
     return c_;
 }
 

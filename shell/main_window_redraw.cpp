@@ -4,12 +4,14 @@
 #include "graphics/magnifier.h"
 #include "graphics/redraw.h"
 #include "model/captions.h"
+#include "shell/caption_alignment.h"
 #include "shell/circle_shape.h"
 #include "shell/control_inventory.h"
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
@@ -17,10 +19,25 @@
 
 namespace trelvix {
 
+namespace {
+
+// The two option buttons one above the other inside the frame's border, below its title, with
+// a little air on every side, so that neither the circles nor the longer caption touch the
+// border.
+void placeViewOptions(const MainControls& c) {
+    const QRect inside = c.Frame1->contentsRect().adjusted(1, 1, -1, -1);
+    const int height = std::min(20, inside.height() / 2);
+    c.Option1->setGeometry(inside.left(), inside.top(), inside.width(), height);
+    c.Option2->setGeometry(inside.left(), inside.top() + height, inside.width(), height);
+}
+
+} // namespace
+
 void MainWindow::redraw() {
     if (!ready_) return; // size changes while the window is being prepared are ignored
     layOut();
     showCharacteristics();
+    alignGreekLetters(controls_);
     redrawPlots();
 }
 
@@ -57,6 +74,7 @@ void MainWindow::layOut() {
         clientArea()
             ->findChild<QWidget*>(QLatin1String(p.name), Qt::FindDirectChildrenOnly)
             ->setGeometry(p.rect);
+    placeViewOptions(controls_);
     showChosenView();
 }
 

@@ -61,11 +61,8 @@ void MainWindow::startOrStop() {
         }
         controls_.CmdOK->setText(texts::stopCaption);
         setRunControlsEnabled(false);
-        redraw();
+        redraw(); // the plots cleared, their static layers drawn, the marker at the start
         setRunWindowState(true);
-        graphics::Surfaces all = surfaces();
-        frames_ = graphics::drawStaticLayers(experiment_, all, plotLayout(), separator());
-        placeMarker(experiment_.inputs.X0);
         run_.setDecimalSeparator(separator());
         run_.run(experiment_.inputs, experiment_.derived);
     } else {

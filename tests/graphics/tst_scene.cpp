@@ -127,6 +127,9 @@ private slots:
         QTest::newRow("zero length: a dot") << QPointF(0, 0.1) << QPointF(0, 0.1) << 4 << 30;
         QTest::newRow("shorter than a pixel: a dot")
             << QPointF(0, 0.1) << QPointF(0, 0.1 + 1e-300) << 4 << 30;
+        // A reset X0 can leave the ball's top a rounding error below the pin.
+        QTest::newRow("1e-17 m long: a dot")
+            << QPointF(0, 0.05) << QPointF(0, 0.05 + 1e-17) << 4 << 30;
         QTest::newRow("end far beyond the panel: a straight line")
             << QPointF(0, 0.1) << QPointF(0, 1e300) << 4 * 600 << 5 * 610;
         QTest::newRow("ends too far apart to measure: a straight line")

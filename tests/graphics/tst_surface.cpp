@@ -48,6 +48,25 @@ class SurfaceTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A label printed again where it stands leaves the picture as it was (antialiased text drawn
+    // twice grows darker), and a label that would overlap it is left out.
+    void labelsAreDrawnOnceAndKeepApart() {
+        Surface s;
+        s.resize({200, 100});
+        s.clear();
+        s.scale(0, 0, 200, 100);
+        s.setCurrentPosition({20, 30});
+        QVERIFY(s.printLabel(QStringLiteral("0.250")));
+        const QImage once = s.image().copy();
+        s.setCurrentPosition({20, 30});
+        QVERIFY(s.printLabel(QStringLiteral("0.250")));
+        QCOMPARE(s.image(), once);
+        s.setCurrentPosition({30, 35});
+        QVERIFY(!s.printLabel(QStringLiteral("0.300")));
+        QCOMPARE(s.image(), once);
+        QCOMPARE(s.labels().size(), std::size_t(1));
+    }
+
     void frameMapping_data() {
         QTest::addColumn<QRectF>("frame"); // x1, y1 and the extents to x2, y2
         QTest::addColumn<QPointF>("user");

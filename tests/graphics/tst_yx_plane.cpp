@@ -153,8 +153,15 @@ private slots:
         const double width = f.right - f.left;
         QVERIFY(probe::showsText(r.panels.plane, {0.05 * width, 0.95 * f.bottom},
                                  QString::fromUtf8("X, м")));
-        QVERIFY(probe::showsText(r.panels.plane, {f.right - 0.05 * width, 0.01 * f.bottom},
-                                 QString::fromUtf8("Y, м")));
+        // The horizontal name would run over the right edge of this narrow panel: it is moved
+        // left just enough to be read whole.
+        const Surface& plane = r.panels.plane;
+        const QString name = QString::fromUtf8("Y, м");
+        const QPointF wanted = plane.toPixel({f.right - 0.05 * width, 0.01 * f.bottom});
+        const double nameWidth = QFontMetricsF(plane.font()).horizontalAdvance(name);
+        QVERIFY(wanted.x() + nameWidth > plane.size().width());
+        const QPointF inside(plane.size().width() - nameWidth, wanted.y());
+        QVERIFY(probe::showsText(plane, plane.toUser(inside), name));
     }
 
     // The run's trace starts from (0, X0) with the pen 3 pixels wide.

@@ -146,8 +146,7 @@ void FileFaultsTest::fileSystemFullInTheMiddleOfARun() {
         window.startOrStop();
     }
 
-    const QString message =
-        texts::fileErrorMessage(resultsFileName, reason);
+    const QString message = texts::fileErrorMessage(resultsFileName, reason);
     QCOMPARE(platform.log(), (QStringList{texts::errorTitle + ": " + message, "tone 50"}));
     QVERIFY(runGoesOnBehindTheBox);
     QVERIFY(last.state.t >= double(window.inputs().T));

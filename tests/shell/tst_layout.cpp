@@ -20,9 +20,10 @@ QRect tableRect(const QString& name, double SW, double SH) {
                                            "5", "6", "9", "18", "19", "20"};
     static const QStringList resultRows{"12", "13", "14", "15", "16", "17", "22", "23",
                                         "24", "25", "26", "27", "28", "29", "30"};
+    // η of the critical viscosity is 12 wide, so that it meets the "_kr" after its blanks.
     static const QMap<QString, double> overlayWidths{{"12", 10}, {"16", 16}, {"17", 16},
                                                      {"22", 16}, {"23", 16}, {"27", 14},
-                                                     {"29", 10}, {"30", 10}};
+                                                     {"29", 10}, {"30", 12}};
     const double third = (SH - 20) / 3;
     if (name == "Label10") return onPixels(SW - 328, 4, 160, 26);
     if (name == "Label11") return onPixels(SW - 164, 4, 160, 26);

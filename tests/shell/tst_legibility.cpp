@@ -5,11 +5,18 @@
 
 #include "graphics/surface.h"
 #include "recording_platform.h"
+#include "shell/circle_shape.h"
+#include "shell/control_inventory.h"
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QStyle>
 #include <QtTest>
 
 using namespace trelvix;
@@ -42,6 +49,39 @@ std::vector<NamedSurface> panels(MainWindow& window) {
             {"magnifier", &window.magnifier()->surface()->surface()}};
 }
 
+// The darkest ink of a pixel: 255 for black, 0 for the background.
+int ink(QRgb pixel) {
+    return 255 - std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+}
+
+// The lowest row of `picture` within `columns` that holds text ink, or -1.
+int lowestInkRow(const QImage& picture, const QRect& columns) {
+    for (int y = columns.bottom(); y >= columns.top(); --y)
+        for (int x = columns.left(); x <= columns.right(); ++x)
+            if (ink(picture.pixel(x, y)) > 128) return y;
+    return -1;
+}
+
+// The columns of `row` of `picture` between `from` and `to` that hold ink.
+QList<int> inkColumns(const QImage& picture, int top, int bottom, int from, int to) {
+    QList<int> columns;
+    for (int x = from; x < to; ++x)
+        for (int y = top; y <= bottom; ++y)
+            if (ink(picture.pixel(x, y)) > 100) {
+                columns << x;
+                break;
+            }
+    return columns;
+}
+
+// The widest gap between two ink columns among the first `span` pixels of a run of columns.
+int widestGap(const QList<int>& columns, int span) {
+    int widest = 0;
+    for (int i = 1; i < columns.size() && columns[i] < columns.first() + span; ++i)
+        widest = std::max(widest, columns[i] - columns[i - 1] - 1);
+    return widest;
+}
+
 } // namespace
 
 class LegibilityTest : public QObject {
@@ -50,6 +90,13 @@ class LegibilityTest : public QObject {
 private slots:
     void largeWindowsKeepTheirPictures_data();
     void largeWindowsKeepTheirPictures();
+    void labelsNeverOverlap_data();
+    void labelsNeverOverlap();
+    void resultCaptionsFitTheirFrames();
+    void greekLettersJoinTheirCaptions();
+    void captionsStandOnTheBaselineOfTheirFields();
+    void viewChoiceKeepsClearOfItsFrame();
+    void magnifierMarkerIsACircle();
 };
 
 void LegibilityTest::largeWindowsKeepTheirPictures_data() {
@@ -80,6 +127,140 @@ void LegibilityTest::largeWindowsKeepTheirPictures() {
         QVERIFY2(picture == reference.convertToFormat(QImage::Format_RGB32), qPrintable(file));
     }
     window.magnifier()->close();
+}
+
+void LegibilityTest::labelsNeverOverlap_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<bool>("graphs");
+    QTest::newRow("700 x 504, animation") << QSize(700, 504) << false;
+    QTest::newRow("700 x 504, graphs") << QSize(700, 504) << true;
+    QTest::newRow("smallest, graphs") << QSize(480, 240) << true;
+    QTest::newRow("wide and short, graphs") << QSize(1200, 300) << true;
+    QTest::newRow("1920 x 1080, graphs") << QSize(1920, 1080) << true;
+}
+
+// No two labels of a panel share a pixel, whatever the size, and every label that names an
+// axis lies wholly inside its panel, also once a run has drawn over the panels.
+void LegibilityTest::labelsNeverOverlap() {
+    QFETCH(QSize, client);
+    QFETCH(bool, graphs);
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
+    window.openMagnifier();
+    window.magnifier()->resize(200, 200);
+    showAtClientSize(window, client);
+    if (graphs) QTest::mouseClick(window.controls().Option2, Qt::LeftButton);
+    window.inputs().T = 0.2F;
+    window.startOrStop();
+    const QStringList axisNames{"X, м", "Y, м", "t,c", "(X-Xg),м", "Vx, м/с", "W, Дж"};
+    for (const NamedSurface& panel : panels(window)) {
+        const QRectF inside(QPointF(0, 0), QSizeF(panel.surface->size()));
+        const auto& labels = panel.surface->labels();
+        // The animation is a copy of the plane: its labels are the plane's.
+        QVERIFY2(!labels.empty() || panel.name == "scene", qPrintable(panel.name));
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            if (axisNames.contains(labels[i].text))
+                QVERIFY2(inside.contains(labels[i].box), qPrintable(labels[i].text));
+            for (std::size_t j = i + 1; j < labels.size(); ++j)
+                QVERIFY2(!labels[i].box.intersects(labels[j].box),
+                         qPrintable(panel.name + ": " + labels[i].text + " / " + labels[j].text));
+        }
+    }
+    window.magnifier()->close();
+}
+
+// Every result caption, the longest included, fits inside its bordered label at 700 x 504.
+void LegibilityTest::resultCaptionsFitTheirFrames() {
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
+    showAtClientSize(window, {700, 504});
+    for (const ResultRow& row : resultRows) {
+        const QLabel* label = window.controls().*row.label;
+        const QRect frame = label->contentsRect();
+        const double needed = std::max(0, label->indent()) +
+                              QFontMetricsF(label->font()).horizontalAdvance(label->text());
+        QVERIFY2(needed <= frame.width(), qPrintable(label->text()));
+    }
+}
+
+// The Greek letter and the caption after its blanks read as one word: in the picture of the
+// window no gap between the ink of the letter and the ink after it is wider than a letter's own
+// spacing ("ωo", "νr", "η_kr").  Where an equals sign follows the letter ("δ = ", "Θ = ") a
+// blank between them is as in "Q = ".
+void LegibilityTest::greekLettersJoinTheirCaptions() {
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
+    showAtClientSize(window, {700, 504});
+    const QImage picture = window.clientArea()->grab().toImage();
+    for (const GreekOverlay& overlay : resultOverlays) {
+        const QLabel* letter = window.controls().*overlay.label;
+        const QLabel* partner =
+            window.clientArea()->findChild<QLabel*>(QString::fromLatin1(overlay.partner));
+        if (partner->text().trimmed().startsWith('=')) continue;
+        const QRect row = partner->geometry().adjusted(2, 4, 0, -4);
+        const QList<int> columns =
+            inkColumns(picture, row.top(), row.bottom(), row.left(), row.right());
+        const double letterWidth = QFontMetricsF(letter->font()).horizontalAdvance(letter->text());
+        QVERIFY2(widestGap(columns, int(letterWidth) + 8) <= 3, qPrintable(partner->text()));
+    }
+}
+
+// The caption of each parameter row stands on the baseline of the number in its field.  The
+// first letter of a caption sits on the baseline, as every digit of a field does (the rows whose
+// caption starts with η or a parenthesis are left out: those reach below it).
+void LegibilityTest::captionsStandOnTheBaselineOfTheirFields() {
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
+    showAtClientSize(window, {700, 504});
+    const QImage picture = window.clientArea()->grab().toImage();
+    for (const Input input : allInputs) {
+        if (input == Input::eta || input == Input::nu) continue;
+        const QLabel* caption = window.controls().caption(input);
+        const QLineEdit* field = window.controls().field(input);
+        const QString text = caption->text().trimmed();
+        const double blanks =
+            QFontMetricsF(caption->font())
+                .horizontalAdvance(caption->text().left(caption->text().indexOf(text.front())));
+        const int firstLetterLeft = caption->x() + caption->contentsRect().left() + int(blanks);
+        const QRect firstLetter(firstLetterLeft + 1, caption->y(), 5, caption->height());
+        const QRect digits = field->geometry().adjusted(4, 2, -4, -2);
+        QCOMPARE(lowestInkRow(picture, firstLetter), lowestInkRow(picture, digits));
+    }
+}
+
+// The option buttons stand inside the frame's border, under its title, and the longer caption
+// has all the room it needs.
+void LegibilityTest::viewChoiceKeepsClearOfItsFrame() {
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
+    showAtClientSize(window, {700, 504});
+    const MainControls& c = window.controls();
+    const QRect inside = c.Frame1->contentsRect();
+    for (const QRadioButton* option : {c.Option1, c.Option2}) {
+        QVERIFY(inside.contains(option->geometry()));
+        const QStyle* style = option->style();
+        const double needed = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                              style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) +
+                              QFontMetricsF(option->font()).horizontalAdvance(option->text());
+        QVERIFY2(needed < option->width(), qPrintable(option->text()));
+    }
+}
+
+// The marker of the ball centre is a circle 10 pixels across in its 10 × 17 box.
+void LegibilityTest::magnifierMarkerIsACircle() {
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
+    QWidget* marker = window.magnifier()->marker();
+    QCOMPARE(marker->size(), QSize(10, 17));
+    QImage picture(marker->size(), QImage::Format_ARGB32);
+    picture.fill(Qt::white);
+    marker->render(&picture);
+    QRect drawn;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (ink(picture.pixel(x, y)) > 40) drawn |= QRect(x, y, 1, 1);
+    QCOMPARE(drawn.width(), 10);
+    QCOMPARE(drawn.height(), 10);
 }
 
 QTEST_MAIN(LegibilityTest)
