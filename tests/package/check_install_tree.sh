@@ -2,8 +2,9 @@
 # Installs the build into a temporary prefix and checks what a desktop will look for there: the
 # program and its launcher, the help documents, the menu entry, the software-centre metadata, the
 # experiment file type and the icon at every size.  The validators of the desktop and of
-# AppStream judge the installed files, the file type is recognised by name and by first line,
-# the launcher runs the program in ~/trelvix, and `cpack -G DEB` packs the same files under /usr.
+# AppStream judge the installed files, the file type is recognised by name and by first line and
+# opens with the program, the launcher runs the program in ~/trelvix, and `cpack -G DEB` packs
+# the same files under /usr.
 # Usage: check_install_tree.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1 version=$2
@@ -38,35 +39,47 @@ desktop-file-validate share/applications/trelvix.desktop | { ! grep -E 'error|wa
 appstreamcli validate --no-net "${metainfo[0]}" >/dev/null ||
     fail "appstreamcli validate: $(appstreamcli validate --no-net "${metainfo[0]}")"
 
-# The file type, looked up the way file managers do, in a database built from the installed
-# package file only: by the name ending, and by the first line of a file named otherwise.
+# The file type and its program, looked up the way file managers do, in databases built from the
+# installed files only: the type by the name ending, and by the first line of a file named
+# otherwise; a double click runs the menu entry's command on the file.
 update-mime-database share/mime >/dev/null 2>&1 || fail "update-mime-database"
+update-desktop-database share/applications || fail "update-desktop-database"
+desktop() { PATH=$prefix/bin:$PATH XDG_DATA_HOME=$work/none XDG_DATA_DIRS=$prefix/share "$@"; }
+content_type() { desktop gio info -a standard::content-type "$1" | sed -n 's/.*type: //p'; }
 printf 'trelvix experiment 1\r\n' >"$work/lesson.trelvix"
 cp "$work/lesson.trelvix" "$work/lesson"
 printf 'trelvix results\r\n' >"$work/other"
-content_type() {
-    XDG_DATA_HOME=$work/none XDG_DATA_DIRS=$prefix/share:/usr/share \
-        gio info -a standard::content-type "$1" | sed -n 's/.*content-type: //p'
-}
 [[ $(content_type "$work/lesson.trelvix") == application/x-trelvix ]] || fail "glob"
 [[ $(content_type "$work/lesson") == application/x-trelvix ]] || fail "magic"
 [[ $(content_type "$work/other") != application/x-trelvix ]] || fail "magic matches any text"
 
-# The launcher, with the program replaced by a stand-in that reports where and with what it ran.
+# The launcher, from a terminal and by a double click, with the program replaced by a stand-in
+# that reports where and with what it ran.
 # shellcheck disable=SC2016 # the stand-in expands its own variables
-printf '#!/bin/sh\n{ pwd; printf "%%s\\n" "$@"; } >"$HOME/ran"\n' >bin/trelvix
-mkdir "$work/home"
-(cd "$work" && HOME=$work/home "$prefix/bin/trelvix-desktop" lesson.trelvix --no-such-file)
-printf -v expected '%s\n' "$work/home/trelvix" "$work/lesson.trelvix" --no-such-file
-[[ $(cat "$work/home/ran")$'\n' == "$expected" ]] || fail "launcher ran: $(cat "$work/home/ran")"
-cmp -s share/trelvix/help/uprav.pdf "$work/home/trelvix/uprav.pdf" || fail "help not copied"
+printf '#!/bin/sh\n{ pwd; printf "%%s\\n" "$@"; } >"$HOME/r" && mv "$HOME/r" "$HOME/ran"\n' \
+    >bin/trelvix
+export HOME=$work/home
+mkdir "$HOME"
+ran_with() {
+    local tries=0
+    until [[ -e $HOME/ran ]] || ((++tries > 50)); do sleep 0.1; done
+    printf -v expected '%s\n' "$HOME/trelvix" "$@"
+    [[ $(cat "$HOME/ran")$'\n' == "$expected" ]] || fail "launcher ran: $(cat "$HOME/ran")"
+    rm "$HOME/ran"
+}
+(cd "$work" && "$prefix/bin/trelvix-desktop" lesson.trelvix --no-such-file)
+ran_with "$work/lesson.trelvix" --no-such-file
+cmp -s share/trelvix/help/uprav.pdf "$HOME/trelvix/uprav.pdf" || fail "help not copied"
+desktop gio open "$work/lesson"
+ran_with "$work/lesson"
 
 # The package: the same files under /usr, its fields, and the libraries found by dpkg-shlibdeps.
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" >/dev/null
 deb=("$work"/deb/trelvix_*.deb)
 dpkg-deb --contents "${deb[0]}" | awk '$1 !~ /^d/ { sub("^\\./usr/", "", $6); print $6 }' |
     sort >"$work/packed"
-find . ! -type d | sed 's|^\./||' | grep -v '^share/mime/[^p]' | sort >"$work/installed"
+find . ! -type d | sed 's|^\./||' | grep -v -e '^share/mime/[^p]' -e 'mimeinfo.cache' |
+    sort >"$work/installed"
 diff "$work/installed" "$work/packed" || fail "the package holds other files than the install"
 [[ $(dpkg-deb -f "${deb[0]}" Package Version Section) == \
     $'Package: trelvix\nVersion: '"$version"$'\nSection: education' ]] || fail "control fields"
