@@ -15,6 +15,12 @@ fail() {
     exit 1
 }
 
+# The desktop's tools are needed only to test; `tools/install-deps.sh --test` brings them.
+for tool in desktop-file-validate appstreamcli update-mime-database update-desktop-database gio \
+    file cpack dpkg-deb dpkg-shlibdeps; do
+    command -v "$tool" >/dev/null || fail "$tool is missing: run tools/install-deps.sh --test"
+done
+
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 cd "$prefix"
@@ -33,7 +39,6 @@ for size in 16 22 24 32 48 64 128 256; do
     file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon is no $size px PNG"
 done
 
-# The validators are not needed to build, only to test: the suite's install step brings them.
 desktop-file-validate share/applications/trelvix.desktop | { ! grep -E 'error|warning'; } ||
     fail "desktop-file-validate"
 appstreamcli validate --no-net "${metainfo[0]}" >/dev/null ||
