@@ -48,15 +48,15 @@ void BenchWindow::resizeClientArea(QSize client) {
 }
 
 void BenchWindow::enterComputationTime(const QString& seconds) {
-    QLineEdit* field = window_->controls().Text20;
+    QLineEdit* field = window_->controls().field(Input::T);
     field->selectAll();
     field->insert(seconds);
     settle();
 }
 
 long long BenchWindow::stepsOfRun() const {
-    Experiment copy = window_->experiment();
-    std::optional<RunDriver> run = RunDriver::begin(copy);
+    const Experiment& e = window_->experiment();
+    std::optional<RunDriver> run = RunDriver::begin(e.inputs, e.derived);
     if (!run) return 0;
     while (run->goesOn())
         run->step();

@@ -6,8 +6,10 @@
 #include "groups.h"
 #include "process_usage.h"
 #include "report.h"
+#include "shell/run_controller.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace trelvix::bench {
 
@@ -28,15 +30,18 @@ RunTiming timeRun(BenchWindow& bench) {
     MainWindow& window = bench.window();
     RunTiming timing;
     timing.steps = bench.stepsOfRun();
+    std::optional<RunEnd> end;
+    const QMetaObject::Connection watch = QObject::connect(
+        &window.runController(), &RunController::finished, [&end](RunEnd how) { end = how; });
     const double cpuBefore = cpuSeconds();
     QElapsedTimer timer;
     timer.start();
-    window.CmdOK_Click();
+    window.startOrStop();
     timing.wallSeconds = milliseconds(timer) / 1000;
     timing.cpuSeconds = cpuSeconds() - cpuBefore;
+    QObject::disconnect(watch);
 
-    const Experiment& e = window.experiment();
-    if (!(e.t >= double(e.T)) || bench.platform().count(PlatformEvent::Kind::Message) > 0)
+    if (end != RunEnd::ReachedEnd || bench.platform().count(PlatformEvent::Kind::Message) > 0)
         std::fprintf(stderr, "warning: the run ended before its computation time\n");
     return timing;
 }
@@ -54,20 +59,20 @@ std::string runName(QSize client, View view) {
 void measureStepCost(QSize client, View view, const Options& options) {
     BenchWindow bench(client, view);
     applyComputationTime(bench, options);
-    bench.window().experiment().zamedlenie = 0;
+    bench.window().viewSettings().slowDown = 0;
     const RunTiming run = timeRun(bench);
     print({"drawing per step, " + runName(client, view),
            run.wallSeconds * 1000 / static_cast<double>(run.steps), "ms", std::nullopt,
            "run without pauses, " + std::to_string(run.steps) + " steps"});
 }
 
-// A run at its own pace should last steps x 0.01 x zamedlenie seconds and spend most of it asleep.
+// A run at its own pace should last steps x 0.01 x slowDown seconds and spend most of it asleep.
 void measurePacedRun(QSize client, View view, const Options& options) {
     BenchWindow bench(client, view);
     applyComputationTime(bench, options);
     const RunTiming run = timeRun(bench);
     const double idealSeconds =
-        static_cast<double>(run.steps) * 0.01 * bench.window().experiment().zamedlenie;
+        static_cast<double>(run.steps) * 0.01 * bench.window().experiment().view.slowDown;
     print({"pacing ratio, " + runName(client, view), run.wallSeconds / idealSeconds, "",
            pacingTarget,
            number(run.wallSeconds, 2) + " s for " + number(idealSeconds, 2) + " s of pauses", 3});

@@ -3,7 +3,8 @@
 // What the parameter fields and the scroll bars need from the main window.  The window
 // implements it; the entry layer never sees the window itself.
 
-#include "model/experiment.h"
+#include "model/inputs.h"
+#include "model/view_settings.h"
 
 #include <QString>
 
@@ -16,17 +17,18 @@ class EntryHost {
 public:
     virtual ~EntryHost() = default;
 
-    // The one record of the experiment, owned by the window.
-    virtual Experiment& experiment() = 0;
+    // The inputs and the view settings of the experiment, owned by the window.
+    virtual Inputs& inputs() = 0;
+    virtual ViewSettings& viewSettings() = 0;
 
     // Shows or hides the control with this object name ("Label15", "Text9", "Label23_2", …).
     virtual void setControlVisible(const QString& controlName, bool visible) = 0;
 
-    // Sets the caption of the label with this object name ("Label21").
-    virtual void setCaption(const QString& labelName, const QString& text) = 0;
+    // Shows the slow-down factor beside its scroll bar.
+    virtual void showSlowDown(int factor) = 0;
 
     // The full redraw of the main window; does nothing while the window is still starting.
-    virtual void Form_Resize() = 0;
+    virtual void redraw() = 0;
 
     virtual MessageBoxes& messages() = 0;
     virtual Tone& tone() = 0;

@@ -8,8 +8,6 @@
 
 #include <QLineEdit>
 #include <QWidget>
-#include <algorithm>
-#include <utility>
 
 namespace trelvix {
 
@@ -18,67 +16,50 @@ namespace {
 // The short tone before a refusal or a warning: 300 ms.
 constexpr double messageTone = 25;
 
-using Handler = void (ParameterFields::*)();
-
-const std::pair<const char*, Handler> handlers[] = {
-    {"Text1", &ParameterFields::Text1_Change},   {"Text4", &ParameterFields::Text4_Change},
-    {"Text7", &ParameterFields::Text7_Change},   {"Text8", &ParameterFields::Text8_Change},
-    {"Text2", &ParameterFields::Text2_Change},   {"Text3", &ParameterFields::Text3_Change},
-    {"Text5", &ParameterFields::Text5_Change},   {"Text6", &ParameterFields::Text6_Change},
-    {"Text9", &ParameterFields::Text9_Change},   {"Text18", &ParameterFields::Text18_Change},
-    {"Text19", &ParameterFields::Text19_Change}, {"Text20", &ParameterFields::Text20_Change},
-};
-
 } // namespace
 
 ParameterFields::ParameterFields(EntryHost& host, QObject* parent) : QObject(parent), host_(host) {}
 
 QStringList ParameterFields::connectFields(QWidget* form) {
     QStringList missing;
-    for (const auto& [name, handler] : handlers) {
-        auto* edit = form->findChild<QLineEdit*>(name);
+    for (const InputRow& row : inputTable()) {
+        auto* edit = form->findChild<QLineEdit*>(QString::fromLatin1(row.fieldName));
         if (!edit) {
-            missing << name;
+            missing << QString::fromLatin1(row.fieldName);
             continue;
         }
-        fields_.insert(name, edit);
+        fields_[static_cast<std::size_t>(row.input)] = edit;
         // textChanged comes for typing and for program writes alike, and not at all when the
         // written text equals the shown one: exactly when the handler must run.
-        connect(edit, &QLineEdit::textChanged, this, handler, Qt::UniqueConnection);
+        const Input input = row.input;
+        connect(edit, &QLineEdit::textChanged, this, [this, input] { fieldEdited(input); });
     }
     return missing;
 }
 
-void ParameterFields::change(QStringView field) {
-    QLineEdit* edit = fields_.value(field.toString());
+// Writing back runs this handler once more on the written text.
+void ParameterFields::fieldEdited(Input input) {
+    QLineEdit* edit = fields_[static_cast<std::size_t>(input)];
     if (!edit) return;
-    const auto& rules = fieldRules();
-    const auto rule = std::find_if(rules.begin(), rules.end(),
-                                   [field](const FieldRule& r) { return r.field == field; });
-    handle(*rule, *edit);
+    const InputRow& row = inputRow(input);
+    const QString typed = edit->text();
+    const int caret = edit->cursorPosition();
+    Inputs& in = host_.inputs();
+
+    in.setValue(input, readNumber(typed.toStdString()));
+    if (row.refusal && row.refusal->refuses(in)) refuse(row, in);
+    writeBack(*edit, QString::fromStdString(displayText(row, in)), typed, caret);
+    if (row.warning) warnOnce(*row.warning, in);
+    applyVisibility(row.visibility, in);
+    host_.redraw();
 }
 
-// Read, store, refuse, write back (which runs this handler once more on the written text),
-// warn, show or hide the labels that depend on the value, redraw.
-void ParameterFields::handle(const FieldRule& rule, QLineEdit& edit) {
-    const QString typed = edit.text();
-    const int caret = edit.cursorPosition();
-    Experiment& e = host_.experiment();
-
-    rule.store(e, readNumber(typed.toStdString()));
-    if (rule.refusal && rule.refusal->refuses(e)) refuse(rule, e);
-    writeBack(edit, QString::fromStdString(displayText(rule, e)), typed, caret);
-    if (rule.warning) warnOnce(*rule.warning, e);
-    applyVisibility(rule.visibility, e);
-    host_.Form_Resize();
-}
-
-// While the box is open the field still shows the refused text and the quantity holds the
-// refused value; the reset follows the closing of the box.
-void ParameterFields::refuse(const FieldRule& rule, Experiment& e) {
-    host_.tone().zvuk(messageTone);
-    host_.messages().inform(refusalTitle, rule.refusal->message);
-    rule.store(e, rule.refusal->resetValue(e));
+// While the box is open the field still shows the refused text and the input holds the refused
+// value; the reset follows the closing of the box.
+void ParameterFields::refuse(const InputRow& row, Inputs& in) {
+    host_.tone().sound(messageTone);
+    host_.messages().inform(refusalTitle, row.refusal->message);
+    in.setValue(row.input, row.refusal->resetValue(in));
 }
 
 // Writing a different text changes the field and so runs the handler again on that text, which
@@ -91,18 +72,17 @@ void ParameterFields::writeBack(QLineEdit& edit, const QString& written, const Q
     edit.setCursorPosition(caretAfterRewrite(typed, caret, edit.text()));
 }
 
-void ParameterFields::warnOnce(const Warning& warning, const Experiment& e) {
-    QString& shown = warnings_.*warning.shown;
-    if (!warning.applies(e) || shown == warning.text) return;
-    host_.tone().zvuk(messageTone);
-    shown = warning.text;
+void ParameterFields::warnOnce(const Warning& warning, const Inputs& in) {
+    if (!warning.applies(in) || warningShown(warning.kind)) return;
+    host_.tone().sound(messageTone);
+    warningsShown_.insert(warning.kind);
     host_.messages().inform(warningTitle, warning.text);
 }
 
 void ParameterFields::applyVisibility(const std::vector<VisibilityGroup>& groups,
-                                      const Experiment& e) {
+                                      const Inputs& in) {
     for (const VisibilityGroup& group : groups) {
-        const bool visible = !group.hidden(e);
+        const bool visible = !group.hidden(in);
         for (const QString& control : group.controls)
             host_.setControlVisible(control, visible);
     }

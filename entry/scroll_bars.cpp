@@ -1,13 +1,12 @@
 #include "entry/scroll_bars.h"
 
 #include "entry/entry_host.h"
+#include "model/single_precision.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QWidget>
-#include <algorithm>
 #include <cstdlib>
-#include <iterator>
 
 namespace trelvix {
 
@@ -17,27 +16,24 @@ struct ScrollBarRule {
     const char* name;
     int minimum;
     int maximum;
-    int position; // at start; agrees with the initial value of its quantity
-    void (*store)(Experiment&, int value);
-    // The label that shows the value as a plain number, if any.
-    const char* captionLabel;
+    int position; // at start; agrees with the initial value of its setting
+    void (*store)(ViewSettings&, int value);
+    // Whether the value is shown beside the bar (the slow-down factor).
+    bool shownAsNumber;
     // The slow-down factor takes effect at the next step of a run and redraws nothing, so the
     // curves of a run stay; a new zoom needs new scales and axes.
     bool redraws;
-    void (ScrollBars::*handler)();
 };
 
 const ScrollBarRule scrollBarRules[] = {
-    {"HScroll1", 1, 9, 1, [](Experiment& e, int v) { e.zamedlenie = v; }, "Label21", false,
-     &ScrollBars::HScroll1_Change},
-    {"HScroll2", 1, 10, 1, [](Experiment& e, int v) { e.masshtab_1 = v; }, nullptr, true,
-     &ScrollBars::HScroll2_Change},
-    {"VScroll1", -20, 20, 1, [](Experiment& e, int v) { e.masshtab_3 = zoomFactor(v); }, nullptr,
-     true, &ScrollBars::VScroll1_Change},
-    {"VScroll2", -20, 20, 1, [](Experiment& e, int v) { e.masshtab_4 = zoomFactor(v); }, nullptr,
-     true, &ScrollBars::VScroll2_Change},
-    {"VScroll3", -100, 100, 0, [](Experiment& e, int v) { e.masshtab_6 = toSingle(zoomFactor(v)); },
-     nullptr, true, &ScrollBars::VScroll3_Change},
+    {"HScroll1", 1, 9, 1, [](ViewSettings& v, int x) { v.slowDown = x; }, true, false},
+    {"HScroll2", 1, 10, 1, [](ViewSettings& v, int x) { v.magnifierZoom = x; }, false, true},
+    {"VScroll1", -20, 20, 1, [](ViewSettings& v, int x) { v.displacementZoom = zoomFactor(x); },
+     false, true},
+    {"VScroll2", -20, 20, 1, [](ViewSettings& v, int x) { v.velocityZoom = zoomFactor(x); }, false,
+     true},
+    {"VScroll3", -100, 100, 0,
+     [](ViewSettings& v, int x) { v.energyZoom = toSingle(zoomFactor(x)); }, false, true},
 };
 
 // Left and Right move a horizontal scroll bar the way they point, towards the minimum at the
@@ -74,7 +70,13 @@ void configureScrollBar(QScrollBar& bar, int minimum, int maximum, int position)
     bar.setValue(position);
     bar.setSingleStep(1);
     bar.setPageStep(1);
-    if (bar.orientation() == Qt::Horizontal) bar.installEventFilter(new PointingArrowKeys(&bar));
+    const QString filterName = QStringLiteral("pointingArrowKeys");
+    if (bar.orientation() == Qt::Horizontal &&
+        !bar.findChild<QObject*>(filterName, Qt::FindDirectChildrenOnly)) {
+        auto* filter = new PointingArrowKeys(&bar);
+        filter->setObjectName(filterName);
+        bar.installEventFilter(filter);
+    }
     // valueChanged then comes after an arrow, the track, a key or the wheel at once, and after a
     // drag only when the thumb is released (sliderReleased would come before the value is set).
     bar.setTracking(false);
@@ -85,28 +87,19 @@ ScrollBars::ScrollBars(EntryHost& host, QObject* parent) : QObject(parent), host
 QStringList ScrollBars::connectScrollBars(QWidget* form) {
     QStringList missing;
     for (const ScrollBarRule& rule : scrollBarRules) {
-        auto* bar = form->findChild<QScrollBar*>(rule.name);
+        auto* bar = form->findChild<QScrollBar*>(QString::fromLatin1(rule.name));
         if (!bar) {
-            missing << rule.name;
+            missing << QString::fromLatin1(rule.name);
             continue;
         }
-        bars_.insert(rule.name, bar);
         configureScrollBar(*bar, rule.minimum, rule.maximum, rule.position);
-        connect(bar, &QScrollBar::valueChanged, this, rule.handler, Qt::UniqueConnection);
+        connect(bar, &QScrollBar::valueChanged, this, [this, &rule](int value) {
+            rule.store(host_.viewSettings(), value);
+            if (rule.shownAsNumber) host_.showSlowDown(value);
+            if (rule.redraws) host_.redraw();
+        });
     }
     return missing;
-}
-
-void ScrollBars::change(QStringView name) {
-    const QScrollBar* bar = bars_.value(name.toString());
-    if (!bar) return;
-    const auto rule =
-        std::find_if(std::begin(scrollBarRules), std::end(scrollBarRules),
-                     [name](const ScrollBarRule& r) { return name == QLatin1StringView(r.name); });
-    const int value = bar->value();
-    rule->store(host_.experiment(), value);
-    if (rule->captionLabel) host_.setCaption(rule->captionLabel, QString::number(value));
-    if (rule->redraws) host_.Form_Resize();
 }
 
 } // namespace trelvix

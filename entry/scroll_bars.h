@@ -3,7 +3,6 @@
 // The five scroll bars of the main window: the slow-down factor of a run (HScroll1), the zoom of
 // the magnifier (HScroll2) and the vertical zoom of the three time graphs (VScroll1 … 3).
 
-#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -21,7 +20,7 @@ double zoomFactor(int value);
 // Range, position and steps of a scroll bar: an arrow, a click on the track or a key moves it
 // by 1, the arrow keys move the thumb the way they point (the minimum stays at the left or the
 // top; Down and Page Down go towards the maximum on both kinds), and a dragged thumb reports its
-// value only when released.
+// value only when released.  The key filter is installed once, however often a bar is configured.
 void configureScrollBar(QScrollBar& bar, int minimum, int maximum, int position);
 
 class ScrollBars : public QObject {
@@ -30,22 +29,13 @@ public:
     explicit ScrollBars(EntryHost& host, QObject* parent = nullptr);
 
     // Finds the five scroll bars among the children of `form` by their object names, gives
-    // each its range and starting position and runs its handler whenever its value changes.
-    // Returns the names of the scroll bars that were not found.
+    // each its range and starting position, and on every change of its value stores the
+    // setting it controls and redraws what depends on it.  Returns the names of the scroll bars
+    // that were not found.
     QStringList connectScrollBars(QWidget* form);
 
-    // The handlers, one per scroll bar; each reads its bar's value.
-    void HScroll1_Change() { change(u"HScroll1"); }
-    void HScroll2_Change() { change(u"HScroll2"); }
-    void VScroll1_Change() { change(u"VScroll1"); }
-    void VScroll2_Change() { change(u"VScroll2"); }
-    void VScroll3_Change() { change(u"VScroll3"); }
-
 private:
-    void change(QStringView name);
-
     EntryHost& host_;
-    QHash<QString, QScrollBar*> bars_;
 };
 
 } // namespace trelvix

@@ -1,8 +1,8 @@
 // Any text read as a number gives a finite value, and every display form of that value reads
 // back to a value that displays the same: what a field shows is what it stores.
 
-#include "model/experiment.h"
 #include "model/number_text.h"
+#include "model/single_precision.h"
 
 #include <cmath>
 #include <cstdint>

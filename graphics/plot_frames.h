@@ -10,42 +10,54 @@
 
 namespace trelvix::graphics {
 
-struct PlotFrames {
-    // The Y-X plane, shared pixel for pixel by the animation.  X is counted downward from the
-    // wheel centre, so the top edge is the highest point of the crank pin.
-    double verh_yx = 0;       // top edge: −R_kolesa
-    double niz_yx = 0;        // bottom edge: Xg + X_max + d + Xm
-    double pravo_yx = 0;      // right edge: half the width, the frame keeps the panel's shape
-    double levo_yx = 0;       // left edge: −pravo_yx
-    double shag_setki_yx = 0; // grid step, the same across and down, so the cells are square
-    double n_kolonok_yx = 0;  // width of the plane in grid steps
-
-    // The time graphs; time runs from 0 to T across each of them.
-    double vysota_x_t = 0;     // half-height of X(t) − Xg
-    double vysota_v_t = 0;     // half-height of Vx(t)
-    float W_max = 0;           // energy of the initial state, an upper estimate of W(t)
-    double verh_w_t = 0;       // top of W(t)
-    float niz_w_t = 0;         // bottom of W(t)
-    float T_0_graf = 0;        // the period T_0 on which the vertical grid lines fall
-    double n_periodov = 0;     // computation time in periods
-    double shag_setki_y_3 = 0; // value step of the X(t) grid at zoom 1
-    double shag_setki_y_4 = 0; // value step of the Vx(t) grid at zoom 1
-    float shag_setki_y_6 = 0;  // value step of the W(t) grid at zoom 1
-
-    // The magnifier: a square around the equilibrium point (0, Xg), masshtab_1 grid steps of the
-    // plane each way.
-    double shag_lupy = 0;
-    double polshaga_lupy = 0;
-    double levo_lupy = 0;
-    double verh_lupy = 0;
-    double pravo_lupy = 0;
-    double niz_lupy = 0;
+// The Y-X plane, shared pixel for pixel by the animation.  X is counted downward from the wheel
+// centre, so the top edge is the highest point of the crank pin.
+struct PlaneFrame {
+    double top = 0;      // −Xm, the crank radius
+    double bottom = 0;   // Xg + X_max + d + Xm
+    double right = 0;    // half the width: the frame keeps the panel's shape
+    double left = 0;     // −right
+    double gridStep = 0; // the same across and down, so the cells are square
+    double columns = 0;  // width of the plane in grid steps
 };
 
-// Computes every frame from the experiment (its derived characteristics must be current) and
-// `koeff_1`, the width-to-height ratio of Picture1, and sets it on the six surfaces.  A frame
-// that comes out degenerate (an empty panel, a zero energy, extreme inputs) makes its surface
-// skip all drawing until the next call.
-void minmax(const Experiment& e, float koeff_1, PlotFrames& frames, Surfaces& surfaces);
+// The time graphs; time runs from 0 to T across each of them.
+struct TimeFrames {
+    double displacementHalfHeight = 0; // of X(t) − Xg
+    double velocityHalfHeight = 0;     // of Vx(t)
+    float W_max = 0;                   // energy of the initial state, an upper estimate of W(t)
+    double energyTop = 0;
+    float energyBottom = 0;
+    float periodOnGrid = 0; // the period T_0 on which the vertical grid lines fall
+    double periods = 0;     // computation time in periods
+    // Value steps between grid lines at the current zoom.
+    double displacementGridStep = 0;
+    double velocityGridStep = 0;
+    float energyGridStep = 0;
+};
+
+// The magnifier: a square around the equilibrium point (0, Xg), magnifierZoom grid steps of the
+// plane each way.
+struct MagnifierFrame {
+    double step = 0; // grid step of the plane
+    double halfStep = 0;
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+struct PlotFrames {
+    PlaneFrame plane;
+    TimeFrames time;
+    MagnifierFrame magnifier;
+};
+
+// Every frame from the experiment and `planeAspect`, the width-to-height ratio of the Y-X panel.
+PlotFrames computeFrames(const Experiment& e, float planeAspect);
+
+// Sets the frames on the six surfaces.  A frame that came out degenerate (an empty panel, a zero
+// energy, extreme inputs) makes its surface skip all drawing until the next call.
+void applyFrames(const Experiment& e, const PlotFrames& frames, Surfaces& surfaces);
 
 } // namespace trelvix::graphics

@@ -25,22 +25,22 @@ QRect pixelRect(double x, double y, double w, double h) {
 } // namespace
 
 QRect PlotLayout::sourceRect() const {
-    return pixelRect(istochnik_x, istochnik_y, istochnik_w, istochnik_h);
+    return pixelRect(sourceX, sourceY, sourceWidth, sourceHeight);
 }
 
 QRect PlotLayout::targetRect() const {
-    return pixelRect(kopiya_x, kopiya_y, kopiya_w, kopiya_h);
+    return pixelRect(targetX, targetY, targetWidth, targetHeight);
 }
 
-PlotLayout layoutForPicture1(QSize picture1) {
+PlotLayout layoutForPlane(QSize plane) {
     PlotLayout layout;
     // An empty panel has no shape: the frames computed from it are unusable and its drawing is
     // skipped.
-    layout.koeff_1 = picture1.height() > 0 ? float(double(picture1.width()) / picture1.height())
-                                           : std::numeric_limits<float>::quiet_NaN();
-    layout.istochnik_w = layout.kopiya_w = picture1.width();
-    layout.istochnik_h = picture1.height();
-    layout.kopiya_h = float(picture1.height());
+    layout.planeAspect = plane.height() > 0 ? float(double(plane.width()) / plane.height())
+                                            : std::numeric_limits<float>::quiet_NaN();
+    layout.sourceWidth = layout.targetWidth = plane.width();
+    layout.sourceHeight = plane.height();
+    layout.targetHeight = float(plane.height());
     return layout;
 }
 

@@ -9,20 +9,20 @@
 namespace trelvix::graphics {
 
 struct PlotLayout {
-    float koeff_1 = 1; // width / height of Picture1
+    float planeAspect = 1; // width / height of the Y-X panel
 
-    // The background copy, in pixels of Picture1 (source) and Picture2 (destination); each value
+    // The background copy, in pixels of the plane (source) and the scene (target); each value
     // is taken as a whole number.
-    double istochnik_x = 0, istochnik_y = 0, istochnik_w = 0, istochnik_h = 0;
-    double kopiya_x = 0, kopiya_y = 0, kopiya_w = 0;
-    float kopiya_h = 0;
+    double sourceX = 0, sourceY = 0, sourceWidth = 0, sourceHeight = 0;
+    double targetX = 0, targetY = 0, targetWidth = 0;
+    float targetHeight = 0;
 
     QRect sourceRect() const;
     QRect targetRect() const;
 };
 
-// The values for a Picture1 of the given size, Picture2 lying on the same rectangle: the
-// aspect ratio, and both copy rectangles covering the whole panel.
-PlotLayout layoutForPicture1(QSize picture1);
+// The values for a Y-X panel of the given size, the animation panel lying on the same
+// rectangle: the aspect ratio, and both copy rectangles covering the whole panel.
+PlotLayout layoutForPlane(QSize plane);
 
 } // namespace trelvix::graphics

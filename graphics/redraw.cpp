@@ -6,22 +6,24 @@
 
 namespace trelvix::graphics {
 
-void redrawSequence(Experiment& e, PlotFrames& f, Surfaces& s, const PlotLayout& layout,
-                    std::string_view decimalSeparator) {
-    minmax(e, layout.koeff_1, f, s);
-    axes(e, f, s, decimalSeparator);
-    axes_2(e, s, layout);
-    axes_x_t(e, f, s.picture3, decimalSeparator);
-    axes_y_t(e, f, s.picture4, decimalSeparator);
-    axes_W_t(e, f, s.picture6, decimalSeparator);
+PlotFrames drawStaticLayers(const Experiment& e, Surfaces& s, const PlotLayout& layout,
+                            std::string_view decimalSeparator) {
+    const PlotFrames f = computeFrames(e, layout.planeAspect);
+    applyFrames(e, f, s);
+    drawPlane(e, f, s, decimalSeparator);
+    drawInitialScene(e, s, layout);
+    drawDisplacementGraph(e, f.time, s.displacement, decimalSeparator);
+    drawVelocityGraph(e, f.time, s.velocity, decimalSeparator);
+    drawEnergyGraph(e, f.time, s.energy, decimalSeparator);
+    return f;
 }
 
-void redrawAll(Experiment& e, PlotFrames& f, Surfaces& s, const PlotLayout& layout,
-               std::string_view decimalSeparator) {
+PlotFrames redrawAll(const Experiment& e, Surfaces& s, const PlotLayout& layout,
+                     std::string_view decimalSeparator) {
     for (Surface* surface :
-         {&s.picture1, &s.picture2, &s.picture3, &s.picture4, &s.picture6, &s.form3})
+         {&s.plane, &s.scene, &s.displacement, &s.velocity, &s.energy, &s.magnifier})
         surface->clear();
-    redrawSequence(e, f, s, layout, decimalSeparator);
+    return drawStaticLayers(e, s, layout, decimalSeparator);
 }
 
 } // namespace trelvix::graphics

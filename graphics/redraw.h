@@ -12,15 +12,15 @@
 
 namespace trelvix::graphics {
 
-// minmax, axes, axes_2, axes_x_t, axes_y_t, axes_W_t in this order, drawing over what the
-// surfaces hold.  The derived characteristics of `e` must be current (parametr).  Afterwards
-// the window puts the magnifier's marker at markerRect(form3, e.X0, …).
-void redrawSequence(Experiment& e, PlotFrames& frames, Surfaces& surfaces, const PlotLayout& layout,
-                    std::string_view decimalSeparator);
+// Computes and applies the frames, then draws the plane, the initial scene and the three time
+// graphs in this order, over what the surfaces hold.  Returns the frames.  Afterwards the window
+// puts the magnifier's marker at markerRect(magnifier, X0, …).
+PlotFrames drawStaticLayers(const Experiment& e, Surfaces& surfaces, const PlotLayout& layout,
+                            std::string_view decimalSeparator);
 
-// The full redraw: clears Picture1, Picture2, Picture3, Picture4, Picture6 and Form3 in this
-// order, then runs redrawSequence().
-void redrawAll(Experiment& e, PlotFrames& frames, Surfaces& surfaces, const PlotLayout& layout,
-               std::string_view decimalSeparator);
+// The full redraw: clears the plane, the scene, the three time graphs and the magnifier in this
+// order, then runs drawStaticLayers().
+PlotFrames redrawAll(const Experiment& e, Surfaces& surfaces, const PlotLayout& layout,
+                     std::string_view decimalSeparator);
 
 } // namespace trelvix::graphics

@@ -5,12 +5,12 @@
 
 namespace trelvix::graphics {
 
-void drawRunStep(const Experiment& e, Surfaces& s) {
-    s.picture1.lineTo({0, e.X_1}, traceColour);
-    s.picture3.lineTo({e.t, e.X_1 - e.Xg}, traceColour);
-    s.picture4.lineTo({e.t, e.Vx_1}, traceColour);
-    s.picture6.lineTo({e.t, e.W}, traceColour);
-    magnifierTrace(s.form3, e.X_1);
+void drawRunStep(const RunState& state, double Xg, Surfaces& s) {
+    s.plane.lineTo({0, state.X}, traceColour);
+    s.displacement.lineTo({state.t, state.X - Xg}, traceColour);
+    s.velocity.lineTo({state.t, state.Vx}, traceColour);
+    s.energy.lineTo({state.t, state.W}, traceColour);
+    drawMagnifierTrace(s.magnifier, state.X);
 }
 
 } // namespace trelvix::graphics

@@ -5,15 +5,15 @@
 // (or the static layer) left off, so every plot shows the run as one polyline.
 
 #include "graphics/surfaces.h"
-#include "model/experiment.h"
+#include "model/motion.h"
 
 namespace trelvix::graphics {
 
-// Draws the state after the step (t, X_1, Vx_1, W of `e`):
-//   Picture1 to (0, X_1), Picture3 to (t, X_1 − Xg), Picture4 to (t, Vx_1), Picture6 to (t, W),
-//   Form3 to (0, X_1) 3 pixels wide.
+// Draws the state after the step:
+//   the plane to (0, X), X(t) to (t, X − Xg), Vx(t) to (t, Vx), W(t) to (t, W),
+//   the magnifier to (0, X) 3 pixels wide.
 // The animation is repainted separately with repaintScene() every second step, and the
-// magnifier's marker moved to markerRect(form3, X_1, …).
-void drawRunStep(const Experiment& e, Surfaces& surfaces);
+// magnifier's marker moved to markerRect(magnifier, X, …).
+void drawRunStep(const RunState& state, double Xg, Surfaces& surfaces);
 
 } // namespace trelvix::graphics

@@ -1,6 +1,7 @@
 #include "graphics/scene.h"
 
 #include "graphics/style.h"
+#include "graphics/yx_plane.h"
 
 #include <cmath>
 #include <numbers>
@@ -16,14 +17,13 @@ constexpr double samplesPerHalfWave = 50;
 constexpr double mostSpringSamples = 100000;
 
 void backgroundCopy(Surfaces& s, const PlotLayout& layout) {
-    s.picture2.transparentCopyFrom(s.picture1, layout.sourceRect(), layout.targetRect(),
-                                   transparentKey);
+    s.scene.transparentCopyFrom(s.plane, layout.sourceRect(), layout.targetRect(), transparentKey);
 }
 
 // The crank rod from the wheel centre to the pin, and the pin as a red dot.
-void crank(const Experiment& e, Surface& scene, QPointF pin) {
+void crank(Surface& scene, QPointF pin) {
     scene.setDrawWidth(4);
-    scene.line({e.koleso_x, e.koleso_y}, pin, crankColour);
+    scene.line(wheelCentre, pin, crankColour);
     scene.setDrawWidth(6);
     scene.setForeColor(traceColour);
     scene.point(pin);
@@ -40,13 +40,13 @@ long long waveSamples(double halfWavesInSpring) {
 
 } // namespace
 
-void prug(const Experiment& e, Surface& scene, double z_x0, double z_y0, double z_x, double z_y) {
+void drawSpring(const ViewSettings& view, Surface& scene, QPointF top, QPointF bottom) {
     scene.setDrawWidth(4);
-    scene.point({z_x0, z_y0});
-    const double dx = z_x - z_x0;
-    const double dy = z_y - z_y0;
+    scene.point(top);
+    const double dx = bottom.x() - top.x();
+    const double dy = bottom.y() - top.y();
     const double length = std::hypot(dx, dy);
-    const double halfWaves = 2 * e.n_vitkov;
+    const double halfWaves = 2 * view.springTurns;
     const double halfWave = length / halfWaves;
     std::vector<QPointF> points;
     if (length > 0 && std::isfinite(length) && halfWave > 0 && std::isfinite(halfWave)) {
@@ -59,38 +59,39 @@ void prug(const Experiment& e, Surface& scene, double z_x0, double z_y0, double 
             // s runs from one half-wave on in steps of 1/50 of a half-wave; the phase is π·s/p.
             const double halfWavesAlong = 1 + double(k) / samplesPerHalfWave;
             const double s = halfWave * halfWavesAlong;
-            const double w = e.polushirina_prug * std::sin(std::numbers::pi * halfWavesAlong);
-            points.emplace_back(z_x0 + (s * along_x - w * along_y),
-                                z_y0 + (s * along_y + w * along_x));
+            const double w = view.springHalfWidth * std::sin(std::numbers::pi * halfWavesAlong);
+            points.emplace_back(top.x() + (s * along_x - w * along_y),
+                                top.y() + (s * along_y + w * along_x));
         }
     }
-    points.emplace_back(z_x, z_y);
+    points.push_back(bottom);
     scene.polylineTo(points, axisColour);
 }
 
-void gruz(const Experiment& e, Surface& scene, double z_x, double z_y) {
+void drawBall(const Inputs& in, Surface& scene, QPointF centre) {
     scene.setFillColor(wheelColour);
     scene.setFillStyle(FillStyle::Solid);
-    scene.circle({z_x, z_y}, e.R_shara, axisColour);
+    scene.circle(centre, in.ballRadius(), axisColour);
 }
 
-void axes_2(const Experiment& e, Surfaces& s, const PlotLayout& layout) {
-    Surface& scene = s.picture2;
+void drawInitialScene(const Experiment& e, Surfaces& s, const PlotLayout& layout) {
+    const Inputs& in = e.inputs;
     backgroundCopy(s, layout);
-    const QPointF pin(e.koleso_x, e.R_kolesa + e.koleso_y);
-    prug(e, scene, pin.x(), pin.y(), 0, e.X0 - e.R_shara);
-    gruz(e, scene, 0, e.X0);
-    crank(e, scene, pin);
+    const QPointF pin = wheelCentre + QPointF(0, in.wheelRadius());
+    drawSpring(e.view, s.scene, pin, {0, in.X0 - in.ballRadius()});
+    drawBall(in, s.scene, {0, in.X0});
+    crank(s.scene, pin);
 }
 
-void repaintScene(const Experiment& e, Surfaces& s, const PlotLayout& layout) {
-    Surface& scene = s.picture2;
-    scene.clear();
+void repaintScene(const Experiment& e, const RunState& state, Surfaces& s,
+                  const PlotLayout& layout) {
+    const Inputs& in = e.inputs;
+    s.scene.clear();
     backgroundCopy(s, layout);
-    const QPointF pin(e.kriv_x + e.koleso_x, e.kriv_y + e.koleso_y);
-    crank(e, scene, pin);
-    prug(e, scene, pin.x(), pin.y(), 0, e.X_1 - e.R_shara);
-    gruz(e, scene, 0, e.X_1);
+    const QPointF pin = QPointF(state.crankX, state.crankY) + wheelCentre;
+    crank(s.scene, pin);
+    drawSpring(e.view, s.scene, pin, {0, state.X - in.ballRadius()});
+    drawBall(in, s.scene, {0, state.X});
 }
 
 } // namespace trelvix::graphics

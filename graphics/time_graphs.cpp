@@ -2,7 +2,7 @@
 
 #include "graphics/grid_lines.h"
 #include "graphics/plot_texts.h"
-#include "graphics/quotient.h"
+#include "graphics/quotient_or_nan.h"
 #include "graphics/style.h"
 #include "model/number_text.h"
 
@@ -26,9 +26,9 @@ struct TimeGraph {
 };
 
 // A line at every period, and every second one counted in periods under the time axis.
-void periodGrid(const TimeGraph& g, const PlotFrames& f, Surface& panel) {
-    const double period = f.T_0_graf;
-    forEachGridLine(1, f.n_periodov + 1, period * panel.pixelsPerUnit().x(), [&](double i) {
+void periodGrid(const TimeGraph& g, const TimeFrames& f, Surface& panel) {
+    const double period = f.periodOnGrid;
+    forEachGridLine(1, f.periods + 1, period * panel.pixelsPerUnit().x(), [&](double i) {
         panel.line({i * period, g.bottom}, {i * period, g.top}, gridColour);
         panel.point({2 * period * i, g.periodLabelY});
         panel.print(QString::fromStdString(formatNumber(2 * i, " 0")) +
@@ -37,19 +37,19 @@ void periodGrid(const TimeGraph& g, const PlotFrames& f, Surface& panel) {
 }
 
 void valueGrid(const TimeGraph& g, double T, Surface& panel, std::string_view decimalSeparator) {
-    const double step = quotient(g.gridStep, g.zoom);
+    const double step = quotientOrNaN(g.gridStep, g.zoom);
     forEachGridLine(
         g.firstValueLine, g.lastValueLine, step * panel.pixelsPerUnit().y(), [&](double i) {
-            const double y = quotient(i * g.gridStep, g.zoom);
+            const double y = quotientOrNaN(i * g.gridStep, g.zoom);
             panel.line({0, y}, {T, y}, gridColour);
             panel.point({0.01 * T, y});
             panel.print(QString::fromStdString(formatNumber(y, "#0.000", decimalSeparator)));
         });
 }
 
-void drawTimeGraph(const TimeGraph& g, const Experiment& e, const PlotFrames& f, Surface& panel,
+void drawTimeGraph(const TimeGraph& g, const Experiment& e, const TimeFrames& f, Surface& panel,
                    std::string_view decimalSeparator) {
-    const double T = e.T;
+    const double T = e.inputs.T;
     panel.setDrawWidth(1);
     periodGrid(g, f, panel);
     panel.setCurrentPosition({0.98 * T, g.periodLabelY});
@@ -64,13 +64,13 @@ void drawTimeGraph(const TimeGraph& g, const Experiment& e, const PlotFrames& f,
 }
 
 // A graph symmetric about zero: half-height H, value lines −n/2 − 1 … n/2 + 1.
-TimeGraph symmetricGraph(double H, double zoom, double n_setki) {
+TimeGraph symmetricGraph(double H, double zoom, double gridStep, double gridDivisions) {
     TimeGraph g;
     g.top = H;
     g.bottom = -H;
     g.zoom = zoom;
-    g.gridStep = quotient(H - (-H), n_setki) * zoom;
-    g.lastValueLine = std::floor(n_setki / 2) + 1;
+    g.gridStep = gridStep;
+    g.lastValueLine = std::floor(gridDivisions / 2) + 1;
     g.firstValueLine = -g.lastValueLine;
     g.periodLabelY = -0.03 * H;
     return g;
@@ -78,40 +78,38 @@ TimeGraph symmetricGraph(double H, double zoom, double n_setki) {
 
 } // namespace
 
-void axes_x_t(const Experiment& e, PlotFrames& f, Surface& picture3,
-              std::string_view decimalSeparator) {
-    TimeGraph g = symmetricGraph(f.vysota_x_t, e.masshtab_3, e.n_setki);
-    f.shag_setki_y_3 = g.gridStep;
+void drawDisplacementGraph(const Experiment& e, const TimeFrames& f, Surface& panel,
+                           std::string_view decimalSeparator) {
+    TimeGraph g = symmetricGraph(f.displacementHalfHeight, e.view.displacementZoom,
+                                 f.displacementGridStep, e.view.gridDivisions);
     g.valueName = displacementAxisName;
-    g.traceStart = e.X0 - e.Xg;
-    drawTimeGraph(g, e, f, picture3, decimalSeparator);
+    g.traceStart = e.inputs.X0 - e.derived.Xg;
+    drawTimeGraph(g, e, f, panel, decimalSeparator);
 }
 
-void axes_y_t(const Experiment& e, PlotFrames& f, Surface& picture4,
-              std::string_view decimalSeparator) {
-    TimeGraph g = symmetricGraph(f.vysota_v_t, e.masshtab_4, e.n_setki);
-    f.shag_setki_y_4 = g.gridStep;
+void drawVelocityGraph(const Experiment& e, const TimeFrames& f, Surface& panel,
+                       std::string_view decimalSeparator) {
+    TimeGraph g = symmetricGraph(f.velocityHalfHeight, e.view.velocityZoom, f.velocityGridStep,
+                                 e.view.gridDivisions);
     g.valueName = velocityAxisName;
-    g.traceStart = e.V0x;
-    drawTimeGraph(g, e, f, picture4, decimalSeparator);
+    g.traceStart = e.inputs.V0x;
+    drawTimeGraph(g, e, f, panel, decimalSeparator);
 }
 
-void axes_W_t(const Experiment& e, PlotFrames& f, Surface& picture6,
-              std::string_view decimalSeparator) {
+void drawEnergyGraph(const Experiment& e, const TimeFrames& f, Surface& panel,
+                     std::string_view decimalSeparator) {
     // The energy never goes below zero, so the panel runs from 0 at the bottom up to W_max.
-    const double n = std::round(e.n_setki); // a whole number of divisions
     TimeGraph g;
-    g.top = f.verh_w_t;
-    g.bottom = f.niz_w_t;
-    g.zoom = e.masshtab_6;
-    f.shag_setki_y_6 = toSingle(quotient(f.verh_w_t - f.niz_w_t, n) * e.masshtab_6);
-    g.gridStep = f.shag_setki_y_6;
+    g.top = f.energyTop;
+    g.bottom = f.energyBottom;
+    g.zoom = e.view.energyZoom;
+    g.gridStep = f.energyGridStep;
     g.firstValueLine = 0;
-    g.lastValueLine = n;
-    g.periodLabelY = 0.09 * f.verh_w_t;
+    g.lastValueLine = std::round(e.view.gridDivisions); // a whole number of divisions
+    g.periodLabelY = 0.09 * f.energyTop;
     g.valueName = energyAxisName;
     g.traceStart = f.W_max;
-    drawTimeGraph(g, e, f, picture6, decimalSeparator);
+    drawTimeGraph(g, e, f, panel, decimalSeparator);
 }
 
 } // namespace trelvix::graphics

@@ -1,49 +1,56 @@
 #pragma once
 
-// The characteristics of the motion that follow from the twelve inputs, with the texts of the
-// fifteen result labels of the main window.
+// The characteristics of the motion that follow from the twelve inputs.
 
-#include "model/experiment.h"
+#include "model/inputs.h"
 
-#include <string>
-#include <string_view>
+#include <cstdint>
 
 namespace trelvix {
 
-// Texts of the result labels, named after the labels that show them.  A label that opens with
-// blanks leaves room for the Greek letter that a small overlay label draws there (ρ, δ, ω, ν, η,
-// Θ).  A value that has no finite value for the current inputs shows a limit text ("Ts -> oo")
-// rather than a number.
-struct Captions {
-    std::string Label12; // density of the ball material
-    std::string Label13; // mass of the medium in the ball volume
-    std::string Label14; // equilibrium coordinate (always with a decimal point)
-    std::string Label15; // characteristic distance of the quadratic force
-    std::string Label16; // damping coefficient
-    std::string Label17; // cyclic frequency of harmonic oscillations
-    std::string Label22; // cyclic frequency of natural oscillations
-    std::string Label23; // cyclic frequency of the driving force
-    std::string Label24; // period of harmonic oscillations
-    std::string Label25; // period of natural oscillations
-    std::string Label26; // period of the driving force
-    std::string Label27; // logarithmic decrement
-    std::string Label28; // quality factor
-    std::string Label29; // resonance frequency at c = 0
-    std::string Label30; // critical viscosity at c = 0
+struct Characteristics {
+    double ro_ball = 0;       // density of the ball material, kg/m3
+    double mo = 0;            // mass of the medium in the volume of the ball, kg
+    double Xg = 0;            // equilibrium coordinate of the ball centre, m
+    double r2 = 0;            // characteristic distance of the quadratic force, m
+    double quadraticDrag = 0; // coefficient of Vx·|Vx| in the equation of motion, 1/m
+    double delta = 0;         // damping coefficient of the viscous force, 1/s
+    double omega_0_sq = 0;    // k/m, 1/s2
+    double omega_0 = 0;       // cyclic frequency of harmonic oscillations, rad/s
+    double omega_s = 0;       // cyclic frequency of damped natural oscillations, rad/s
+    double omega_v = 0;       // cyclic frequency of the driving motion, rad/s
+    double T_0 = 0;           // period of harmonic oscillations, s
+    double T_s = 0;           // period of damped natural oscillations, s
+    double T_v = 0;           // period of the driving motion, s
+    double logDecrement = 0;  // logarithmic decrement
+    double qualityFactor = 0; // quality factor
+    double nu_r = 0;          // resonance frequency for c = 0, Hz
+    float eta_kr = 0;         // critical viscosity for c = 0, Pa·s
+    double X_max = 0;         // estimate of the largest deviation of the ball from Xg, m
+    double Vx_max = 0;        // estimate of the largest speed, m/s
+    std::int16_t stepsPerPeriod = 0;
+    double step = 0; // integration time step, s
 };
 
-// Computes every derived characteristic of `e` from its inputs, the integration step `shag` and
-// the plot estimates `X_max` and `Vx_max`, and returns the label texts.  Numbers in the texts
-// use `decimalSeparator` (the system locale's), except Label14, which always shows a point.
-// A characteristic whose formula has no meaning for the inputs (an infinite period, no
-// resonance) keeps its previous value and its label shows the limit text.
-Captions parametr(Experiment& e, std::string_view decimalSeparator);
+// Every characteristic of the motion, the integration step and the plot estimates X_max and
+// Vx_max, from the inputs.  A characteristic whose formula has no meaning for the inputs (an
+// infinite period, no resonance, no quadratic force) keeps its value from `previous`: the
+// window's labels then show a limit text instead (captions.h).
+Characteristics deriveCharacteristics(const Inputs& in, const Characteristics& previous = {});
 
-// Whether a run can be computed with the derived values of `e`: every value the integration and
-// the plots use is finite, and the step is positive and large enough that the model time still
-// advances by it at the computation time T.  Extreme inputs that the fields accept (huge
-// masses, a viscosity of huge negative value, …) can break this; the window then refuses to
-// start a run instead of integrating infinities.
-bool canRun(const Experiment& e);
+// The conditions under which some characteristics have a meaning: a quadratic resistance force
+// (a medium and a drag coefficient), natural oscillations (omega_0 > delta), a driving motion,
+// a resonance maximum (omega_0 > delta·√2).
+bool hasQuadraticForce(const Inputs& in);
+bool oscillates(const Characteristics& ch);
+bool isDriven(const Characteristics& ch);
+bool hasResonance(const Characteristics& ch);
+
+// Whether a run can be computed with these characteristics: every value the integration and the
+// plots use is finite, and the step is positive and large enough that the model time still
+// advances by it at the computation time T.  Extreme inputs that the fields accept (huge masses,
+// a viscosity of huge negative value, …) can break this; the window then refuses to start a run
+// instead of integrating infinities.
+bool canRun(const Inputs& in, const Characteristics& ch);
 
 } // namespace trelvix

@@ -1,72 +1,74 @@
 #include "model/motion.h"
 
+#include "model/single_precision.h"
+
 #include <cmath>
 
 namespace trelvix {
 
-float ff_1(double, double, double Vx_f) {
-    return toSingle(Vx_f);
-}
-
 namespace {
 
-// The acceleration for a drive term cos(omega_v·t_f) already evaluated: the cosine is the costly
+// The acceleration for a drive term cos(omega_v·t) already evaluated: the cosine is the costly
 // part of a step, and the two midpoint evaluations of a step share their time.
-float acceleration(const Experiment& e, double drive, double X_f, double Vx_f) {
-    double a = -2 * e.delta * Vx_f - Vx_f * (std::fabs(Vx_f) * e.koeff_v2);
-    a = a - e.omega_0_kv * (X_f - e.Xg);
-    a = a + drive * (e.Xm * e.omega_0_kv);
+float accelerationWithDrive(const EquationOfMotion& eq, double drive, double X, double Vx) {
+    double a = -2 * eq.delta * Vx - Vx * (std::fabs(Vx) * eq.quadraticDrag);
+    a = a - eq.omega_0_sq * (X - eq.Xg);
+    a = a + drive * (eq.Xm * eq.omega_0_sq);
     return toSingle(a);
 }
 
 } // namespace
 
-float ff_2(const Experiment& e, double t_f, double X_f, double Vx_f) {
-    return acceleration(e, std::cos(e.omega_v * t_f), X_f, Vx_f);
+EquationOfMotion EquationOfMotion::of(const Inputs& in, const Characteristics& ch) {
+    return {ch.omega_0_sq, ch.delta, ch.quadraticDrag, ch.Xg, in.Xm, ch.omega_v};
 }
 
-void rungeKuttaStep(Experiment& e) {
-    const double h = e.shag;
-    const double t = e.t;
-    const double X = e.X;
-    const double Vx = e.Vx;
+float coordinateRate(double Vx) {
+    return toSingle(Vx);
+}
+
+float acceleration(const EquationOfMotion& eq, double t, double X, double Vx) {
+    return accelerationWithDrive(eq, std::cos(eq.omega_v * t), X, Vx);
+}
+
+void rungeKuttaStep(const EquationOfMotion& eq, double h, RunState& s) {
+    const double t = s.t;
+    const double X = s.X;
+    const double Vx = s.Vx;
 
     // Both midpoint evaluations fall at t + h/2 and share its drive term.
-    const double driveAtMiddle = std::cos(e.omega_v * (t + h / 2));
+    const double driveAtMiddle = std::cos(eq.omega_v * (t + h / 2));
 
-    e.k11 = h * ff_1(t, X, Vx);
-    e.k12 = h * ff_2(e, t, X, Vx);
+    const double kX1 = h * coordinateRate(Vx);
+    const double kV1 = h * acceleration(eq, t, X, Vx);
 
-    e.k21 = h * ff_1(t + h / 2, X + e.k11 / 2, Vx + e.k12 / 2);
-    e.k22 = h * acceleration(e, driveAtMiddle, X + e.k11 / 2, Vx + e.k12 / 2);
+    const double kX2 = h * coordinateRate(Vx + kV1 / 2);
+    const double kV2 = h * accelerationWithDrive(eq, driveAtMiddle, X + kX1 / 2, Vx + kV1 / 2);
 
-    e.k31 = h * ff_1(t + h / 2, X + e.k21 / 2, Vx + e.k22 / 2);
-    e.k32 = h * acceleration(e, driveAtMiddle, X + e.k21 / 2, Vx + e.k22 / 2);
+    const double kX3 = h * coordinateRate(Vx + kV2 / 2);
+    const double kV3 = h * accelerationWithDrive(eq, driveAtMiddle, X + kX2 / 2, Vx + kV2 / 2);
 
-    e.k41 = h * ff_1(t + h, X + e.k31, Vx + e.k32);
-    e.k42 = toSingle(h * ff_2(e, t + h, X + e.k31, Vx + e.k32));
+    const double kX4 = h * coordinateRate(Vx + kV3);
+    const float kV4 = toSingle(h * acceleration(eq, t + h, X + kX3, Vx + kV3));
 
-    e.X_1 = X + (e.k11 + 2 * e.k21 + 2 * e.k31 + e.k41) / 6;
-    e.Vx_1 = Vx + (e.k12 + 2 * e.k22 + 2 * e.k32 + e.k42) / 6;
-
-    e.X = e.X_1;
-    e.Vx = e.Vx_1;
-    e.t = t + h;
+    s.X = X + (kX1 + 2 * kX2 + 2 * kX3 + kX4) / 6;
+    s.Vx = Vx + (kV1 + 2 * kV2 + 2 * kV3 + kV4) / 6;
+    s.t = t + h;
 }
 
-void computeEnergy(Experiment& e) {
-    const double deviation = e.X_1 - e.Xg;
-    e.W = toSingle(e.m * (e.Vx_1 * e.Vx_1) / 2 + e.k * (deviation * deviation) / 2);
+float mechanicalEnergy(const Inputs& in, double Xg, double X, double Vx) {
+    const double deviation = X - Xg;
+    return toSingle(in.m * (Vx * Vx) / 2 + in.k * (deviation * deviation) / 2);
 }
 
-void crankPosition(Experiment& e) {
-    const double angle = e.omega_v * e.t;
-    e.kriv_x = e.R_kolesa * std::sin(angle);
-    e.kriv_y = e.R_kolesa * std::cos(angle);
+void setCrankPosition(const Inputs& in, double omega_v, RunState& s) {
+    const double angle = omega_v * s.t;
+    s.crankX = in.wheelRadius() * std::sin(angle);
+    s.crankY = in.wheelRadius() * std::cos(angle);
 }
 
-bool touchesSuspension(const Experiment& e) {
-    return e.X_1 < e.Xm + e.R_shara;
+bool touchesSuspension(const Inputs& in, double X) {
+    return X < in.Xm + in.ballRadius();
 }
 
 } // namespace trelvix

@@ -11,9 +11,6 @@ constexpr std::size_t zoneWidth = 14;
 
 // Fixed texts of the header.
 constexpr std::string_view parametersTitle = "    параметры";
-constexpr std::string_view densityKey = "ro(кг/м3)=";
-constexpr std::string_view viscosityKey = "h(Па·с)=";
-constexpr std::string_view frequencyKey = "nu(Гц)=";
 constexpr std::string_view computationTitle = "    расчёт";
 constexpr std::string_view columnTitles = "    t,c         X-Xg, м       Vx, м/с       W, Дж";
 
@@ -32,38 +29,24 @@ std::string inPrintZones(std::initializer_list<std::string_view> items) {
 
 } // namespace
 
-FileStatus ResultsFile::create(const ParameterTexts& texts) {
+FileStatus ResultsFile::create(HeaderRows parameters) {
     if (FileStatus s = file_.create(path_); !s) return s;
-    return writeHeader(texts);
+    return writeHeader(parameters);
 }
 
-FileStatus ResultsFile::writeHeader(const ParameterTexts& p) {
-    for (auto line : {
-             std::initializer_list<std::string_view>{parametersTitle},
-             {p.Label1, p.Text1},
-             {p.Label4, p.Text4},
-             {p.Label7, p.Text7},
-             {p.Label8, p.Text8},
-             {p.Label2, p.Text2},
-             {densityKey, p.Text3},
-             {viscosityKey, p.Text5},
-             {p.Label6, p.Text6},
-             {frequencyKey, p.Text9},
-             {p.Label18, p.Text18},
-             {p.Label19, p.Text19},
-             {p.Label20, p.Text20},
-             {computationTitle},
-             {columnTitles},
-         })
-        if (FileStatus s = writeZones(line); !s) return s;
-    return {};
+FileStatus ResultsFile::writeHeader(HeaderRows parameters) {
+    if (FileStatus s = writeZones({parametersTitle}); !s) return s;
+    for (const HeaderRow& row : parameters)
+        if (FileStatus s = writeZones({row.key, row.text}); !s) return s;
+    if (FileStatus s = writeZones({computationTitle}); !s) return s;
+    return writeZones({columnTitles});
 }
 
-FileStatus ResultsFile::writeStep(const Experiment& e, std::string_view sep) {
-    const std::string t = formatNumber(e.t, dataPattern, sep);
-    const std::string deviation = formatNumber(e.X_1 - e.Xg, dataPattern, sep);
-    const std::string velocity = formatNumber(e.Vx_1, dataPattern, sep);
-    const std::string energy = formatNumber(e.W, dataPattern, sep);
+FileStatus ResultsFile::writeStep(const RunState& state, double Xg, std::string_view sep) {
+    const std::string t = formatNumber(state.t, dataPattern, sep);
+    const std::string deviation = formatNumber(state.X - Xg, dataPattern, sep);
+    const std::string velocity = formatNumber(state.Vx, dataPattern, sep);
+    const std::string energy = formatNumber(state.W, dataPattern, sep);
     return writeZones({t, deviation, velocity, energy});
 }
 

@@ -1,47 +1,44 @@
 #include "model/run.h"
 
-#include "model/characteristics.h"
-#include "model/motion.h"
-
 #include <cmath>
 #include <initializer_list>
 
 namespace trelvix {
 
-std::optional<RunDriver> RunDriver::begin(Experiment& e) {
-    if (!canRun(e)) return std::nullopt;
-    return RunDriver(e);
+std::optional<RunDriver> RunDriver::begin(const Inputs& in, const Characteristics& ch) {
+    if (!canRun(in, ch)) return std::nullopt;
+    return RunDriver(in, ch);
 }
 
-RunDriver::RunDriver(Experiment& e) : e_(&e) {
-    e.t = 0;
-    e.X_1 = e.X = e.X0;
-    e.Vx_1 = e.Vx = e.V0x;
-    if (!(e.t < double(e.T))) outcome_ = StepOutcome::ReachedEnd;
+RunDriver::RunDriver(const Inputs& in, const Characteristics& ch)
+    : inputs_(in), derived_(ch), equation_(EquationOfMotion::of(in, ch)) {
+    state_.t = 0;
+    state_.X = in.X0;
+    state_.Vx = in.V0x;
+    if (!(state_.t < double(in.T))) outcome_ = StepOutcome::ReachedEnd;
 }
 
 StepReport RunDriver::step() {
     if (!goesOn()) return {outcome_, false};
-    crankPosition(*e_);
-    rungeKuttaStep(*e_);
-    computeEnergy(*e_);
+    setCrankPosition(inputs_, equation_.omega_v, state_);
+    rungeKuttaStep(equation_, derived_.step, state_);
+    state_.W = mechanicalEnergy(inputs_, derived_.Xg, state_.X, state_.Vx);
     ++steps_;
 
     // The animation panel is cleared and redrawn whole, so it is repainted only every second step.
-    const bool drawsFrame = schetchik_kadra_ == 2;
-    if (drawsFrame) schetchik_kadra_ = 0;
-    ++schetchik_kadra_;
+    const bool drawsFrame = stepsSinceFrame_ == 2;
+    if (drawsFrame) stepsSinceFrame_ = 0;
+    ++stepsSinceFrame_;
 
     outcome_ = judge();
     return {outcome_, drawsFrame};
 }
 
 StepOutcome RunDriver::judge() const {
-    const Experiment& e = *e_;
-    for (double v : {e.t, e.X_1, e.Vx_1, double(e.W)})
+    for (double v : {state_.t, state_.X, state_.Vx, double(state_.W)})
         if (!std::isfinite(v)) return StepOutcome::NonFinite;
-    if (touchesSuspension(e)) return StepOutcome::Touched;
-    if (!(e.t < double(e.T))) return StepOutcome::ReachedEnd;
+    if (touchesSuspension(inputs_, state_.X)) return StepOutcome::Touched;
+    if (!(state_.t < double(inputs_.T))) return StepOutcome::ReachedEnd;
     return StepOutcome::GoOn;
 }
 

@@ -1,18 +1,23 @@
 #pragma once
 
-// One run of the experiment, step by step, without any window: the window's loop asks whether the
-// run goes on, makes a step, draws what the step produced and pauses.  The run only reports what
+// One run of the experiment, step by step, without any window: the caller asks whether the run
+// goes on, makes a step, draws what the step produced and pauses.  The run only reports what
 // happened; turning an outcome into a message is the window's business:
 //
-//   std::optional<RunDriver> run = RunDriver::begin(e);   // empty: refuse to start
+//   std::optional<RunDriver> run = RunDriver::begin(inputs, derived);  // empty: refuse to start
 //   while (<the button still reads STOP> && run->goesOn()) {
 //       const StepReport r = run->step();
 //       if (r.outcome == StepOutcome::NonFinite) { <message>; break; }   // nothing to draw
-//       <draw the step, write its results line, repaint the scene if r.drawsFrame, pause>
+//       <draw run->state(), write its results line, repaint the scene if r.drawsFrame, pause>
 //       if (r.outcome == StepOutcome::Touched) <message>;                // the loop then ends
 //   }
+//
+// The run keeps its own copies of the inputs and characteristics: a change of the fields during
+// a run does not reach it.
 
-#include "model/experiment.h"
+#include "model/characteristics.h"
+#include "model/inputs.h"
+#include "model/motion.h"
 
 #include <optional>
 
@@ -32,9 +37,9 @@ struct StepReport {
 
 class RunDriver {
 public:
-    // Starts a run of `e`: model time 0, the ball at X0 with velocity V0x.  Refuses, leaving `e`
-    // untouched, when canRun(e) is false.  The experiment must outlive the run.
-    static std::optional<RunDriver> begin(Experiment& e);
+    // Starts a run: model time 0, the ball at X0 with velocity V0x.  Refuses when canRun() is
+    // false for these inputs and characteristics.
+    static std::optional<RunDriver> begin(const Inputs& in, const Characteristics& ch);
 
     // Whether another step is due: the run has neither reached T nor ended by touching or by
     // leaving the number range.
@@ -45,16 +50,22 @@ public:
     // asked for after the run has ended changes nothing and repeats the final outcome.
     StepReport step();
 
+    const RunState& state() const { return state_; }
+    const Inputs& inputs() const { return inputs_; }
+    const Characteristics& derived() const { return derived_; }
     long long stepCount() const { return steps_; }
 
 private:
-    explicit RunDriver(Experiment& e);
+    RunDriver(const Inputs& in, const Characteristics& ch);
     StepOutcome judge() const;
 
-    Experiment* e_;
+    Inputs inputs_;
+    Characteristics derived_;
+    EquationOfMotion equation_;
+    RunState state_;
     StepOutcome outcome_ = StepOutcome::GoOn;
     long long steps_ = 0;
-    int schetchik_kadra_ = 0; // steps since the last animation frame
+    int stepsSinceFrame_ = 0;
 };
 
 } // namespace trelvix

@@ -28,8 +28,8 @@ AudioTone::~AudioTone() {
     stop();
 }
 
-void AudioTone::zvuk(double n) {
-    const int durationMs = zvukDurationMs(n);
+void AudioTone::sound(double units) {
+    const int durationMs = toneDurationMs(units);
     if (durationMs == 0) return;
     if (!play(durationMs)) QApplication::beep();
 }
@@ -41,7 +41,7 @@ bool AudioTone::play(int durationMs) {
     const QAudioFormat format = toneFormat();
     if (device.isNull() || !device.isFormatSupported(format)) return false;
 
-    const auto samples = toneSamples(zvukFrequencyHz, durationMs, toneSampleRate);
+    const auto samples = toneSamples(toneFrequencyHz, durationMs, toneSampleRate);
     pcm_.setData(reinterpret_cast<const char*>(samples.data()),
                  static_cast<qsizetype>(samples.size() * sizeof(samples[0])));
     pcm_.open(QIODevice::ReadOnly);

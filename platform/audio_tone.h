@@ -19,7 +19,7 @@ public:
     explicit AudioTone(QObject* parent = nullptr);
     ~AudioTone() override;
 
-    void zvuk(double n) override;
+    void sound(double units) override;
 
 private:
     bool play(int durationMs);

@@ -26,7 +26,7 @@ double envelope(double t, double length) {
 
 } // namespace
 
-int zvukDurationMs(double n) {
+int toneDurationMs(double n) {
     const double ms = std::round(12 * n);
     return ms > 0 ? static_cast<int>(std::min(ms, longestToneMs)) : 0;
 }

@@ -7,11 +7,12 @@
 
 namespace trelvix {
 
-inline constexpr double zvukFrequencyHz = 880;
+inline constexpr double toneFrequencyHz = 880;
 inline constexpr int toneSampleRate = 44100;
 
-// Length of the tone zvuk(n): 12·n milliseconds to the nearest millisecond; nothing for n ≤ 0.
-int zvukDurationMs(double n);
+// Length of the tone sound(units): 12·units milliseconds to the nearest millisecond; nothing for
+// units ≤ 0.
+int toneDurationMs(double units);
 
 // Mono 16-bit samples of a sine of `frequencyHz` lasting `durationMs` at `sampleRate`.  The
 // first and last few milliseconds rise from and fall to silence: a sine cut off abruptly clicks.

@@ -1,31 +1,16 @@
 #pragma once
 
-// The rows of the right-hand block of the main window: what each row is called, what it says
-// and in which order the rows stand.  Both the builder of the controls and the layout read
-// these tables, so a row is described in one place only.
+// The result rows and the Greek overlays of the right-hand block of the main window: what each
+// is called, what it says and in which order the rows stand.  Both the builder of the controls and
+// the layout read these tables, so a row is described in one place only.
 
-#include "model/characteristics.h"
+#include "entry/text_colour.h"
+#include "model/captions.h"
 #include "shell/main_controls.h"
 
 #include <array>
 
 namespace trelvix {
-
-// Caption colours: some captions follow the desktop theme, others are always black.
-enum class TextColour { Black, ButtonText, WindowText };
-
-// One input of the experiment: its caption label and its input field, which share a tooltip.
-struct ParameterRow {
-    const char* captionName;
-    QLabel* MainControls::*caption;
-    const char* captionText;
-    TextColour captionColour;
-    const char* fieldName;
-    QLineEdit* MainControls::*field;
-    const char* tooltip;
-    const char* quantity; // what a screen reader calls the field
-    int fieldTab;         // position of the field in the keyboard order
-};
 
 // One characteristic of the motion, shown in a bordered label.
 struct ResultRow {
@@ -47,8 +32,8 @@ struct GreekOverlay {
     int lift;   // pixels the overlay stands above the partner's top edge
 };
 
-// Rows from top to bottom.
-extern const std::array<ParameterRow, 12> parameterRows;
+// Rows from top to bottom.  The parameter rows are the rows of the input table
+// (entry/input_table.h).
 extern const std::array<ResultRow, 15> resultRows;
 
 extern const std::array<GreekOverlay, 3> parameterOverlays;

@@ -1,5 +1,6 @@
 #include "shell/layout.h"
 
+#include "entry/input_table.h"
 #include "shell/control_inventory.h"
 
 #include <algorithm>
@@ -10,9 +11,9 @@ namespace trelvix {
 
 namespace {
 
-constexpr double otstup = 4;           // d: margin between controls and at the window edge
-constexpr double shirina_kolonki = 80; // w: column width
-constexpr double vysota_stroki = 26;   // h: row height
+constexpr double margin = 4;       // d: margin between controls and at the window edge
+constexpr double columnWidth = 80; // w: column width
+constexpr double rowHeight = 26;   // h: row height
 
 // A rectangle in exact (fractional) pixels.
 struct Box {
@@ -60,24 +61,24 @@ private:
 void placeOverlays(Placer& placer, std::span<const GreekOverlay> overlays) {
     for (const GreekOverlay& o : overlays) {
         const Box& partner = placer.box(o.partner);
-        placer.place(o.name, {partner.left + o.indent, partner.top - o.lift, double(o.width),
-                              vysota_stroki});
+        placer.place(o.name,
+                     {partner.left + o.indent, partner.top - o.lift, double(o.width), rowHeight});
     }
 }
 
 // Headings, the twelve parameter rows and the fifteen result rows, on the grid anchored to the
 // right edge: column A (captions), B (fields), C (results); row r at d + r·(h + d).
 Box placeRows(Placer& placer, double SW) {
-    const double d = otstup, w = shirina_kolonki, h = vysota_stroki;
+    const double d = margin, w = columnWidth, h = rowHeight;
     const Box label10{SW - 2 * (2 * w) - 2 * d, d, 2 * w, h};
     placer.place("Label10", label10);
 
     const double firstRowTop = label10.top + h + d;
     Box caption{};
-    for (std::size_t i = 0; i < parameterRows.size(); ++i) {
+    for (std::size_t i = 0; i < inputTable().size(); ++i) {
         caption = {label10.left, firstRowTop + double(i) * (h + d), w, h};
-        placer.place(parameterRows[i].captionName, caption);
-        placer.place(parameterRows[i].fieldName, {caption.right(), caption.top, w, h});
+        placer.place(inputTable()[i].captionName, caption);
+        placer.place(inputTable()[i].fieldName, {caption.right(), caption.top, w, h});
     }
     placeOverlays(placer, parameterOverlays);
 
@@ -91,7 +92,7 @@ Box placeRows(Placer& placer, double SW) {
 }
 
 void placeRunControls(Placer& placer, const Box& lastCaption) {
-    const double d = otstup, w = shirina_kolonki, h = vysota_stroki;
+    const double d = margin, w = columnWidth, h = rowHeight;
     const Box hScroll1{lastCaption.left, lastCaption.bottom() + 2 * d, w - d, h / 2};
     const double label21Width = w / 4;
     const Box label21{hScroll1.left + hScroll1.width / 2 - label21Width / 2 + 6, hScroll1.bottom(),
@@ -114,7 +115,7 @@ void placeRunControls(Placer& placer, const Box& lastCaption) {
 // The Y-X plane and the animation share the left area; the three time graphs split its height
 // into three bands, each with its zoom scroll bar at the left.
 void placePlots(Placer& placer, double SH, const Box& label10) {
-    const double d = otstup, h = vysota_stroki;
+    const double d = margin, h = rowHeight;
     const Box picture1{d, d, label10.left - 2 * d, SH - 2 * d};
     const Box vScroll1{d, d, h / 2, picture1.height / 3 - d};
     const Box picture3{vScroll1.right(), d, picture1.width - vScroll1.width - d, vScroll1.height};
@@ -139,14 +140,14 @@ QRect Layout::rect(std::string_view name) const {
     return {};
 }
 
-Layout razmetka(QSize client) {
+Layout layoutFor(QSize client) {
     Layout layout;
     Placer placer(layout);
     const Box lastCaption = placeRows(placer, client.width());
     placeRunControls(placer, lastCaption);
     placePlots(placer, client.height(), placer.box("Label10"));
 
-    layout.plots = graphics::layoutForPicture1(layout.rect("Picture1").size());
+    layout.plots = graphics::layoutForPlane(layout.rect("Picture1").size());
     return layout;
 }
 

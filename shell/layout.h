@@ -26,8 +26,8 @@ struct Placement {
 
 struct Layout {
     std::vector<Placement> placements; // every control the layout places, in placing order
-    // koeff_1 (the shape of the Y-X plane panel Picture1) and the rectangles of the transparent
-    // copy of Picture1 onto the animation panel Picture2, which lies on the same rectangle.
+    // The shape of the Y-X plane panel and the rectangles of the transparent copy of it onto the
+    // animation panel, which lies on the same rectangle.
     graphics::PlotLayout plots;
 
     // The rectangle of the named control, or a null rectangle for a control that the layout
@@ -35,6 +35,6 @@ struct Layout {
     QRect rect(std::string_view name) const;
 };
 
-Layout razmetka(QSize client);
+Layout layoutFor(QSize client);
 
 } // namespace trelvix

@@ -7,16 +7,16 @@ namespace trelvix {
 class CircleShape;
 class PictureBox;
 
-// Form3, the magnifier: a square view of the motion of the ball centre around its equilibrium
+// The magnifier: a square view of the motion of the ball centre around its equilibrium
 // position.  Its whole client area is one drawing panel that keeps its picture, with the
-// ball-centre marker Shape1 on top.  The window is discarded when the user closes it.
+// ball-centre marker on top.  The window is discarded when the user closes it.
 class MagnifierWindow : public QWidget {
     Q_OBJECT
 public:
     MagnifierWindow();
 
     PictureBox* surface() const { return surface_; }
-    CircleShape* Shape1() const { return shape_; }
+    CircleShape* marker() const { return shape_; }
 
 signals:
     // The window changed size (the main window then keeps it square and draws it anew).

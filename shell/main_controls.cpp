@@ -1,10 +1,11 @@
 #include "shell/main_controls.h"
 
-#include "entry/scroll_bars.h"
+#include "entry/input_table.h"
 #include "shell/assets.h"
 #include "shell/control_inventory.h"
 #include "shell/control_style.h"
 #include "shell/picture_box.h"
+#include "shell/window_texts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -44,8 +44,7 @@ private:
     void keyboardOrder();
 
     QLabel* label(const char* name, const QString& text, const QFont& font);
-    QScrollBar* scrollBar(const char* name, Qt::Orientation orientation, int minimum, int maximum,
-                          int value, const char* purpose);
+    QScrollBar* scrollBar(const char* name, Qt::Orientation orientation, const char* purpose);
     PictureBox* pictureBox(const char* name, const QColor& background, const char* tip,
                            const char* purpose);
     template <typename Widget> Widget* named(Widget* widget, const char* name);
@@ -83,10 +82,8 @@ void bordered(QLabel* label) {
     label->setIndent(4);
 }
 
-QScrollBar* Builder::scrollBar(const char* name, Qt::Orientation orientation, int minimum,
-                               int maximum, int value, const char* purpose) {
+QScrollBar* Builder::scrollBar(const char* name, Qt::Orientation orientation, const char* purpose) {
     auto* bar = named(new QScrollBar(orientation, area_), name);
-    configureScrollBar(*bar, minimum, maximum, value);
     bar->setAccessibleName(QString::fromUtf8(purpose));
     return bar;
 }
@@ -115,7 +112,7 @@ void Builder::headings() {
 }
 
 void Builder::parameterRows() {
-    for (const ParameterRow& row : trelvix::parameterRows) {
+    for (const InputRow& row : inputTable()) {
         const QString tip = QString::fromUtf8(row.tooltip);
 
         QLabel* caption =
@@ -123,7 +120,7 @@ void Builder::parameterRows() {
         setBackground(caption, colours::formGrey);
         setTextColour(caption, row.captionColour);
         setTip(caption, tip);
-        c_.*row.caption = caption;
+        c_.captions[static_cast<std::size_t>(row.input)] = caption;
 
         auto* field =
             named(new QLineEdit(QString::fromLatin1(row.fieldName), area_), row.fieldName);
@@ -134,7 +131,7 @@ void Builder::parameterRows() {
         setTip(field, tip);
         field->setAccessibleName(QString::fromUtf8(row.quantity));
         inKeyboardOrder(row.fieldTab, field);
-        c_.*row.field = field;
+        c_.fields[static_cast<std::size_t>(row.input)] = field;
     }
 }
 
@@ -177,7 +174,7 @@ void Builder::greekOverlays() {
 }
 
 void Builder::runControls() {
-    c_.CmdOK = named(new QPushButton(QStringLiteral("ПУСК"), area_), "CmdOK");
+    c_.CmdOK = named(new QPushButton(texts::startCaption, area_), "CmdOK");
     c_.CmdOK->setFont(fonts::times12Bold());
     setTip(c_.CmdOK, QStringLiteral("Запуск (остановка) установки"));
     inKeyboardOrder(0, c_.CmdOK);
@@ -192,7 +189,7 @@ void Builder::runControls() {
     setTip(c_.Check_p, QStringLiteral("Вывод результатов на печать"));
     inKeyboardOrder(75, c_.Check_p);
 
-    c_.HScroll1 = scrollBar("HScroll1", Qt::Horizontal, 1, 9, 1, "замедление времени");
+    c_.HScroll1 = scrollBar("HScroll1", Qt::Horizontal, "замедление времени");
     inKeyboardOrder(20, c_.HScroll1);
 
     c_.Label21 = label("Label21", QStringLiteral("label21"), fonts::times12());
@@ -202,7 +199,7 @@ void Builder::runControls() {
     setTextColour(c_.Label21, TextColour::Black);
     setTip(c_.Label21, QStringLiteral("Замедление времени"));
 
-    c_.HScroll2 = scrollBar("HScroll2", Qt::Horizontal, 1, 10, 1, "увеличение лупы");
+    c_.HScroll2 = scrollBar("HScroll2", Qt::Horizontal, "увеличение лупы");
     inKeyboardOrder(31, c_.HScroll2);
 }
 
@@ -244,9 +241,9 @@ void Builder::plotPanels() {
         pictureBox("Picture6", Qt::white, "Зависимость полной энергии от времени. Слева - масштаб",
                    "график энергии W(t)");
 
-    c_.VScroll1 = scrollBar("VScroll1", Qt::Vertical, -20, 20, 1, "масштаб графика X(t)");
-    c_.VScroll2 = scrollBar("VScroll2", Qt::Vertical, -20, 20, 1, "масштаб графика Vx(t)");
-    c_.VScroll3 = scrollBar("VScroll3", Qt::Vertical, -100, 100, 0, "масштаб графика W(t)");
+    c_.VScroll1 = scrollBar("VScroll1", Qt::Vertical, "масштаб графика X(t)");
+    c_.VScroll2 = scrollBar("VScroll2", Qt::Vertical, "масштаб графика Vx(t)");
+    c_.VScroll3 = scrollBar("VScroll3", Qt::Vertical, "масштаб графика W(t)");
     inKeyboardOrder(38, c_.VScroll1);
     inKeyboardOrder(39, c_.VScroll2);
     inKeyboardOrder(73, c_.VScroll3);
@@ -285,11 +282,6 @@ MainControls Builder::build() {
     plotPanels();
     bitmapHolders();
     keyboardOrder();
-
-    // Disabled until a run paces itself with it; 1 ms ticks need a precise timer.
-    c_.Timer1 = named(new QTimer(area_), "Timer1");
-    c_.Timer1->setInterval(1);
-    c_.Timer1->setTimerType(Qt::PreciseTimer);
     return c_;
 }
 

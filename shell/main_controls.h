@@ -3,6 +3,10 @@
 // Every control of the main window, under the name that the whole program uses for it.  The
 // window creates them once (buildMainControls) and they live as long as the window.
 
+#include "model/inputs.h"
+
+#include <array>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -10,7 +14,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
-class QTimer;
 class QWidget;
 
 namespace trelvix {
@@ -22,31 +25,12 @@ struct MainControls {
     QLabel* Label10;
     QLabel* Label11;
 
-    // Parameter rows: the caption and the input field of each of the twelve inputs.
-    QLabel* Label1;
-    QLabel* Label4;
-    QLabel* Label7;
-    QLabel* Label8;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label9;
-    QLabel* Label18;
-    QLabel* Label19;
-    QLabel* Label20;
-    QLineEdit* Text1;
-    QLineEdit* Text4;
-    QLineEdit* Text7;
-    QLineEdit* Text8;
-    QLineEdit* Text2;
-    QLineEdit* Text3;
-    QLineEdit* Text5;
-    QLineEdit* Text6;
-    QLineEdit* Text9;
-    QLineEdit* Text18;
-    QLineEdit* Text19;
-    QLineEdit* Text20;
+    // Parameter rows: the caption and the input field of each of the twelve inputs, in the order
+    // of Input.
+    std::array<QLabel*, allInputs.size()> captions;
+    std::array<QLineEdit*, allInputs.size()> fields;
+    QLabel* caption(Input input) const { return captions[static_cast<std::size_t>(input)]; }
+    QLineEdit* field(Input input) const { return fields[static_cast<std::size_t>(input)]; }
 
     // Greek letters laid over the leading blanks of the captions ρo, η and ν.
     QLabel* Label3_2;
@@ -111,13 +95,11 @@ struct MainControls {
     QLabel* Picture11;
     QLabel* Picture12;
     QLabel* Picture13;
-
-    // Paces a run.
-    QTimer* Timer1;
 };
 
 // Creates every control as a child of `clientArea` with its name, caption, tooltip, font,
-// colours and initial state, in the keyboard order of the window.
+// colours and initial state, in the keyboard order of the window.  The scroll bars get their
+// ranges when the window connects them (entry/scroll_bars.h).
 MainControls buildMainControls(QWidget* clientArea);
 
 } // namespace trelvix

@@ -4,6 +4,7 @@
 #include "shell/authors_window.h"
 #include "shell/control_style.h"
 #include "shell/magnifier_window.h"
+#include "shell/window_texts.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -11,7 +12,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace trelvix {
 
@@ -25,7 +25,7 @@ constexpr QSize smallestClientSize{480, 240};
 MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде"));
+    setWindowTitle(texts::titleAtStart);
     setWindowIcon(assets::programIcon());
 
     auto* area = new QWidget(this);
@@ -43,25 +43,25 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     area->installEventFilter(this);
 
     connectHandlers();
-    Form_Load();
+    prepare();
     controls_.CmdOK->setFocus();
 }
 
 MainWindow::~MainWindow() {
-    delete form3_;
-    delete form2_;
+    delete magnifier_;
+    delete authorsWindow_;
 }
 
 // Every control's handler is connected here, before start-up writes the initial texts into the
 // fields, so that a field's change handler also runs for its initial text.
 void MainWindow::connectHandlers() {
-    connect(controls_.Option1, &QRadioButton::clicked, this, &MainWindow::Option1_Click);
-    connect(controls_.Option2, &QRadioButton::clicked, this, &MainWindow::Option2_Click);
+    connect(controls_.Option1, &QRadioButton::clicked, this, &MainWindow::showChosenView);
+    connect(controls_.Option2, &QRadioButton::clicked, this, &MainWindow::showChosenView);
     connectMenus();
-    connect(controls_.CmdOK, &QPushButton::clicked, this, &MainWindow::CmdOK_Click);
-    connect(controls_.Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
-    connect(controls_.Check_p, &QCheckBox::toggled, this, &MainWindow::Check_p_Click);
-    connect(controls_.Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    connect(controls_.CmdOK, &QPushButton::clicked, this, &MainWindow::startOrStop);
+    connect(controls_.Command1, &QPushButton::clicked, this, &MainWindow::openMagnifier);
+    connect(controls_.Check_p, &QCheckBox::toggled, this, &MainWindow::resultsFileToggled);
+    connectRun();
     fields_.connectFields(clientArea());
     scrollBars_.connectScrollBars(clientArea());
 }
@@ -71,38 +71,38 @@ void MainWindow::setControlVisible(const QString& controlName, bool visible) {
         control->setVisible(visible);
 }
 
-void MainWindow::setCaption(const QString& labelName, const QString& text) {
-    if (auto* label = clientArea()->findChild<QLabel*>(labelName)) label->setText(text);
+void MainWindow::showSlowDown(int factor) {
+    controls_.Label21->setText(QString::number(factor));
 }
 
-MagnifierWindow* MainWindow::Form3() {
-    if (!form3_) {
-        form3_ = new MagnifierWindow;
-        connect(form3_, &MagnifierWindow::resized, this, &MainWindow::Form3_Resize);
+MagnifierWindow* MainWindow::magnifier() {
+    if (!magnifier_) {
+        magnifier_ = new MagnifierWindow;
+        connect(magnifier_, &MagnifierWindow::resized, this, &MainWindow::magnifierResized);
     }
-    return form3_;
+    return magnifier_;
 }
 
-void MainWindow::Command1_Click() {
-    MagnifierWindow* magnifier = Form3();
+void MainWindow::openMagnifier() {
+    MagnifierWindow* window = magnifier();
     const QRect outer = frameGeometry();
-    magnifier->move(outer.x() + outer.width(), outer.y()); // flush against the right edge
-    Form_Resize();
-    magnifier->show();
+    window->move(outer.x() + outer.width(), outer.y()); // flush against the right edge
+    redraw();
+    window->show();
 }
 
 // The magnifier stays square, its height deciding, and is drawn anew for its new size.
-void MainWindow::Form3_Resize() {
-    MagnifierWindow* magnifier = Form3();
-    if (magnifier->width() != magnifier->height()) {
-        magnifier->resize(magnifier->height(), magnifier->height());
+void MainWindow::magnifierResized() {
+    MagnifierWindow* window = magnifier();
+    if (window->width() != window->height()) {
+        window->resize(window->height(), window->height());
         return; // the resize comes back here once it has happened
     }
-    Form_Resize();
+    redraw();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == clientArea() && event->type() == QEvent::Resize) Form_Resize();
+    if (watched == clientArea() && event->type() == QEvent::Resize) redraw();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -6,27 +6,23 @@
 #include "graphics/plot_frames.h"
 #include "graphics/surfaces.h"
 #include "model/experiment.h"
-#include "model/results_file.h"
 #include "platform/platform.h"
 #include "shell/layout.h"
 #include "shell/main_controls.h"
 #include "shell/menus.h"
-#include "shell/pace.h"
+#include "shell/run_controller.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <cstdint>
-
-class QEventLoop;
 
 namespace trelvix {
 
 class AuthorsWindow;
 class MagnifierWindow;
 
-// Form1, the main window of the simulator.  It owns the one experiment record, its controls and
-// the values of the last layout for the whole life of the program.  Its client area (below the
-// menu bar) is laid out from scratch by every redraw.
+// The main window of the simulator.  It owns the experiment, its controls and the values of the
+// last layout for the whole life of the program.  Its client area (below the menu bar) is laid
+// out from scratch by every redraw.
 class MainWindow : public QMainWindow, public EntryHost {
     Q_OBJECT
 public:
@@ -35,65 +31,61 @@ public:
     explicit MainWindow(const Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Experiment& experiment() override { return experiment_; }
+    const Experiment& experiment() const { return experiment_; }
+    Inputs& inputs() override { return experiment_.inputs; }
+    ViewSettings& viewSettings() override { return experiment_.view; }
     const MainControls& controls() const { return controls_; }
     const MainMenus& menus() const { return menus_; }
     QWidget* clientArea() const { return centralWidget(); }
+    const ParameterFields& fields() const { return fields_; }
+    const RunController& runController() const { return run_; }
 
-    // The last layout: control rectangles, koeff_1 and the copy rectangles.
+    // The last layout: control rectangles, the shape of the Y-X panel and the copy rectangles.
     const Layout& placement() const { return placement_; }
+    const graphics::PlotFrames& frames() const { return frames_; }
 
-    // 0 while the window is being prepared, 1 once start-up has finished.
-    std::int16_t zagruzka() const { return zagruzka_; }
+    // Whether start-up has finished; until then size changes draw nothing.
+    bool isReady() const { return ready_; }
 
     // The one redraw routine: lays the window out, recomputes and shows the characteristics and
     // clears every plot.  Does nothing before start-up has finished.
-    void Form_Resize() override;
-
-    // Recomputes the characteristics of the experiment and writes them into the result labels.
-    void parametr();
+    void redraw() override;
 
     // Shows the animation view or the time-graph view, as the option buttons say.
-    void vybor_grafika();
-    void Option1_Click();
-    void Option2_Click();
+    void showChosenView();
 
     // The magnifier window, created hidden on first use (the user may close and so discard it).
-    MagnifierWindow* Form3();
+    MagnifierWindow* magnifier();
+    // The authors window, while it is open.
+    AuthorsWindow* authorsWindow() const;
 
-    // What the parameter fields and scroll bars need besides the experiment and the redraw.
+    // What the parameter fields and scroll bars need besides the inputs and the redraw.
     void setControlVisible(const QString& controlName, bool visible) override;
-    void setCaption(const QString& labelName, const QString& text) override;
+    void showSlowDown(int factor) override;
     MessageBoxes& messages() override { return platform_.messages; }
     Tone& tone() override { return platform_.tone; }
 
-    const ParameterFields& fields() const { return fields_; }
-
     // START/STOP: runs the experiment inside the click, or stops the run in progress.
-    void CmdOK_Click();
-    // Whether CmdOK reads STOP, the run state of the window.
+    void startOrStop();
+    // Whether the start button reads STOP, the run state of the window.
     bool running() const;
     // "Файл" turned on: the results file is created with the header of the parameters.
-    void Check_p_Click();
+    void resultsFileToggled(bool on);
     // "ЛУПА": the magnifier opens beside the main window, freshly drawn.
-    void Command1_Click();
+    void openMagnifier();
     // The magnifier changed size: it stays square and is drawn anew.
-    void Form3_Resize();
+    void magnifierResized();
 
     // The menu commands.
-    void mnuFilespravka_Click();
-    void mnuFilespravka2_Click();
-    void mnuFileExit_Click();
-    void mnuHelpInstruction_Click();
-    void mnuHelpUprav_Click();
-    void mnuHelpAvtors_Click();
-    void mnuHelpAbout_Click();
-    // The authors window, while it is open.
-    AuthorsWindow* Form2() const;
+    void openReference();
+    void openReference2();
+    void openInstruction();
+    void openControlsGuide();
+    void showAuthors();
+    void showAbout();
 
     // The six drawing surfaces, the magnifier's included (created hidden if need be).
     graphics::Surfaces surfaces();
-    const graphics::PlotFrames& frames() const { return frames_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,42 +95,35 @@ protected:
 private:
     void connectHandlers();
     void connectMenus();
-    void Form_Load();
+    void connectRun();
+    void prepare();
     void placeOnScreen();
-    void nach_dannye();
-    void razmetka();
+    void writeInitialInputs();
+    void layOut();
+    void showCharacteristics();
     void redrawPlots();
     QString separatorText() const;
     std::string separator() const { return separatorText().toStdString(); }
     const graphics::PlotLayout& plotLayout() const { return placement_.plots; }
     void placeMarker(double X);
 
-    void raschet();
-    void drawStep(bool drawsFrame);
-    void recordStep();
-    void finishRun();
+    void drawStep(const RunState& state, bool drawsFrame);
+    void runFinished(RunEnd end);
     void setRunControlsEnabled(bool enabled);
     void setRunWindowState(bool runInProgress);
-    void Wait(double seconds);
-    void Timer1_Timer();
-    ParameterTexts headerTexts() const;
-    void reportFileFailure(const FileStatus& status);
+    std::array<HeaderRow, allInputs.size()> headerRows() const;
+    void reportFileFailure(const QString& path, const QString& reason);
 
     Platform platform_;
     Experiment experiment_{};
-    std::int16_t zagruzka_ = 0;
+    bool ready_ = false;
     MainControls controls_{};
     MainMenus menus_{};
     Layout placement_;
-    QPointer<MagnifierWindow> form3_;
-    QPointer<AuthorsWindow> form2_;
     graphics::PlotFrames frames_{};
-    ResultsFile resultsFile_;
-    Pace pace_;
-    QEventLoop* pause_ = nullptr; // the nested loop of the pause in progress
-    bool timerFired_ = false;     // whether the pause ended by its timer
-    bool runActive_ = false;      // raschet is on the stack (even after a stop click)
-    bool ending_ = false;         // the program is ending: a run stops at once
+    QPointer<MagnifierWindow> magnifier_;
+    QPointer<AuthorsWindow> authorsWindow_;
+    RunController run_{experiment_.view, this};
     ParameterFields fields_{*this};
     ScrollBars scrollBars_{*this};
 };

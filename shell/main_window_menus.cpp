@@ -9,66 +9,61 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QLabel>
 
 namespace trelvix {
 
 void MainWindow::connectMenus() {
     const MainMenus& m = menus_;
-    connect(m.mnuFilespravka, &QAction::triggered, this, &MainWindow::mnuFilespravka_Click);
-    connect(m.mnuFilespravka2, &QAction::triggered, this, &MainWindow::mnuFilespravka2_Click);
-    connect(m.mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
-    connect(m.mnuHelpInstruction, &QAction::triggered, this, &MainWindow::mnuHelpInstruction_Click);
-    connect(m.mnuHelpUprav, &QAction::triggered, this, &MainWindow::mnuHelpUprav_Click);
-    connect(m.mnuHelpAvtors, &QAction::triggered, this, &MainWindow::mnuHelpAvtors_Click);
-    connect(m.mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
+    connect(m.mnuFilespravka, &QAction::triggered, this, &MainWindow::openReference);
+    connect(m.mnuFilespravka2, &QAction::triggered, this, &MainWindow::openReference2);
+    connect(m.mnuFileExit, &QAction::triggered, this, &MainWindow::close); // asks as the close box
+    connect(m.mnuHelpInstruction, &QAction::triggered, this, &MainWindow::openInstruction);
+    connect(m.mnuHelpUprav, &QAction::triggered, this, &MainWindow::openControlsGuide);
+    connect(m.mnuHelpAvtors, &QAction::triggered, this, &MainWindow::showAuthors);
+    connect(m.mnuHelpAbout, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 // The documents lie in the current folder; the desktop picks the viewer (a PDF reader, the text
 // editor for the instruction).  A missing document or viewer is not reported.
-void MainWindow::mnuFilespravka_Click() {
+void MainWindow::openReference() {
     platform_.desktop.openDocument(QStringLiteral("spravka.pdf"));
 }
 
-void MainWindow::mnuFilespravka2_Click() {
+void MainWindow::openReference2() {
     platform_.desktop.openDocument(QStringLiteral("spravka2.pdf"));
 }
 
-void MainWindow::mnuHelpUprav_Click() {
+void MainWindow::openControlsGuide() {
     platform_.desktop.openDocument(QStringLiteral("uprav.pdf"));
 }
 
-void MainWindow::mnuHelpInstruction_Click() {
+void MainWindow::openInstruction() {
     platform_.desktop.openDocument(QStringLiteral("instruction.txt"));
 }
 
-void MainWindow::mnuHelpAbout_Click() {
+void MainWindow::showAbout() {
     platform_.messages.inform(texts::aboutTitle, texts::aboutText);
 }
 
 // The authors window opens centred over the main window wherever that stands; choosing the item
 // again while it is open brings it back to the centre.  The main window stays usable.
-void MainWindow::mnuHelpAvtors_Click() {
-    if (!form2_) form2_ = new AuthorsWindow;
-    form2_->Label1()->setText(texts::authorsText);
-    form2_->show(); // first, so that its frame is known
+void MainWindow::showAuthors() {
+    if (!authorsWindow_) authorsWindow_ = new AuthorsWindow;
+    authorsWindow_->credit()->setText(texts::authorsText);
+    authorsWindow_->show(); // first, so that its frame is known
     const QRect main = frameGeometry();
-    const QSize size = form2_->frameGeometry().size();
-    form2_->move(main.x() + (main.width() - size.width()) / 2,
-                 main.y() + (main.height() - size.height()) / 2);
-    form2_->raise();
+    const QSize size = authorsWindow_->frameGeometry().size();
+    authorsWindow_->move(main.x() + (main.width() - size.width()) / 2,
+                         main.y() + (main.height() - size.height()) / 2);
+    authorsWindow_->raise();
 }
 
-AuthorsWindow* MainWindow::Form2() const {
-    return form2_;
+AuthorsWindow* MainWindow::authorsWindow() const {
+    return authorsWindow_;
 }
 
-void MainWindow::mnuFileExit_Click() {
-    close(); // asks exactly as the close box does
-}
-
-// Form_Unload: only a Yes ends the program.  It ends at once, also in the middle of a run: the
+// Only a Yes ends the program.  It ends at once, also in the middle of a run: the
 // run stops without finishing its step, the results file is closed with every line written so
 // far, and the other windows go with the main one.
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -76,11 +71,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore(); // everything goes on as before, a run included
         return;
     }
-    ending_ = true;
-    if (pause_) pause_->quit();
-    resultsFile_.close();
-    if (form2_) form2_->close();
-    if (form3_) form3_->close();
+    run_.endProgram();
+    if (authorsWindow_) authorsWindow_->close();
+    if (magnifier_) magnifier_->close();
     event->accept();
 }
 

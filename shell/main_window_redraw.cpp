@@ -3,7 +3,7 @@
 
 #include "graphics/magnifier.h"
 #include "graphics/redraw.h"
-#include "model/characteristics.h"
+#include "model/captions.h"
 #include "shell/circle_shape.h"
 #include "shell/control_inventory.h"
 #include "shell/magnifier_window.h"
@@ -17,10 +17,10 @@
 
 namespace trelvix {
 
-void MainWindow::Form_Resize() {
-    if (zagruzka_ == 0) return; // size changes while the window is being prepared are ignored
-    razmetka();
-    parametr();
+void MainWindow::redraw() {
+    if (!ready_) return; // size changes while the window is being prepared are ignored
+    layOut();
+    showCharacteristics();
     redrawPlots();
 }
 
@@ -28,45 +28,47 @@ void MainWindow::Form_Resize() {
 // layout, and their static layers drawn; the magnifier's marker back on the starting point.
 void MainWindow::redrawPlots() {
     for (PictureBox* panel : {controls_.Picture1, controls_.Picture2, controls_.Picture3,
-                              controls_.Picture4, controls_.Picture6, Form3()->surface()})
+                              controls_.Picture4, controls_.Picture6, magnifier()->surface()})
         panel->clear(); // sizes each image to its panel, shown or not
     graphics::Surfaces all = surfaces();
-    graphics::redrawAll(experiment_, frames_, all, plotLayout(), separator());
-    placeMarker(experiment_.X0);
+    frames_ = graphics::redrawAll(experiment_, all, plotLayout(), separator());
+    placeMarker(experiment_.inputs.X0);
 }
 
 graphics::Surfaces MainWindow::surfaces() {
     const MainControls& c = controls_;
     return {c.Picture1->surface(), c.Picture2->surface(), c.Picture3->surface(),
-            c.Picture4->surface(), c.Picture6->surface(), Form3()->surface()->surface()};
+            c.Picture4->surface(), c.Picture6->surface(), magnifier()->surface()->surface()};
 }
 
-// The marker Shape1 centred on the ball centre (0, X) of the magnifier's frame.
+// The marker centred on the ball centre (0, X) of the magnifier's frame.
 void MainWindow::placeMarker(double X) {
-    QWidget* marker = Form3()->Shape1();
-    marker->setGeometry(graphics::markerRect(Form3()->surface()->surface(), X, marker->size()));
+    QWidget* marker = magnifier()->marker();
+    marker->setGeometry(graphics::markerRect(magnifier()->surface()->surface(), X, marker->size()));
 }
 
 QString MainWindow::separatorText() const {
     return QLocale::system().decimalPoint();
 }
 
-void MainWindow::razmetka() {
-    placement_ = trelvix::razmetka(clientArea()->size());
+void MainWindow::layOut() {
+    placement_ = layoutFor(clientArea()->size());
     for (const Placement& p : placement_.placements)
         clientArea()
             ->findChild<QWidget*>(QLatin1String(p.name), Qt::FindDirectChildrenOnly)
             ->setGeometry(p.rect);
-    vybor_grafika();
+    showChosenView();
 }
 
-void MainWindow::parametr() {
-    const Captions captions = trelvix::parametr(experiment_, separator());
+// Recomputes the characteristics of the experiment and writes them into the result labels.
+void MainWindow::showCharacteristics() {
+    experiment_.derive();
+    const Captions captions = captionsOf(experiment_.inputs, experiment_.derived, separator());
     for (const ResultRow& row : resultRows)
         (controls_.*row.label)->setText(QString::fromStdString(captions.*row.caption));
 }
 
-void MainWindow::vybor_grafika() {
+void MainWindow::showChosenView() {
     const MainControls& c = controls_;
     bool animation = false;
     if (c.Option1->isChecked())
@@ -81,13 +83,6 @@ void MainWindow::vybor_grafika() {
     };
     for (const auto& [widget, visible] : visibility)
         widget->setVisible(visible);
-}
-
-void MainWindow::Option1_Click() {
-    vybor_grafika();
-}
-void MainWindow::Option2_Click() {
-    vybor_grafika();
 }
 
 } // namespace trelvix

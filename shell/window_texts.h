@@ -3,10 +3,15 @@
 // The texts the windows show: about a run, the results file, the About box, the authors and
 // ending the program.
 
+#include "entry/input_table.h"
+
 #include <QString>
 
 namespace trelvix::texts {
 
+// The window caption at start.
+inline const QString titleAtStart =
+    QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде");
 // The window caption after a run (with a full stop, unlike the caption at creation).
 inline const QString titleAfterRun =
     QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде.");
@@ -19,8 +24,8 @@ inline const QString elapsedPrefix = QStringLiteral(" Время расчёта 
 // CmdOK while idle and while running: its caption is the run state of the window.
 inline const QString startCaption = QStringLiteral("ПУСК");
 inline const QString stopCaption = QStringLiteral("СТОП");
-// Title of every box that reports a failure.
-inline const QString errorTitle = QStringLiteral("Ошибка");
+// Title of every box that reports a failure: the same as that of a refused input.
+inline const QString& errorTitle = refusalTitle;
 // The ball has reached the suspension point.
 inline const QString touchedMessage =
     QStringLiteral("Что-то пошло не так. Шар коснулся точки подвеса пружины. Эксперимент не "

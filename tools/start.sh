@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
-tools/build.sh
+tools/build.sh trelvix help_documents # only the program and its help documents
 cd build/help
 exec ../shell/trelvix

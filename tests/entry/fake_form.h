@@ -1,8 +1,8 @@
 #pragma once
 
-// The controls of the main window that the entry layer touches, as standalone widgets, with
-// the host interface over them: the experiment, a counter of redraw requests and the recording
-// platform.
+// The controls of the main window that the entry layer touches, as standalone widgets built from
+// the input table, with the host interface over them: the inputs and view settings, a counter of
+// redraw requests, the slow-down factor last shown and the recording platform.
 
 #include "entry/entry_host.h"
 #include "entry/parameter_fields.h"
@@ -17,46 +17,44 @@
 
 namespace trelvix {
 
-// The twelve input fields in the order the window fills them at start-up.
-inline const QStringList fieldNames{"Text1", "Text4", "Text7", "Text8",  "Text2",  "Text3",
-                                    "Text5", "Text6", "Text9", "Text18", "Text19", "Text20"};
-
 class FakeForm : public QWidget, public EntryHost {
 public:
     FakeForm();
 
-    Experiment& experiment() override { return e; }
+    Inputs& inputs() override { return in; }
+    ViewSettings& viewSettings() override { return view; }
     void setControlVisible(const QString& controlName, bool visible) override;
-    void setCaption(const QString& labelName, const QString& text) override;
-    void Form_Resize() override { ++redraws; }
+    void showSlowDown(int factor) override { shownSlowDown = factor; }
+    void redraw() override { ++redraws; }
     MessageBoxes& messages() override { return platform; }
     Tone& tone() override { return platform; }
 
-    // What the window does at start-up: the initial values, then the initial texts (the mass in
-    // its pattern, the others as plain numbers), each write running its field's handler.
-    void nach_dannye();
+    // What the window does at start-up: the initial inputs, then every field's display text of
+    // them, each write running its field's handler, then the slow-down factor.
+    void writeInitialInputs();
 
-    // A form that has run nach_dannye, with nothing recorded yet.
+    // A form that has written its initial inputs, with nothing recorded yet.
     static std::unique_ptr<FakeForm> afterStartUp();
 
-    QLineEdit* field(const QString& name) const { return findChild<QLineEdit*>(name); }
+    QLineEdit* field(Input input) const;
     QScrollBar* scrollBar(const QString& name) const { return findChild<QScrollBar*>(name); }
     bool isShown(const QString& controlName) const;
 
-    // The value a field's text stands for, as its quantity stores it.
-    double valueOfText(const QString& fieldName) const;
-    // The value stored in a field's quantity.
-    double storedValue(const QString& fieldName) const;
+    // The value a field's text stands for, as its input stores it.
+    double valueOfText(Input input) const;
+    // The value stored in a field's input.
+    double storedValue(Input input) const { return in.value(input); }
 
     // What is wrong with a field after an edit, or an empty text when nothing is: the field
     // shows the display form of its stored value, that value is the value of the shown text and
-    // not one the field refuses, every input is finite, and the radii follow the diameter and
-    // the amplitude.
-    QString inconsistency(const QString& fieldName) const;
+    // not one the field refuses, and every input is finite.
+    QString inconsistency(Input input) const;
 
-    Experiment e;
+    Inputs in;
+    ViewSettings view;
     RecordingPlatform platform;
     int redraws = 0;
+    int shownSlowDown = 0;
     ParameterFields fields{*this};
     ScrollBars bars{*this};
 };
@@ -64,7 +62,7 @@ public:
 // Types `keys` into `widget` one keystroke at a time, any alphabet.
 void typeKeys(QWidget* widget, const QString& keys);
 
-// Every control whose visibility a field governs.
-extern const QStringList governedControls;
+// Every control whose visibility a field governs, as the input table names them.
+QStringList governedControls();
 
 } // namespace trelvix

@@ -39,9 +39,9 @@ class TestRandomTyping : public QObject {
     }
 
     // Returns false (after recording a test failure) when the edit broke an invariant.
-    bool editKeptInvariants(const QString& field) {
+    bool editKeptInvariants(Input field) {
         const QLineEdit* edit = form.field(field);
-        const QString context = field + " shows '" + edit->text() + "'";
+        const QString context = edit->objectName() + " shows '" + edit->text() + "'";
         const int messages = form.platform.count(PlatformEvent::Kind::Message) - messagesBefore;
         const int tones = form.platform.count(PlatformEvent::Kind::Tone) - tonesBefore;
         [&] {
@@ -53,37 +53,37 @@ class TestRandomTyping : public QObject {
         return !QTest::currentTestFailed();
     }
 
-    bool typeChecked(QLineEdit* edit, const QString& keys) {
+    bool typeChecked(Input field, const QString& keys) {
         for (const QChar key : keys) {
             beginEdit();
-            typeKeys(edit, key);
-            if (!editKeptInvariants(edit->objectName())) return false;
+            typeKeys(form.field(field), key);
+            if (!editKeptInvariants(field)) return false;
         }
         return true;
     }
 
 private slots:
-    void initTestCase() { form.nach_dannye(); }
+    void initTestCase() { form.writeInitialInputs(); }
 
     void randomEditsKeepTheFieldsConsistent_data() {
-        QTest::addColumn<QString>("field");
-        for (const QString& name : fieldNames)
-            QTest::newRow(qPrintable(name)) << name;
+        QTest::addColumn<Input>("field");
+        for (const InputRow& row : inputTable())
+            QTest::newRow(row.fieldName) << row.input;
     }
 
     void randomEditsKeepTheFieldsConsistent() {
-        QFETCH(QString, field);
-        QRandomGenerator rng(20261207u + fieldNames.indexOf(field));
+        QFETCH(Input, field);
+        QRandomGenerator rng(20261207u + int(field));
         QLineEdit* edit = form.field(field);
         for (int round = 0; round < 1000; ++round) {
             switch (rng.bounded(4)) {
             case 0: // a new number over the whole text
                 edit->selectAll();
-                if (!typeChecked(edit, randomText(rng, keyAlphabet))) return;
+                if (!typeChecked(field, randomText(rng, keyAlphabet))) return;
                 break;
             case 1: // one character somewhere
                 edit->setCursorPosition(rng.bounded(int(edit->text().size()) + 1));
-                if (!typeChecked(edit, QString(keyAlphabet[rng.bounded(int(keyAlphabet.size()))])))
+                if (!typeChecked(field, QString(keyAlphabet[rng.bounded(int(keyAlphabet.size()))])))
                     return;
                 break;
             case 2: // one character deleted somewhere

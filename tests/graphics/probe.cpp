@@ -1,7 +1,6 @@
 #include "probe.h"
 
 #include "graphics/redraw.h"
-#include "model/characteristics.h"
 
 #include <QFontMetricsF>
 #include <cmath>
@@ -12,31 +11,25 @@ using namespace trelvix;
 using namespace trelvix::graphics;
 
 Panels::Panels() {
-    picture1.resize({364, 496});
-    picture2.setBackColor(QColor(240, 240, 240));
-    picture2.resize({364, 496});
-    for (Surface* graph : {&picture3, &picture4, &picture6})
+    plane.resize({364, 496});
+    scene.setBackColor(QColor(240, 240, 240));
+    scene.resize({364, 496});
+    for (Surface* graph : {&displacement, &velocity, &energy})
         graph->resize({347, 161});
-    form3.resize({250, 250});
+    magnifier.resize({250, 250});
 }
 
 Surfaces Panels::all() {
-    return {picture1, picture2, picture3, picture4, picture6, form3};
+    return {plane, scene, displacement, velocity, energy, magnifier};
 }
 
 PlotLayout Panels::layout() const {
-    return layoutForPicture1(picture1.size());
-}
-
-Experiment initialState() {
-    Experiment e = initialExperiment();
-    parametr(e, ",");
-    return e;
+    return layoutForPlane(plane.size());
 }
 
 Redrawn::Redrawn(const Experiment& experiment) : e(experiment) {
     Surfaces surfaces = panels.all();
-    redrawAll(e, frames, surfaces, panels.layout(), ",");
+    frames = redrawAll(e, surfaces, panels.layout(), ",");
 }
 
 QPoint pixelOf(const Surface& s, QPointF user) {

@@ -29,16 +29,14 @@ using trelvix::graphics::Surface;
 // 364 × 496, the time graphs 347 × 161, the magnifier 250 × 250.  The animation's background
 // is the grey of a button face.
 struct Panels {
-    Surface picture1, picture2, picture3, picture4, picture6, form3;
+    Surface plane, scene, displacement, velocity, energy, magnifier;
     Panels();
     trelvix::graphics::Surfaces all();
     trelvix::graphics::PlotLayout layout() const;
 };
 
-// The initial experiment with its characteristics computed, as the window has it after start-up.
-trelvix::Experiment initialState();
-
-// Panels redrawn for `e` (its characteristics must be current), with "," as decimal separator.
+// Panels redrawn for `e` with "," as decimal separator.  A default-constructed Experiment is the
+// one the window has after start-up.
 struct Redrawn {
     trelvix::Experiment e;
     Panels panels;

@@ -9,7 +9,8 @@
 #include "graphics/redraw.h"
 #include "graphics/run_step.h"
 #include "graphics/scene.h"
-#include "model/characteristics.h"
+#include "model/motion.h"
+#include "probe.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -22,36 +23,34 @@ using namespace trelvix::graphics;
 
 namespace {
 
-struct Panels {
-    Surface picture1, picture2, picture3, picture4, picture6, form3;
-    Surfaces all() { return {picture1, picture2, picture3, picture4, picture6, form3}; }
-};
-
-void sampleState(Experiment& e, double t) {
+RunState sampleState(const Experiment& e, double t) {
+    const Inputs& in = e.inputs;
+    const Characteristics& ch = e.derived;
     const double decay = std::exp(-0.4 * t);
-    const double phase = e.omega_0 * t;
-    const double amplitude = e.X0 - e.Xg;
-    e.t = t;
-    e.X_1 = e.Xg + decay * (amplitude * std::cos(phase) + e.V0x / e.omega_0 * std::sin(phase));
-    e.Vx_1 = decay * (e.V0x * std::cos(phase) - amplitude * e.omega_0 * std::sin(phase));
-    e.W = toSingle(e.m * e.Vx_1 * e.Vx_1 / 2 + e.k * (e.X_1 - e.Xg) * (e.X_1 - e.Xg) / 2);
-    e.kriv_x = e.R_kolesa * std::sin(e.omega_v * t);
-    e.kriv_y = e.R_kolesa * std::cos(e.omega_v * t);
+    const double phase = ch.omega_0 * t;
+    const double amplitude = in.X0 - ch.Xg;
+    RunState s;
+    s.t = t;
+    s.X = ch.Xg + decay * (amplitude * std::cos(phase) + in.V0x / ch.omega_0 * std::sin(phase));
+    s.Vx = decay * (in.V0x * std::cos(phase) - amplitude * ch.omega_0 * std::sin(phase));
+    s.W = mechanicalEnergy(in, ch.Xg, s.X, s.Vx);
+    setCrankPosition(in, ch.omega_v, s);
+    return s;
 }
 
-void save(Panels& p, const QString& dir, const QString& stage, QRect marker) {
-    p.picture1.image().save(dir + "/picture1_" + stage + ".png");
-    p.picture2.image().save(dir + "/picture2_" + stage + ".png");
-    p.picture3.image().save(dir + "/picture3_" + stage + ".png");
-    p.picture4.image().save(dir + "/picture4_" + stage + ".png");
-    p.picture6.image().save(dir + "/picture6_" + stage + ".png");
-    // The magnifier with its marker Shape1 drawn where the window would place it.
-    QImage magnifier = p.form3.image();
+void save(probe::Panels& p, const QString& dir, const QString& stage, QRect marker) {
+    p.plane.image().save(dir + "/plane_" + stage + ".png");
+    p.scene.image().save(dir + "/scene_" + stage + ".png");
+    p.displacement.image().save(dir + "/displacement_" + stage + ".png");
+    p.velocity.image().save(dir + "/velocity_" + stage + ".png");
+    p.energy.image().save(dir + "/energy_" + stage + ".png");
+    // The magnifier with its marker drawn where the window would place it.
+    QImage magnifier = p.magnifier.image();
     QPainter painter(&magnifier);
     painter.setPen(Qt::black);
     painter.drawEllipse(marker.adjusted(0, 0, -1, -1));
     painter.end();
-    magnifier.save(dir + "/form3_" + stage + ".png");
+    magnifier.save(dir + "/magnifier_" + stage + ".png");
 }
 
 } // namespace
@@ -59,35 +58,27 @@ void save(Panels& p, const QString& dir, const QString& stage, QRect marker) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    const QSize shape1(10, 17);
+    const QSize marker(10, 17);
 
-    Experiment e = initialExperiment();
-    parametr(e, ",");
-    Panels p;
-    p.picture1.resize({364, 496});
-    p.picture2.setBackColor(QColor(240, 240, 240));
-    p.picture2.resize({364, 496});
-    for (Surface* graph : {&p.picture3, &p.picture4, &p.picture6})
-        graph->resize({347, 161});
-    p.form3.resize({250, 250});
-
+    const Experiment e;
+    probe::Panels p;
     Surfaces s = p.all();
-    PlotFrames frames;
-    const PlotLayout layout = layoutForPicture1(p.picture1.size());
-    redrawAll(e, frames, s, layout, ",");
-    save(p, dir, "initial", markerRect(p.form3, e.X0, shape1));
+    const PlotLayout layout = p.layout();
+    redrawAll(e, s, layout, ",");
+    save(p, dir, "initial", markerRect(p.magnifier, e.inputs.X0, marker));
 
+    RunState state;
     int frame = 0;
-    for (double t = e.shag; t < e.T; t += e.shag) {
-        sampleState(e, t);
-        drawRunStep(e, s);
+    for (double t = e.derived.step; t < e.inputs.T; t += e.derived.step) {
+        state = sampleState(e, t);
+        drawRunStep(state, e.derived.Xg, s);
         if (frame == 2) {
-            repaintScene(e, s, layout);
+            repaintScene(e, state, s, layout);
             frame = 0;
         }
         ++frame;
     }
-    save(p, dir, "run", markerRect(p.form3, e.X_1, shape1));
+    save(p, dir, "run", markerRect(p.magnifier, state.X, marker));
     std::printf("wrote 12 images to %s\n", qPrintable(dir));
     return 0;
 }

@@ -15,9 +15,9 @@ using probe::count;
 
 namespace {
 
-Experiment zoomed(double masshtab_1) {
-    Experiment e = probe::initialState();
-    e.masshtab_1 = masshtab_1;
+Experiment zoomed(double magnifierZoom) {
+    Experiment e;
+    e.view.magnifierZoom = magnifierZoom;
     return e;
 }
 
@@ -36,11 +36,11 @@ private slots:
     void squareFrameAboutTheEquilibrium() {
         QFETCH(double, zoom);
         const probe::Redrawn r(zoomed(zoom));
-        const PlotFrames& f = r.frames;
-        QCOMPARE(f.shag_lupy, f.shag_setki_yx);
-        QCOMPARE(f.pravo_lupy - f.levo_lupy, 2 * zoom * f.shag_lupy);
-        QVERIFY(std::abs((f.niz_lupy - f.verh_lupy) - (f.pravo_lupy - f.levo_lupy)) < 1e-12);
-        const QPointF centre = r.panels.form3.toPixel({0, r.e.Xg});
+        const MagnifierFrame& f = r.frames.magnifier;
+        QCOMPARE(f.step, r.frames.plane.gridStep);
+        QCOMPARE(f.right - f.left, 2 * zoom * f.step);
+        QVERIFY(std::abs((f.bottom - f.top) - (f.right - f.left)) < 1e-12);
+        const QPointF centre = r.panels.magnifier.toPixel({0, r.e.derived.Xg});
         QVERIFY(std::abs(centre.x() - 125) < 1e-9 && std::abs(centre.y() - 125) < 1e-9);
     }
 
@@ -54,7 +54,7 @@ private slots:
     void threeInnerGridLinesEachWay() {
         QFETCH(double, zoom);
         const probe::Redrawn r(zoomed(zoom));
-        const Surface& lupa = r.panels.form3;
+        const Surface& lupa = r.panels.magnifier;
         const QList<int> columns = probe::columnsOf(lupa, probe::lightGreen, 200);
         QVERIFY(probe::sameLines(columns, {62, 187}));
         const QList<int> rows = probe::rowsOf(lupa, probe::lightGreen, 50);
@@ -64,38 +64,39 @@ private slots:
 
     // Labels Xg − s, Xg and Xg + s with four decimals, starting on the centre line.
     void labels() {
-        const probe::Redrawn r(probe::initialState());
-        const double s = r.frames.polshaga_lupy;
+        const probe::Redrawn r(Experiment{});
+        const double s = r.frames.magnifier.halfStep;
         const QRect axis(125, 0, 1, 250);
-        for (double y : {r.e.Xg - s, r.e.Xg, r.e.Xg + s}) {
+        for (double y : {r.e.derived.Xg - s, r.e.derived.Xg, r.e.derived.Xg + s}) {
             const QString text = QString::fromStdString(formatNumber(y, "#0.0000", ","));
-            QVERIFY2(probe::showsText(r.panels.form3, {0, y}, text, axis), qPrintable(text));
+            QVERIFY2(probe::showsText(r.panels.magnifier, {0, y}, text, axis), qPrintable(text));
         }
-        QVERIFY(!probe::showsText(r.panels.form3, {0, r.e.Xg},
-                                  QString::fromStdString(formatNumber(r.e.Xg, "#0.000", ",")),
-                                  axis));
+        QVERIFY(!probe::showsText(
+            r.panels.magnifier, {0, r.e.derived.Xg},
+            QString::fromStdString(formatNumber(r.e.derived.Xg, "#0.000", ",")), axis));
     }
 
     void dashedEquilibriumLine() {
-        const probe::Redrawn r(probe::initialState());
-        const int red = count(r.panels.form3, QRect(0, 125, 250, 1), probe::red);
+        const probe::Redrawn r(Experiment{});
+        const int red = count(r.panels.magnifier, QRect(0, 125, 250, 1), probe::red);
         QVERIFY2(red > 250 / 3 && red < 250 * 4 / 5, qPrintable(QString::number(red)));
-        QCOMPARE(count(r.panels.form3, r.panels.form3.image().rect(), probe::red), red);
-        QCOMPARE(r.panels.form3.currentPosition(), QPointF(0, r.e.X0));
-        QCOMPARE(r.panels.form3.drawWidth(), 1);
+        QCOMPARE(count(r.panels.magnifier, r.panels.magnifier.image().rect(), probe::red), red);
+        QCOMPARE(r.panels.magnifier.currentPosition(), QPointF(0, r.e.inputs.X0));
+        QCOMPARE(r.panels.magnifier.drawWidth(), 1);
     }
 
     // Each step of a run extends the trace 3 pixels wide and leaves the pen at 1.
     void traceIsThreePixelsWide() {
-        Experiment e = probe::initialState();
-        e.X0 = e.Xg - 0.02;
+        Experiment e;
+        const double Xg = e.derived.Xg;
+        e.inputs.X0 = Xg - 0.02;
         probe::Redrawn r(e);
-        magnifierTrace(r.panels.form3, e.Xg + 0.02);
-        QCOMPARE(r.panels.form3.drawWidth(), 1);
-        QCOMPARE(probe::colourAt(r.panels.form3, {0, e.Xg + 0.01}), probe::red);
-        const int row = probe::pixelOf(r.panels.form3, {0, e.Xg + 0.01}).y();
-        QCOMPARE(count(r.panels.form3, QRect(0, row, 250, 1), probe::red), 3);
-        QCOMPARE(r.panels.form3.currentPosition(), QPointF(0, e.Xg + 0.02));
+        drawMagnifierTrace(r.panels.magnifier, Xg + 0.02);
+        QCOMPARE(r.panels.magnifier.drawWidth(), 1);
+        QCOMPARE(probe::colourAt(r.panels.magnifier, {0, Xg + 0.01}), probe::red);
+        const int row = probe::pixelOf(r.panels.magnifier, {0, Xg + 0.01}).y();
+        QCOMPARE(count(r.panels.magnifier, QRect(0, row, 250, 1), probe::red), 3);
+        QCOMPARE(r.panels.magnifier.currentPosition(), QPointF(0, Xg + 0.02));
     }
 
     void markerCentredOnTheBall_data() {
@@ -108,12 +109,12 @@ private slots:
     void markerCentredOnTheBall() {
         QFETCH(double, offset);
         QFETCH(QSize, marker);
-        const probe::Redrawn r(probe::initialState());
-        const double side = r.frames.niz_lupy - r.frames.verh_lupy;
-        const double X = r.e.Xg + offset * side;
-        const QRect place = markerRect(r.panels.form3, X, marker);
+        const probe::Redrawn r(Experiment{});
+        const double side = r.frames.magnifier.bottom - r.frames.magnifier.top;
+        const double X = r.e.derived.Xg + offset * side;
+        const QRect place = markerRect(r.panels.magnifier, X, marker);
         QCOMPARE(place.size(), marker);
-        const QPointF centre = r.panels.form3.toPixel({0, X});
+        const QPointF centre = r.panels.magnifier.toPixel({0, X});
         QVERIFY(std::abs(place.x() + marker.width() / 2.0 - centre.x()) <= 0.5);
         QVERIFY(std::abs(place.y() + marker.height() / 2.0 - centre.y()) <= 0.5);
     }
@@ -128,8 +129,8 @@ private slots:
     }
     void markerOfABallOutOfView() {
         QFETCH(double, X);
-        const probe::Redrawn r(probe::initialState());
-        const QRect place = markerRect(r.panels.form3, X, QSize(10, 17));
+        const probe::Redrawn r(Experiment{});
+        const QRect place = markerRect(r.panels.magnifier, X, QSize(10, 17));
         QVERIFY(!place.intersects(QRect(0, 0, 250, 250)));
         QVERIFY(place.intersects(QRect(-30, -30, 310, 310)));
     }

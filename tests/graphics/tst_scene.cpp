@@ -20,7 +20,7 @@ constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 // A blank 400 × 800 panel, 2000 pixels per metre, x from −0.1 to 0.1 m and X from 0 to 0.4 m.
 struct Blank {
     Surface scene;
-    Experiment e = probe::initialState();
+    Experiment e;
     Blank() {
         scene.resize({400, 800});
         scene.scale(-0.1, 0, 0.1, 0.4);
@@ -73,7 +73,7 @@ private slots:
     // A lead of one half-wave, 11 half-waves of amplitude 0.02 m (40 px), a lead of two.
     void springHasElevenHalfWaves() {
         Blank b;
-        prug(b.e, b.scene, 0, 0.02, 0, 0.30);
+        drawSpring(b.e.view, b.scene, {0, 0.02}, {0, 0.30});
         const QList<RowExtent> rows = blackExtents(b.scene, 200);
         const int right = lobes(rows, 20, true);
         const int left = lobes(rows, 20, false);
@@ -96,7 +96,7 @@ private slots:
     // The pin to the right of the ball: the spring still runs from the pin to the ball.
     void slantedSpringJoinsItsEnds() {
         Blank b;
-        prug(b.e, b.scene, 0.05, 0.02, -0.05, 0.30);
+        drawSpring(b.e.view, b.scene, {0.05, 0.02}, {-0.05, 0.30});
         QCOMPARE(probe::colourAt(b.scene, {0.05, 0.02}), probe::black);
         QCOMPARE(probe::colourAt(b.scene, {-0.05, 0.30}), probe::black);
         // Its waves stay within the amplitude of the straight line between the ends.
@@ -140,18 +140,18 @@ private slots:
         QFETCH(int, leastInk);
         QFETCH(int, mostInk);
         Blank b;
-        prug(b.e, b.scene, top.x(), top.y(), bottom.x(), bottom.y());
+        drawSpring(b.e.view, b.scene, top, bottom);
         const int ink = probe::inked(b.scene, b.scene.image().rect());
         QVERIFY2(ink >= leastInk && ink <= mostInk, qPrintable(QString::number(ink)));
         QCOMPARE(probe::inked(b.scene, QRect(0, 0, 190, 800)), 0);
     }
 
-    // The ball: a grey disc of radius R_shara about its centre, outlined in black.
+    // The ball: a grey disc of radius d/2 about its centre, outlined in black.
     void ballAtItsCentre() {
         Blank b;
         b.scene.setDrawWidth(4);
-        gruz(b.e, b.scene, 0, 0.25);
-        const double r = b.e.R_shara; // 25 px
+        drawBall(b.e.inputs, b.scene, {0, 0.25});
+        const double r = b.e.inputs.ballRadius(); // 25 px
         QCOMPARE(probe::colourAt(b.scene, {0, 0.25}), probe::grey);
         QCOMPARE(probe::colourAt(b.scene, {0.5 * r, 0.25 + 0.5 * r}), probe::grey);
         QCOMPARE(probe::colourAt(b.scene, {r, 0.25}), probe::black);
@@ -162,36 +162,38 @@ private slots:
     // The initial scene: the copied plane, the spring from the pin at the bottom of the wheel to
     // the top of the ball at X0, the ball, the brown crank and the red pin on top.
     void initialScene() {
-        Experiment e = probe::initialState();
-        e.Xm = e.R_kolesa = 0.03;
+        Experiment e;
+        e.inputs.Xm = 0.03;
         const probe::Redrawn r(e);
-        const Surface& scene = r.panels.picture2;
-        QCOMPARE(probe::colourAt(scene, {0, e.X0}), probe::grey);
+        const Surface& scene = r.panels.scene;
+        QCOMPARE(probe::colourAt(scene, {0, e.inputs.X0}), probe::grey);
         QCOMPARE(probe::colourAt(scene, {0, 0.03}), probe::red);
         QCOMPARE(probe::colourAt(scene, {0, 0.012}), probe::brown);
         QCOMPARE(probe::colourAt(scene, {-0.018, -0.018}), probe::grey);
         // The grid came with the copy.
         QVERIFY(!probe::columnsOf(scene, probe::lightGreen, 200).isEmpty());
-        QCOMPARE(probe::colourAt(scene, {0, e.X0 - e.R_shara - 0.005}), probe::black);
+        QCOMPARE(probe::colourAt(scene, {0, e.inputs.X0 - e.inputs.ballRadius() - 0.005}),
+                 probe::black);
     }
 
-    // A repaint during a run: the crank turned a quarter (pin at (R, 0)), the ball at X_1, and
-    // the trace drawn on the plane so far showing through the copy.
+    // A repaint during a run: the crank turned a quarter (pin at (R, 0)), the ball at its new
+    // coordinate, and the trace drawn on the plane so far showing through the copy.
     void repaintShowsTheTraceAndTheTurnedCrank() {
-        Experiment e = probe::initialState();
-        e.Xm = e.R_kolesa = 0.03;
+        Experiment e;
+        e.inputs.Xm = 0.03;
         probe::Redrawn r(e);
         Surfaces s = r.panels.all();
-        r.e.t = 0.1;
-        r.e.X_1 = 0.20;
-        r.e.Vx_1 = -0.5;
-        r.e.kriv_x = 0.03;
-        r.e.kriv_y = 0;
-        drawRunStep(r.e, s);
-        repaintScene(r.e, s, r.panels.layout());
-        const Surface& scene = r.panels.picture2;
+        RunState state;
+        state.t = 0.1;
+        state.X = 0.20;
+        state.Vx = -0.5;
+        state.crankX = 0.03;
+        state.crankY = 0;
+        drawRunStep(state, r.e.derived.Xg, s);
+        repaintScene(r.e, state, s, r.panels.layout());
+        const Surface& scene = r.panels.scene;
         QCOMPARE(probe::colourAt(scene, {0, 0.20}), probe::grey);
-        QCOMPARE(probe::colourAt(scene, {0, 0.20 + r.e.R_shara + 0.01}), probe::red);
+        QCOMPARE(probe::colourAt(scene, {0, 0.20 + r.e.inputs.ballRadius() + 0.01}), probe::red);
         QCOMPARE(probe::colourAt(scene, {0, 0.24}), probe::red);
         QCOMPARE(probe::colourAt(scene, {0.012, 0}), probe::brown);
         QCOMPARE(probe::colourAt(scene, {0.03, 0}),
@@ -204,26 +206,27 @@ private slots:
     // Pure green on the plane is the transparent key: the animation shows its own background
     // there, everything else of the plane comes through.
     void keyColourIsNotCopied() {
-        probe::Redrawn r(probe::initialState());
+        probe::Redrawn r(Experiment{});
         Surfaces s = r.panels.all();
-        r.panels.picture1.setDrawWidth(1);
-        r.panels.picture1.line({-0.1, 0.1}, {-0.02, 0.1}, probe::pureGreen);
-        r.e.X_1 = r.e.X0;
-        repaintScene(r.e, s, r.panels.layout());
-        const Surface& scene = r.panels.picture2;
+        r.panels.plane.setDrawWidth(1);
+        r.panels.plane.line({-0.1, 0.1}, {-0.02, 0.1}, probe::pureGreen);
+        RunState atStart;
+        atStart.X = r.e.inputs.X0;
+        repaintScene(r.e, atStart, s, r.panels.layout());
+        const Surface& scene = r.panels.scene;
         QCOMPARE(count(scene, scene.image().rect(), probe::pureGreen), 0);
         QCOMPARE(probe::colourAt(scene, {-0.05, 0.1}), scene.backColor());
-        QCOMPARE(probe::colourAt(scene, {-0.05, r.e.Xg}),
-                 probe::colourAt(r.panels.picture1, {-0.05, r.e.Xg}));
+        QCOMPARE(probe::colourAt(scene, {-0.05, r.e.derived.Xg}),
+                 probe::colourAt(r.panels.plane, {-0.05, r.e.derived.Xg}));
     }
 
     // Without drive the crank and the pin collapse onto the wheel centre.
     void noDriveCollapsesTheCrank() {
-        Experiment e = probe::initialState();
-        e.Xm = e.R_kolesa = 0;
+        Experiment e;
+        e.inputs.Xm = 0;
         const probe::Redrawn r(e);
-        QCOMPARE(count(r.panels.picture2, r.panels.picture2.image().rect(), probe::brown), 0);
-        QCOMPARE(probe::colourAt(r.panels.picture2, {0, 0}), probe::red);
+        QCOMPARE(count(r.panels.scene, r.panels.scene.image().rect(), probe::brown), 0);
+        QCOMPARE(probe::colourAt(r.panels.scene, {0, 0}), probe::red);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "../support/file_size_limit.h"
-#include "model/characteristics.h"
 #include "model/cp1251.h"
+#include "model/experiment.h"
 #include "model/number_text.h"
 #include "model/results_file.h"
 #include "model/run.h"
@@ -13,31 +13,21 @@ using namespace trelvix;
 
 namespace {
 
-// What the window shows in its parameter rows right after start-up.
-ParameterTexts initialTexts() {
-    ParameterTexts t;
-    t.Label1 = "m (кг) =";
-    t.Label4 = "d (м) =";
-    t.Label7 = "с = ";
-    t.Label8 = "k (Н/м) =";
-    t.Label2 = "Lo (м) =";
-    t.Label6 = "Хm (м) =";
-    t.Label18 = "Хo (м) =";
-    t.Label19 = "Voх (м/с)=";
-    t.Label20 = "Т (с) =";
-    t.Text1 = "0.063850";
-    t.Text4 = "0.025";
-    t.Text7 = "0.500";
-    t.Text8 = "40.000";
-    t.Text2 = "0.150";
-    t.Text3 = " 1000";
-    t.Text5 = "1.004e-03";
-    t.Text6 = "0.0050";
-    t.Text9 = "4.5000";
-    t.Text18 = "0.25000";
-    t.Text19 = "1.000";
-    t.Text20 = " 6";
-    return t;
+// The header rows of the window right after start-up: the caption of each parameter row (a
+// fixed key for the density, viscosity and frequency) and the text of its field.
+std::array<HeaderRow, allInputs.size()> initialTexts() {
+    return {{{"m (кг) =", "0.063850"},
+             {"d (м) =", "0.025"},
+             {"с = ", "0.500"},
+             {"k (Н/м) =", "40.000"},
+             {"Lo (м) =", "0.150"},
+             {"ro(кг/м3)=", " 1000"},
+             {"h(Па·с)=", "1.004e-03"},
+             {"Хm (м) =", "0.0050"},
+             {"nu(Гц)=", "4.5000"},
+             {"Хo (м) =", "0.25000"},
+             {"Voх (м/с)=", "1.000"},
+             {"Т (с) =", " 6"}}};
 }
 
 // The header for those texts, as CP1251 bytes with CR LF line ends.
@@ -148,24 +138,24 @@ void ResultsFileTest::printZones_data() {
 void ResultsFileTest::printZones() {
     QFETCH(QString, caption);
     QFETCH(int, textColumn);
-    ParameterTexts t = initialTexts();
-    t.Label1 = caption.toStdString();
+    std::array<HeaderRow, allInputs.size()> t = initialTexts();
+    t[0].key = caption.toStdString();
     ResultsFile file(path().toStdString());
     QVERIFY(file.create(t));
     const QList<QByteArray> lines = contentsOf(path()).split('\n');
     QVERIFY(lines.size() > 1);
     const QByteArray& line = lines[1];
     QCOMPARE(line.indexOf("0.063850"), textColumn - 1);
-    QCOMPARE(line.left(caption.size()), QByteArray::fromStdString(toCp1251(t.Label1)));
+    QCOMPARE(line.left(caption.size()), QByteArray::fromStdString(toCp1251(t[0].key)));
     QCOMPARE(line.mid(caption.size(), textColumn - 1 - caption.size()),
              QByteArray(textColumn - 1 - caption.size(), ' '));
 }
 
 void ResultsFileTest::dataLine_data() {
     QTest::addColumn<double>("t");
-    QTest::addColumn<double>("X_1");
+    QTest::addColumn<double>("X");
     QTest::addColumn<double>("Xg");
-    QTest::addColumn<double>("Vx_1");
+    QTest::addColumn<double>("Vx");
     QTest::addColumn<float>("W");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QByteArray>("line");
@@ -182,35 +172,34 @@ void ResultsFileTest::dataLine_data() {
 
 void ResultsFileTest::dataLine() {
     QFETCH(double, t);
-    QFETCH(double, X_1);
+    QFETCH(double, X);
     QFETCH(double, Xg);
-    QFETCH(double, Vx_1);
+    QFETCH(double, Vx);
     QFETCH(float, W);
     QFETCH(QString, separator);
     QFETCH(QByteArray, line);
-    Experiment e;
-    e.t = t;
-    e.X_1 = X_1;
-    e.Xg = Xg;
-    e.Vx_1 = Vx_1;
-    e.W = W;
+    RunState s;
+    s.t = t;
+    s.X = X;
+    s.Vx = Vx;
+    s.W = W;
     ResultsFile file(path().toStdString());
     QVERIFY(file.create(initialTexts()));
-    QVERIFY(file.writeStep(e, separator.toStdString()));
+    QVERIFY(file.writeStep(s, Xg, separator.toStdString()));
     QCOMPARE(contentsOf(path()), initialHeader + line);
 }
 
 // Header, then one line per step of the run that follows, the first one after the first step.
 void ResultsFileTest::shortRun() {
-    Experiment e = initialExperiment();
-    e.T = 0.01F; // three steps of (1/4.5)/50 s
-    parametr(e, ",");
+    Experiment e;
+    e.inputs.T = 0.01F; // three steps of (1/4.5)/50 s
+    e.derive();
     ResultsFile file(path().toStdString());
     QVERIFY(file.create(initialTexts()));
-    std::optional<RunDriver> run = RunDriver::begin(e);
+    std::optional<RunDriver> run = RunDriver::begin(e.inputs, e.derived);
     while (run->goesOn()) {
         run->step();
-        QVERIFY(file.writeStep(e, ","));
+        QVERIFY(file.writeStep(run->state(), e.derived.Xg, ","));
     }
     QVERIFY(file.close());
     QVERIFY(!file.isOpen());
@@ -230,34 +219,33 @@ void ResultsFileTest::shortRun() {
 
 // A program killed in the middle of a run must leave every line written so far.
 void ResultsFileTest::eachLineReachesTheFileAtOnce() {
-    Experiment e = initialExperiment();
-    parametr(e, ".");
+    const Experiment e;
     ResultsFile file(path().toStdString());
     QVERIFY(file.create(initialTexts()));
     QCOMPARE(contentsOf(path()), initialHeader);
-    std::optional<RunDriver> run = RunDriver::begin(e);
+    std::optional<RunDriver> run = RunDriver::begin(e.inputs, e.derived);
     for (int step = 1; step <= 3; ++step) {
         run->step();
-        QVERIFY(file.writeStep(e, "."));
+        QVERIFY(file.writeStep(run->state(), e.derived.Xg, "."));
         QCOMPARE(dataLinesOf(path()).size(), step);
     }
 }
 
 // The box turned off and on again before a run: one new file with the texts of the second time.
 void ResultsFileTest::turningOnAgainStartsAfresh() {
-    Experiment e = initialExperiment();
-    parametr(e, ".");
+    const double Xg = Experiment{}.derived.Xg;
+    const RunState start;
     ResultsFile file(path().toStdString());
     QVERIFY(file.create(initialTexts()));
-    QVERIFY(file.writeStep(e, "."));
-    ParameterTexts changed = initialTexts();
-    changed.Text1 = "0.100000";
+    QVERIFY(file.writeStep(start, Xg, "."));
+    std::array<HeaderRow, allInputs.size()> changed = initialTexts();
+    changed[0].text = "0.100000";
     QVERIFY(file.create(changed));
     QVERIFY(file.isOpen());
     QByteArray expected = initialHeader;
     expected.replace("0.063850", "0.100000");
     QCOMPARE(contentsOf(path()), expected);
-    QVERIFY(file.writeStep(e, "."));
+    QVERIFY(file.writeStep(start, Xg, "."));
     QCOMPARE(dataLinesOf(path()).size(), 1);
 }
 
@@ -283,23 +271,23 @@ void ResultsFileTest::cannotCreate() {
 // The disk fills up after the header and two data lines: the third line fails with the
 // system's reason, the file is closed, and what was written stays.
 void ResultsFileTest::diskFullDuringRun() {
-    Experiment e = initialExperiment();
-    parametr(e, ".");
-    std::optional<RunDriver> run = RunDriver::begin(e);
+    const Experiment e;
+    const double Xg = e.derived.Xg;
+    std::optional<RunDriver> run = RunDriver::begin(e.inputs, e.derived);
     ResultsFile file(path().toStdString());
     const qsizetype dataLineLength = 56;
     FileSizeLimit limit(initialHeader.size() + 2 * dataLineLength + 5);
     QVERIFY(file.create(initialTexts()));
     for (int step = 1; step <= 2; ++step) {
         run->step();
-        QVERIFY(file.writeStep(e, "."));
+        QVERIFY(file.writeStep(run->state(), Xg, "."));
     }
     run->step();
-    const FileStatus full = file.writeStep(e, ".");
+    const FileStatus full = file.writeStep(run->state(), Xg, ".");
     QVERIFY(!full);
     QCOMPARE(QString::fromStdString(full.reason), QString::fromLocal8Bit(std::strerror(EFBIG)));
     QVERIFY(!file.isOpen());
-    QVERIFY(!file.writeStep(e, "."));
+    QVERIFY(!file.writeStep(run->state(), Xg, "."));
 
     const QByteArray written = contentsOf(path());
     QCOMPARE(written.size(), initialHeader.size() + 2 * dataLineLength + 5);
@@ -307,9 +295,8 @@ void ResultsFileTest::diskFullDuringRun() {
 }
 
 void ResultsFileTest::writingWithoutFile() {
-    Experiment e = initialExperiment();
     ResultsFile file(path().toStdString());
-    const FileStatus status = file.writeStep(e, ",");
+    const FileStatus status = file.writeStep(RunState{}, 0, ",");
     QVERIFY(!status);
     QVERIFY(!status.reason.empty());
     QVERIFY(file.close());

@@ -1,4 +1,4 @@
-#include "model/characteristics.h"
+#include "model/experiment.h"
 #include "model/run.h"
 
 #include <QtTest>
@@ -12,10 +12,14 @@ namespace {
 using Change = std::function<void(Experiment&)>;
 
 Experiment computedWith(const Change& change) {
-    Experiment e = initialExperiment();
+    Experiment e;
     change(e);
-    parametr(e, ".");
+    e.derive();
     return e;
+}
+
+std::optional<RunDriver> begin(const Experiment& e) {
+    return RunDriver::begin(e.inputs, e.derived);
 }
 
 // Steps a started run to its end, as the window's loop does when nobody presses STOP.
@@ -36,8 +40,8 @@ class RunTest : public QObject {
 
 private slots:
     void beginSetsInitialState();
-    void refusedRunsLeaveTheExperimentAlone_data();
-    void refusedRunsLeaveTheExperimentAlone();
+    void refusesRunsItCannotCompute_data();
+    void refusesRunsItCannotCompute();
     void framesAtOddStepsFromThree_data();
     void framesAtOddStepsFromThree();
     void endsAtComputationTime_data();
@@ -50,39 +54,38 @@ private slots:
 
 void RunTest::beginSetsInitialState() {
     Experiment e = computedWith([](Experiment&) {});
-    e.t = 3.5;
-    e.X = e.X_1 = e.Vx = e.Vx_1 = 9;
-    std::optional<RunDriver> run = RunDriver::begin(e);
+    std::optional<RunDriver> run = begin(e);
     QVERIFY(run);
-    QCOMPARE(e.t, 0.0);
-    QCOMPARE(e.X, 0.25);
-    QCOMPARE(e.X_1, 0.25);
-    QCOMPARE(e.Vx, 1.0);
-    QCOMPARE(e.Vx_1, 1.0);
+    QCOMPARE(run->state().t, 0.0);
+    QCOMPARE(run->state().X, 0.25);
+    QCOMPARE(run->state().Vx, 1.0);
     QVERIFY(run->goesOn());
     QCOMPARE(run->stepCount(), 0);
+    // The run computes with its own copy: an edit of the fields during the run does not reach it.
+    const double step = e.derived.step;
+    e.inputs.X0 = 9;
+    e.derived.step = 1;
+    QCOMPARE(run->inputs().X0, 0.25);
+    QCOMPARE(run->derived().step, step);
 }
 
-void RunTest::refusedRunsLeaveTheExperimentAlone_data() {
+void RunTest::refusesRunsItCannotCompute_data() {
     QTest::addColumn<Change>("change");
     // T so large that adding a step no longer changes the model time: the loop would never end.
-    QTest::newRow("time step lost at T") << Change([](Experiment& e) { e.T = 1e20F; });
+    QTest::newRow("time step lost at T") << Change([](Experiment& e) { e.inputs.T = 1e20F; });
     // Derived values that the integration cannot use.
-    QTest::newRow("no step") << Change([](Experiment& e) { e.shag = 0; });
-    QTest::newRow("step not a number") << Change([](Experiment& e) { e.shag = NAN; });
-    QTest::newRow("infinite coefficient") << Change([](Experiment& e) { e.omega_0_kv = INFINITY; });
+    QTest::newRow("no step") << Change([](Experiment& e) { e.derived.step = 0; });
+    QTest::newRow("step not a number") << Change([](Experiment& e) { e.derived.step = NAN; });
+    QTest::newRow("infinite coefficient")
+        << Change([](Experiment& e) { e.derived.omega_0_sq = INFINITY; });
 }
 
-void RunTest::refusedRunsLeaveTheExperimentAlone() {
+void RunTest::refusesRunsItCannotCompute() {
     QFETCH(Change, change);
     Experiment e = computedWith([](Experiment&) {});
     change(e);
-    e.t = 3.5;
-    e.X = 0.3;
-    QVERIFY(!canRun(e));
-    QVERIFY(!RunDriver::begin(e));
-    QCOMPARE(e.t, 3.5);
-    QCOMPARE(e.X, 0.3);
+    QVERIFY(!canRun(e.inputs, e.derived));
+    QVERIFY(!begin(e));
 }
 
 void RunTest::framesAtOddStepsFromThree_data() {
@@ -97,10 +100,10 @@ void RunTest::framesAtOddStepsFromThree_data() {
 void RunTest::framesAtOddStepsFromThree() {
     QFETCH(int, steps);
     QFETCH(QList<int>, frameSteps);
-    Experiment e = computedWith([](Experiment&) {});
+    const Experiment e = computedWith([](Experiment&) {});
     // Every run counts its frames afresh, even after a run that ended between two frames.
     for (int run = 0; run < 2; ++run) {
-        std::optional<RunDriver> driver = RunDriver::begin(e);
+        std::optional<RunDriver> driver = begin(e);
         QList<int> frames;
         for (int i = 1; i <= steps; ++i)
             if (driver->step().drawsFrame) frames << i;
@@ -119,46 +122,46 @@ void RunTest::endsAtComputationTime_data() {
 }
 
 // The run stops at the first step whose time reaches or passes T; the time accumulates by adding
-// the step, so the count may differ by one from T/shag.
+// the step, so the count may differ by one from T/step.
 void RunTest::endsAtComputationTime() {
     QFETCH(float, T);
     QFETCH(long long, approximateSteps);
-    Experiment e = computedWith([T](Experiment& x) { x.T = T; });
-    std::optional<RunDriver> run = RunDriver::begin(e);
+    const Experiment e = computedWith([T](Experiment& x) { x.inputs.T = T; });
+    std::optional<RunDriver> run = begin(e);
     double timeBeforeLastStep = 0;
     long long calls = 0;
     StepReport last{StepOutcome::GoOn, false};
     while (run->goesOn()) {
-        timeBeforeLastStep = e.t;
+        timeBeforeLastStep = run->state().t;
         last = run->step();
         ++calls;
-        if (last.outcome == StepOutcome::GoOn) QVERIFY(e.t < double(T));
+        if (last.outcome == StepOutcome::GoOn) QVERIFY(run->state().t < double(T));
     }
     QCOMPARE(last.outcome, StepOutcome::ReachedEnd);
     QCOMPARE(run->stepCount(), calls);
     QVERIFY(timeBeforeLastStep < double(T));
-    QVERIFY(e.t >= double(T));
+    QVERIFY(run->state().t >= double(T));
     QVERIFY(std::llabs(calls - approximateSteps) <= 1);
 }
 
 void RunTest::crankFromTimeBeforeStep() {
-    Experiment e = computedWith([](Experiment&) {});
-    std::optional<RunDriver> run = RunDriver::begin(e);
+    const Experiment e = computedWith([](Experiment&) {});
+    std::optional<RunDriver> run = begin(e);
     run->step();
-    QCOMPARE(e.kriv_x, 0.0);
-    QCOMPARE(e.kriv_y, 0.005);
-    const double angle = e.omega_v * e.t;
+    QCOMPARE(run->state().crankX, 0.0);
+    QCOMPARE(run->state().crankY, 0.005);
+    const double angle = e.derived.omega_v * run->state().t;
     run->step();
-    QCOMPARE(e.kriv_x, 0.005 * std::sin(angle));
-    QCOMPARE(e.kriv_y, 0.005 * std::cos(angle));
+    QCOMPARE(run->state().crankX, 0.005 * std::sin(angle));
+    QCOMPARE(run->state().crankY, 0.005 * std::cos(angle));
 
     // Without a crank the pin stays at the wheel centre.
-    Experiment still = computedWith([](Experiment& x) { x.Xm = x.R_kolesa = 0; });
-    run = RunDriver::begin(still);
+    const Experiment still = computedWith([](Experiment& x) { x.inputs.Xm = 0; });
+    run = begin(still);
     run->step();
     run->step();
-    QCOMPARE(still.kriv_x, 0.0);
-    QCOMPARE(still.kriv_y, 0.0);
+    QCOMPARE(run->state().crankX, 0.0);
+    QCOMPARE(run->state().crankY, 0.0);
 }
 
 void RunTest::failingRunsEndCleanly_data() {
@@ -168,27 +171,27 @@ void RunTest::failingRunsEndCleanly_data() {
     // Starting right at the limit and thrown upwards: the top of the ball passes the suspension
     // point in the first step, which is also the last one before T.
     QTest::newRow("touching in the last step") << Change([](Experiment& e) {
-        e.X0 = e.Xm + e.d / 2;
-        e.V0x = -1;
-        e.T = 0.001F;
+        e.inputs.X0 = e.inputs.Xm + e.inputs.d / 2;
+        e.inputs.V0x = -1;
+        e.inputs.T = 0.001F;
     }) << StepOutcome::Touched << 1LL;
-    // Thrown upwards at 20 m/s from 0.25 m: the quadratic drag (koeff_v2 ≈ 1.92/m) alone would let
-    // it rise ln(1 + koeff_v2·v0·t)/koeff_v2, about 0.215 m in three steps and 0.27 m in four,
-    // so its top passes 0.0175 m in the fourth step.
+    // Thrown upwards at 20 m/s from 0.25 m: the quadratic drag (quadraticDrag ≈ 1.92/m) alone
+    // would let it rise ln(1 + quadraticDrag·v0·t)/quadraticDrag, about 0.215 m in three steps
+    // and 0.27 m in four, so its top passes 0.0175 m in the fourth step.
     QTest::newRow("touching on the way up")
-        << Change([](Experiment& e) { e.V0x = -20; }) << StepOutcome::Touched << 4LL;
+        << Change([](Experiment& e) { e.inputs.V0x = -20; }) << StepOutcome::Touched << 4LL;
     // Inputs the fields accept whose motion leaves the number range: a quadratic drag of
-    // 1e60·koeff_v2 is beyond single precision at once; a huge mass moving at 1e5 m/s has an
-    // energy beyond single precision while its coordinate is still finite.
+    // 1e60·quadraticDrag is beyond single precision at once; a huge mass moving at 1e5 m/s has
+    // an energy beyond single precision while its coordinate is still finite.
     QTest::newRow("drag force overflows")
-        << Change([](Experiment& e) { e.V0x = 1e30; }) << StepOutcome::NonFinite << 1LL;
+        << Change([](Experiment& e) { e.inputs.V0x = 1e30; }) << StepOutcome::NonFinite << 1LL;
     // A negative density of the medium (accepted with a warning) turns the drag into a push of
     // 1922·Vx² m/s²: the first step ends near 1e10 m/s, the second leaves the float range.
     QTest::newRow("negative density of the medium")
-        << Change([](Experiment& e) { e.ro = -1e6; }) << StepOutcome::NonFinite << 2LL;
+        << Change([](Experiment& e) { e.inputs.ro = -1e6; }) << StepOutcome::NonFinite << 2LL;
     QTest::newRow("energy overflows") << Change([](Experiment& e) {
-        e.m = 1e30;
-        e.V0x = 1e5;
+        e.inputs.m = 1e30;
+        e.inputs.V0x = 1e5;
     }) << StepOutcome::NonFinite << 1LL;
 }
 
@@ -196,8 +199,8 @@ void RunTest::failingRunsEndCleanly() {
     QFETCH(Change, change);
     QFETCH(StepOutcome, outcome);
     QFETCH(long long, steps);
-    Experiment e = computedWith(change);
-    std::optional<RunDriver> run = RunDriver::begin(e);
+    const Experiment e = computedWith(change);
+    std::optional<RunDriver> run = begin(e);
     QVERIFY(run);
     const std::vector<StepReport> reports = runToEnd(*run);
     QCOMPARE(reports.back().outcome, outcome);
@@ -207,15 +210,15 @@ void RunTest::failingRunsEndCleanly() {
 }
 
 void RunTest::stepAfterEndChangesNothing() {
-    Experiment e = computedWith([](Experiment& x) { x.V0x = -20; });
-    std::optional<RunDriver> run = RunDriver::begin(e);
+    const Experiment e = computedWith([](Experiment& x) { x.inputs.V0x = -20; });
+    std::optional<RunDriver> run = begin(e);
     runToEnd(*run);
-    const Experiment after = e;
+    const RunState after = run->state();
     const StepReport again = run->step();
     QCOMPARE(again.outcome, StepOutcome::Touched);
     QVERIFY(!again.drawsFrame);
-    QCOMPARE(e.t, after.t);
-    QCOMPARE(e.X_1, after.X_1);
+    QCOMPARE(run->state().t, after.t);
+    QCOMPARE(run->state().X, after.X);
     QCOMPARE(run->stepCount(), 4);
 }
 

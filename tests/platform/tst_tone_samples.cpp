@@ -52,15 +52,15 @@ private slots:
     void durationOfZvuk() {
         QFETCH(double, n);
         QFETCH(int, milliseconds);
-        QCOMPARE(zvukDurationMs(n), milliseconds);
+        QCOMPARE(toneDurationMs(n), milliseconds);
     }
 
     void samples_data() {
         QTest::addColumn<double>("frequency");
         QTest::addColumn<int>("milliseconds");
         QTest::addColumn<int>("rate");
-        QTest::newRow("zvuk 25") << zvukFrequencyHz << 300 << toneSampleRate;
-        QTest::newRow("zvuk 50") << zvukFrequencyHz << 600 << toneSampleRate;
+        QTest::newRow("tone 25") << toneFrequencyHz << 300 << toneSampleRate;
+        QTest::newRow("tone 50") << toneFrequencyHz << 600 << toneSampleRate;
         QTest::newRow("other pitch and rate") << 440.0 << 250 << 48000;
     }
 
@@ -93,7 +93,7 @@ private slots:
     }
 
     void noSamplesForNoDuration() {
-        QVERIFY(toneSamples(zvukFrequencyHz, 0, toneSampleRate).empty());
+        QVERIFY(toneSamples(toneFrequencyHz, 0, toneSampleRate).empty());
     }
 };
 

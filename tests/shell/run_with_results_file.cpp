@@ -6,6 +6,7 @@
 // step to its standard output: that step's line has been written by then, so the file of the
 // killed program must reach at least the last time reported.
 
+#include "last_step.h"
 #include "recording_platform.h"
 #include "shell/main_window.h"
 
@@ -18,16 +19,17 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     trelvix::RecordingPlatform platform;
     trelvix::MainWindow window(platform.platform());
+    const trelvix::LastStep last(window);
     window.show();
     QTimer report;
-    QObject::connect(&report, &QTimer::timeout, [&window] {
-        std::printf("%.17g\n", window.experiment().t);
+    QObject::connect(&report, &QTimer::timeout, [&last] {
+        std::printf("%.17g\n", last.state.t);
         std::fflush(stdout);
     });
     report.start(5);
     QTimer::singleShot(0, &window, [&window] {
         window.controls().Check_p->click();
-        window.CmdOK_Click();
+        window.startOrStop();
         QApplication::quit(); // reached only if the run ends before the kill
     });
     return QApplication::exec();

@@ -3,6 +3,7 @@
 // killed in the middle of a run.
 
 #include "file_size_limit.h"
+#include "last_step.h"
 #include "model/number_text.h"
 #include "model/results_file.h"
 #include "model/run.h"
@@ -66,9 +67,9 @@ int stepLinesIn(const QString& path) {
 }
 
 // The line the results file holds for the state after a step.
-QByteArray expectedLine(const Experiment& e) {
+QByteArray expectedLine(const RunState& s, double Xg) {
     QByteArrayList items;
-    for (double v : {e.t, e.X_1 - e.Xg, e.Vx_1, double(e.W)})
+    for (double v : {s.t, s.X - Xg, s.Vx, double(s.W)})
         items << QByteArray::fromStdString(formatNumber(v, "0.0000e+00"));
     return items.join(' ');
 }
@@ -128,7 +129,8 @@ void FileFaultsTest::fileSystemFullInTheMiddleOfARun() {
     MainWindow window(platform.platform());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    enter(window.controls().Text20, "0.5"); // over a hundred steps, some sixty fit
+    const LastStep last(window);
+    enter(window.controls().field(Input::T), "0.5"); // over a hundred steps, some sixty fit
     window.controls().Check_p->click();
     QVERIFY(window.controls().Check_p->isChecked());
     platform.clear();
@@ -141,14 +143,14 @@ void FileFaultsTest::fileSystemFullInTheMiddleOfARun() {
     {
         std::optional<FileSizeLimit> limit;
         if (fullDisk == FullDisk::FileSizeLimit) limit.emplace(roomForTheFile);
-        window.CmdOK_Click();
+        window.startOrStop();
     }
 
     const QString message =
         texts::fileErrorMessage(resultsFileName, QString::fromLocal8Bit(strerror(error)));
-    QCOMPARE(platform.log(), (QStringList{texts::errorTitle + ": " + message, "zvuk 50"}));
+    QCOMPARE(platform.log(), (QStringList{texts::errorTitle + ": " + message, "tone 50"}));
     QVERIFY(runGoesOnBehindTheBox);
-    QVERIFY(window.experiment().t >= double(window.experiment().T));
+    QVERIFY(last.state.t >= double(window.inputs().T));
     QCOMPARE(window.controls().CmdOK->text(), texts::startCaption);
     QVERIFY(!window.controls().Check_p->isChecked());
 }
@@ -163,10 +165,10 @@ void FileFaultsTest::killedInTheMiddleOfARun() {
     MainWindow window(platform.platform());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    Experiment expected = window.experiment();
-    std::optional<RunDriver> reference = RunDriver::begin(expected);
+    const Experiment& e = window.experiment();
+    std::optional<RunDriver> reference = RunDriver::begin(e.inputs, e.derived);
     QVERIFY(reference);
-    const double killTime = 100 * expected.shag; // a hundred steps with a 10 ms pause each
+    const double killTime = 100 * e.derived.step; // a hundred steps with a 10 ms pause each
 
     workDir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(workDir_->isValid());
@@ -190,9 +192,9 @@ void FileFaultsTest::killedInTheMiddleOfARun() {
     for (qsizetype i = headerLineCount; i < text.lines.size(); ++i) {
         reference->step();
         QVERIFY2(isStepLine(text.lines[i]), text.lines[i].constData());
-        QCOMPARE(text.lines[i].simplified(), expectedLine(expected));
+        QCOMPARE(text.lines[i].simplified(), expectedLine(reference->state(), e.derived.Xg));
     }
-    QVERIFY2(expected.t >= reportedTime(), qPrintable(QString::number(reportedTime())));
+    QVERIFY2(reference->state().t >= reportedTime(), qPrintable(QString::number(reportedTime())));
 }
 
 void FileFaultsTest::cleanup() {

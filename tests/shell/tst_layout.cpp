@@ -105,12 +105,12 @@ void LayoutTest::everyControlFollowsTheTable_data() {
 void LayoutTest::everyControlFollowsTheTable() {
     QFETCH(QSize, client);
     QFETCH(QString, name);
-    const Layout layout = razmetka(client);
+    const Layout layout = layoutFor(client);
     QCOMPARE(layout.rect(name.toStdString()), tableRect(name, client.width(), client.height()));
 }
 
 void LayoutTest::placesExactlyTheLaidOutControls() {
-    const Layout layout = razmetka(QSize(700, 504));
+    const Layout layout = layoutFor(QSize(700, 504));
     QStringList placed;
     for (const Placement& p : layout.placements)
         placed << QString::fromLatin1(p.name);
@@ -123,7 +123,7 @@ void LayoutTest::placesExactlyTheLaidOutControls() {
 }
 
 void LayoutTest::designedSizeExample() {
-    const Layout layout = razmetka(QSize(700, 504));
+    const Layout layout = layoutFor(QSize(700, 504));
     QCOMPARE(layout.rect("Picture1"), QRect(4, 4, 364, 496));
     QCOMPARE(layout.rect("Label1").left(), 372);   // column A
     QCOMPARE(layout.rect("Text1").left(), 452);    // column B
@@ -141,7 +141,7 @@ void LayoutTest::designedSizeExample() {
 void LayoutTest::fractionalEdgesStayFlush() {
     for (const QSize client :
          {QSize(700, 504), QSize(701, 505), QSize(702, 506), QSize(955, 777)}) {
-        const Layout l = razmetka(client);
+        const Layout l = layoutFor(client);
         const auto gap = [&](const char* first, const char* second, bool vertical) {
             const QRect a = l.rect(first), b = l.rect(second);
             return vertical ? b.top() - (a.bottom() + 1) : b.left() - (a.right() + 1);
@@ -165,8 +165,8 @@ void LayoutTest::widerWindowMovesTheRightBlockAndWidensThePlots_data() {
 
 void LayoutTest::widerWindowMovesTheRightBlockAndWidensThePlots() {
     QFETCH(int, extra);
-    const Layout narrow = razmetka(QSize(700, 504));
-    const Layout wide = razmetka(QSize(700 + extra, 504));
+    const Layout narrow = layoutFor(QSize(700, 504));
+    const Layout wide = layoutFor(QSize(700 + extra, 504));
     for (const QString& name : rightHandBlock) {
         const std::string n = name.toStdString();
         QCOMPARE(wide.rect(n), narrow.rect(n).translated(extra, 0));
@@ -179,8 +179,8 @@ void LayoutTest::widerWindowMovesTheRightBlockAndWidensThePlots() {
 }
 
 void LayoutTest::shortWindowMovesNothingUp() {
-    const Layout tall = razmetka(QSize(700, 504));
-    const Layout low = razmetka(QSize(700, 300));
+    const Layout tall = layoutFor(QSize(700, 504));
+    const Layout low = layoutFor(QSize(700, 300));
     for (const QString& name : rightHandBlock) {
         const std::string n = name.toStdString();
         QCOMPARE(low.rect(n), tall.rect(n));
@@ -191,7 +191,7 @@ void LayoutTest::shortWindowMovesNothingUp() {
 }
 
 void LayoutTest::thetaSitsLevelWithItsLabel() {
-    const Layout l = razmetka(QSize(700, 504));
+    const Layout l = layoutFor(QSize(700, 504));
     QCOMPARE(l.rect("Label27_2").top(), l.rect("Label27").top());
     for (const char* row : {"12", "16", "17", "22", "23", "29", "30"}) {
         const std::string label = std::string("Label") + row;
@@ -206,11 +206,11 @@ void LayoutTest::thetaSitsLevelWithItsLabel() {
 }
 
 void LayoutTest::aspectRatioAndCopyRectangles() {
-    const Layout l = razmetka(QSize(1000, 604));
-    QCOMPARE(l.plots.koeff_1, float(664.0 / 596.0));
+    const Layout l = layoutFor(QSize(1000, 604));
+    QCOMPARE(l.plots.planeAspect, float(664.0 / 596.0));
     QCOMPARE(l.plots.sourceRect(), QRect(0, 0, 664, 596));
     QCOMPARE(l.plots.targetRect(), QRect(0, 0, 664, 596));
-    QCOMPARE(l.plots.kopiya_h, 596.0F);
+    QCOMPARE(l.plots.targetHeight, 596.0F);
 }
 
 void LayoutTest::tinyClientAreasGiveNoNegativeSizes_data() {
@@ -222,12 +222,12 @@ void LayoutTest::tinyClientAreasGiveNoNegativeSizes_data() {
 
 void LayoutTest::tinyClientAreasGiveNoNegativeSizes() {
     QFETCH(QSize, client);
-    const Layout l = razmetka(client);
+    const Layout l = layoutFor(client);
     for (const Placement& p : l.placements) {
         QVERIFY2(p.rect.width() >= 0 && p.rect.height() >= 0, p.name);
     }
     // A panel without height has no shape: the plots then skip their drawing.
-    QVERIFY(l.plots.koeff_1 >= 0 || std::isnan(l.plots.koeff_1));
+    QVERIFY(l.plots.planeAspect >= 0 || std::isnan(l.plots.planeAspect));
 }
 
 QTEST_GUILESS_MAIN(LayoutTest)

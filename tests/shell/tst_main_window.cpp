@@ -77,21 +77,22 @@ void MainWindowTest::theWindowItself() {
     QCOMPARE(client->palette().color(QPalette::WindowText), QColor(Qt::black));
     QCOMPARE(client->font().family(), "MS Sans Serif");
     QCOMPARE(client->font().pointSizeF(), 24.0);
-    QCOMPARE(window.controls().Text1->parentWidget(), client);
+    QCOMPARE(window.controls().field(Input::m)->parentWidget(), client);
 }
 
 void MainWindowTest::startUpFillsTheFieldsAndCaptions() {
     RecordingPlatform platform;
     MainWindow window(platform.platform());
     const MainControls& c = window.controls();
-    QCOMPARE(window.zagruzka(), 1);
+    QVERIFY(window.isReady());
 
-    const QList<std::pair<QLineEdit*, QString>> fields{
-        {c.Text1, "0.063850"}, {c.Text4, "0.025"},    {c.Text7, "0.500"},     {c.Text8, "40.000"},
-        {c.Text2, "0.150"},    {c.Text3, " 1000"},    {c.Text5, "1.004e-03"}, {c.Text6, "0.0050"},
-        {c.Text9, "4.5000"},   {c.Text18, "0.25000"}, {c.Text19, "1.000"},    {c.Text20, " 6"}};
-    for (const auto& [field, text] : fields)
-        QCOMPARE(field->text(), text);
+    const QList<std::pair<Input, QString>> fields{
+        {Input::m, "0.063850"},    {Input::d, "0.025"},   {Input::c, "0.500"},
+        {Input::k, "40.000"},      {Input::L0, "0.150"},  {Input::ro, " 1000"},
+        {Input::eta, "1.004e-03"}, {Input::Xm, "0.0050"}, {Input::nu, "4.5000"},
+        {Input::X0, "0.25000"},    {Input::V0x, "1.000"}, {Input::T, " 6"}};
+    for (const auto& [input, text] : fields)
+        QCOMPARE(c.field(input)->text(), text);
     QCOMPARE(c.Label21->text(), "1");
     QCOMPARE(platform.log(), QStringList()); // no tone and no message while starting
 
@@ -104,9 +105,9 @@ void MainWindowTest::startUpFillsTheFieldsAndCaptions() {
     QCOMPARE(c.Label26->text(), "Tv = 2,222E-01 c");
     QCOMPARE(c.Label28->text(), "Q = 1,696E+03 ");
     QCOMPARE(c.Label30->text(), "   _kr = 1,357E+01 Па·с");
-    QCOMPARE(window.experiment().T, 6.0F);
-    QCOMPARE(window.experiment().m, 0.06385);
-    QVERIFY(window.experiment().shag > 0); // the characteristics were computed
+    QCOMPARE(window.experiment().inputs.T, 6.0F);
+    QCOMPARE(window.experiment().inputs.m, 0.06385);
+    QVERIFY(window.experiment().derived.step > 0); // the characteristics were computed
 }
 
 void MainWindowTest::startUpDrawsNothingBeforeTheWindowIsShown() {
@@ -159,14 +160,14 @@ void MainWindowTest::firstShowLaysOutTheDesignedClientArea() {
     QCOMPARE(c.Picture2->geometry(), QRect(4, 4, 364, 496));
     QCOMPARE(c.Label12->geometry(), QRect(536, 34, 160, 26));
     QCOMPARE(c.Label27_2->geometry(), QRect(538, 364, 14, 26));
-    QCOMPARE(c.Text20->geometry(), QRect(452, 364, 80, 26));
-    QCOMPARE(window.placement().plots.koeff_1, float(364.0 / 496.0));
+    QCOMPARE(c.field(Input::T)->geometry(), QRect(452, 364, 80, 26));
+    QCOMPARE(window.placement().plots.planeAspect, float(364.0 / 496.0));
     QCOMPARE(viewVisibility(c), animationView);
 
     auto* form3 = qobject_cast<MagnifierWindow*>(findTopLevel("Form3"));
     QVERIFY(form3); // created hidden by the first redraw
     QVERIFY(form3->isHidden());
-    QCOMPARE(window.Form3(), form3);
+    QCOMPARE(window.magnifier(), form3);
 }
 
 void MainWindowTest::firstShowGivesTheFocusToStart() {
@@ -218,8 +219,8 @@ void MainWindowTest::noViewChosenLeavesVisibilityAlone() {
     }
     c.Picture3->show();
     const QList<bool> before = viewVisibility(c);
-    window.vybor_grafika();
-    window.Form_Resize();
+    window.showChosenView();
+    window.redraw();
     QCOMPARE(viewVisibility(c), before);
 }
 
@@ -235,7 +236,7 @@ void MainWindowTest::widerWindowMovesTheRightBlock() {
     QCOMPARE(c.CmdOK->geometry(), start.translated(150, 0));
     QCOMPARE(c.Label30->x(), 686);
     QCOMPARE(c.Picture1->width(), plotWidth + 150);
-    QCOMPARE(window.placement().plots.koeff_1, float(514.0 / 496.0));
+    QCOMPARE(window.placement().plots.planeAspect, float(514.0 / 496.0));
 }
 
 void MainWindowTest::shortWindowCutsOffTheBottom() {
@@ -271,8 +272,8 @@ void MainWindowTest::redrawDrawsEveryPanelAtItsNewSize() {
     window.resize(window.width() + 10, window.height() + 10);
     QTRY_COMPARE(c.Picture1->width(), 374);
     const QColor gridGreen(128, 255, 128);
-    for (PictureBox* panel :
-         {c.Picture1, c.Picture2, c.Picture3, c.Picture4, c.Picture6, window.Form3()->surface()}) {
+    for (PictureBox* panel : {c.Picture1, c.Picture2, c.Picture3, c.Picture4, c.Picture6,
+                              window.magnifier()->surface()}) {
         QCOMPARE(panel->image().size(), panel->size() * panel->devicePixelRatioF());
         QVERIFY2(holds(panel->image(), gridGreen), qPrintable(panel->objectName()));
     }
@@ -305,14 +306,15 @@ void MainWindowTest::magnifierOpensBesideTheMainWindow() {
     MainWindow window(platform.platform());
     showAndActivate(window);
     window.controls().Command1->click();
-    MagnifierWindow* magnifier = window.Form3();
+    MagnifierWindow* magnifier = window.magnifier();
     QVERIFY(magnifier->isVisible());
     QVERIFY(!magnifier->isModal());
     QTRY_COMPARE(magnifier->frameGeometry().topLeft(),
                  QPoint(window.frameGeometry().right() + 1, window.frameGeometry().top()));
     // Freshly drawn: the marker sits on the ball centre of the magnifier's frame.
-    const QRect marker = magnifier->Shape1()->geometry();
-    const QPointF centre = magnifier->surface()->surface().toPixel({0, window.experiment().X0});
+    const QRect marker = magnifier->marker()->geometry();
+    const QPointF centre =
+        magnifier->surface()->surface().toPixel({0, window.experiment().inputs.X0});
     QVERIFY(std::abs(marker.center().x() - centre.x()) <= 1);
     magnifier->close();
 }
@@ -322,7 +324,7 @@ void MainWindowTest::magnifierStaysSquare() {
     MainWindow window(platform.platform());
     showAndActivate(window);
     window.controls().Command1->click();
-    MagnifierWindow* magnifier = window.Form3();
+    MagnifierWindow* magnifier = window.magnifier();
     magnifier->resize(320, 200);
     QTRY_COMPARE(magnifier->size(), QSize(200, 200)); // the height decides
     QTRY_COMPARE(magnifier->surface()->image().size(),

@@ -1,6 +1,7 @@
 // The menus and ending the program: help documents by name, the About box, the authors window
 // centred over the main window, and the exit question — also in the middle of a run.
 
+#include "last_step.h"
 #include "open_windows.h"
 #include "recording_platform.h"
 #include "shell/authors_window.h"
@@ -97,9 +98,9 @@ void MenusTest::aboutBox() {
 void MenusTest::authorsWindowCentredOverTheMainWindow() {
     MainWindow& w = *window_;
     w.menus().mnuHelpAvtors->trigger();
-    AuthorsWindow* authors = w.Form2();
+    AuthorsWindow* authors = w.authorsWindow();
     QVERIFY(authors && authors->isVisible());
-    QVERIFY(!authors->Label1()->text().isEmpty());
+    QVERIFY(!authors->credit()->text().isEmpty());
     QVERIFY(QApplication::activeModalWidget() == nullptr); // the main window stays usable
     QVERIFY((centreOf(authors->frameGeometry()) - centreOf(w.frameGeometry())).manhattanLength() <=
             2);
@@ -107,7 +108,7 @@ void MenusTest::authorsWindowCentredOverTheMainWindow() {
     w.move(w.x() + 37, w.y() + 21);
     QTRY_VERIFY(w.frameGeometry().x() != authors->frameGeometry().x() + 37);
     w.menus().mnuHelpAvtors->trigger(); // again: back to the centre, still one window
-    QCOMPARE(w.Form2(), authors);
+    QCOMPARE(w.authorsWindow(), authors);
     QTRY_VERIFY(
         (centreOf(authors->frameGeometry()) - centreOf(w.frameGeometry())).manhattanLength() <= 2);
 }
@@ -123,26 +124,28 @@ void MenusTest::exitAsksAndNoKeepsEverything() {
 
 void MenusTest::noDuringARunLetsItGoOn() {
     MainWindow& w = *window_;
-    w.controls().Text20->setText("0.2");
+    const LastStep last(w);
+    w.controls().field(Input::T)->setText("0.2");
     platform_->clear();
     QTimer::singleShot(40, &w, [&] { QVERIFY(!w.close()); });
-    w.CmdOK_Click();
-    QVERIFY(w.experiment().t >= 0.2); // the run reached its time
-    QCOMPARE(platform_->log(), (QStringList{"? На Выход: Вы абсолютно уверены?", "zvuk 50"}));
+    w.startOrStop();
+    QVERIFY(last.state.t >= 0.2); // the run reached its time
+    QCOMPARE(platform_->log(), (QStringList{"? На Выход: Вы абсолютно уверены?", "tone 50"}));
     QVERIFY(w.isVisible());
 }
 
 void MenusTest::yesDuringARunEndsAtOnceWithTheFileComplete() {
     MainWindow& w = *window_;
+    const LastStep last(w);
     w.controls().Check_p->click();
     platform_->clear();
     platform_->answers.enqueue(true);
     QTimer::singleShot(150, &w, [&] { w.close(); });
     QElapsedTimer clock;
     clock.start();
-    w.CmdOK_Click(); // returns once the run has been abandoned
+    w.startOrStop(); // returns once the run has been abandoned
     QVERIFY(clock.elapsed() < 2000);
-    QVERIFY(w.experiment().t < 1.0);
+    QVERIFY(last.state.t < 1.0);
     QVERIFY(!w.isVisible());
     QVERIFY(!w.windowTitle().contains(texts::elapsedPrefix)); // no time: the program ended
     QCOMPARE(platform_->log(), QStringList{"? На Выход: Вы абсолютно уверены?"}); // no end tone
@@ -159,14 +162,15 @@ void MenusTest::yesDuringARunEndsAtOnceWithTheFileComplete() {
 
 void MenusTest::aboutDuringARunHoldsItUntilClosed() {
     MainWindow& w = *window_;
-    w.controls().Text20->setText("0.2");
+    const LastStep last(w);
+    w.controls().field(Input::T)->setText("0.2");
     platform_->clear();
     double heldAt = -1;
-    platform_->whileOpen = [&](const PlatformEvent&) { heldAt = w.experiment().t; };
+    platform_->whileOpen = [&](const PlatformEvent&) { heldAt = last.state.t; };
     QTimer::singleShot(40, &w, [&] { w.menus().mnuHelpAbout->trigger(); });
-    w.CmdOK_Click();
+    w.startOrStop();
     QVERIFY(heldAt > 0 && heldAt < 0.2); // the box came up in the middle of the run
-    QVERIFY(w.experiment().t >= 0.2);    // and the run went on to its end afterwards
+    QVERIFY(last.state.t >= 0.2);        // and the run went on to its end afterwards
     QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 1);
 }
 

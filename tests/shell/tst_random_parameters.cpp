@@ -6,6 +6,7 @@
 
 #include "graphics/run_step.h"
 #include "graphics/scene.h"
+#include "graphics/yx_plane.h"
 #include "model/characteristics.h"
 #include "model/number_text.h"
 #include "model/results_file.h"
@@ -57,9 +58,9 @@ QString randomEntry(QRandomGenerator& rng, double initial) {
     }
 }
 
+// The twelve fields in the order of the inputs.
 QList<QLineEdit*> parameterFields(const MainControls& c) {
-    return {c.Text1, c.Text4, c.Text7, c.Text8,  c.Text2,  c.Text3,
-            c.Text5, c.Text6, c.Text9, c.Text18, c.Text19, c.Text20};
+    return {c.fields.begin(), c.fields.end()};
 }
 
 // The labels Label12 … Label30: the result captions, the slow-down factor and the captions of
@@ -97,7 +98,7 @@ private:
     QString describe() const;
     void verifyCaptions();
     void runBriefly();
-    void verifyDrawnStep(const Experiment& e);
+    void verifyDrawnStep(const RunState& s, double Xg);
     void verifyResultLines();
 
     QTemporaryDir workDir_;
@@ -125,7 +126,7 @@ void RandomParametersTest::randomExperimentsStayFinite() {
     for (int i = 0; i < experimentCount; ++i) {
         enterRandomExperiment(rng); // every edit the field accepts redraws the whole window
         verifyCaptions();
-        if (canRun(window_->experiment())) {
+        if (canRun(window_->experiment().inputs, window_->experiment().derived)) {
             runBriefly();
             ++runs;
         }
@@ -164,30 +165,38 @@ void RandomParametersTest::verifyCaptions() {
 // The run loop of the window without its pauses, bounded in steps: each step that the window
 // would draw is drawn on its panels and written to a results file.
 void RandomParametersTest::runBriefly() {
-    Experiment& e = window_->experiment();
-    std::optional<RunDriver> run = RunDriver::begin(e);
+    const Experiment& e = window_->experiment();
+    const double Xg = e.derived.Xg;
+    std::optional<RunDriver> run = RunDriver::begin(e.inputs, e.derived);
     QVERIFY2(run, qPrintable(describe()));
-    QVERIFY(results_->create(ParameterTexts{}));
+    const std::array<HeaderRow, allInputs.size()> blankHeader{}; // twelve lines, as the window's
+    QVERIFY(results_->create(blankHeader));
     graphics::Surfaces surfaces = window_->surfaces();
     for (int step = 0; step < stepsPerRun && run->goesOn(); ++step) {
         const StepReport report = run->step();
         if (report.outcome == StepOutcome::NonFinite) break; // the window stops without drawing
-        verifyDrawnStep(e);
+        const RunState& s = run->state();
+        verifyDrawnStep(s, Xg);
         if (QTest::currentTestFailed()) return;
-        graphics::drawRunStep(e, surfaces);
-        if (report.drawsFrame) graphics::repaintScene(e, surfaces, window_->placement().plots);
-        QVERIFY(results_->writeStep(e, "."));
+        graphics::drawRunStep(s, Xg, surfaces);
+        if (report.drawsFrame) graphics::repaintScene(e, s, surfaces, window_->placement().plots);
+        QVERIFY(results_->writeStep(s, Xg, "."));
     }
     QVERIFY(results_->close());
     verifyResultLines();
 }
 
-void RandomParametersTest::verifyDrawnStep(const Experiment& e) {
-    const double drawn[] = {
-        e.t, e.X_1, e.X_1 - e.Xg, e.Vx_1, e.W, e.koleso_x + e.kriv_x, e.koleso_y + e.kriv_y};
+void RandomParametersTest::verifyDrawnStep(const RunState& s, double Xg) {
+    const double drawn[] = {s.t,
+                            s.X,
+                            s.X - Xg,
+                            s.Vx,
+                            s.W,
+                            graphics::wheelCentre.x() + s.crankX,
+                            graphics::wheelCentre.y() + s.crankY};
     for (double v : drawn)
         QVERIFY2(std::isfinite(v),
-                 qPrintable("t = " + QString::number(e.t) + " for " + describe()));
+                 qPrintable("t = " + QString::number(s.t) + " for " + describe()));
 }
 
 void RandomParametersTest::verifyResultLines() {

@@ -2,6 +2,7 @@
 // numbers out of range), the idle state it leaves, the caption with the elapsed seconds and the
 // results file.  Runs are kept short (T = 0.1 s, about 23 steps of 10 ms pause).
 
+#include "last_step.h"
 #include "model/characteristics.h"
 #include "model/number_text.h"
 #include "model/run.h"
@@ -27,9 +28,9 @@ void enter(QLineEdit* field, const QString& text) {
 }
 
 QList<QWidget*> lockedControls(const MainControls& c) {
-    return {c.Text1,    c.Text2,    c.Text3,    c.Text4,    c.Text5,    c.Text6,
-            c.Text7,    c.Text8,    c.Text9,    c.Text18,   c.Text19,   c.Text20,
-            c.HScroll2, c.Command1, c.VScroll1, c.VScroll2, c.VScroll3, c.Check_p};
+    QList<QWidget*> controls(c.fields.begin(), c.fields.end());
+    controls << c.HScroll2 << c.Command1 << c.VScroll1 << c.VScroll2 << c.VScroll3 << c.Check_p;
+    return controls;
 }
 
 // The state every run leaves, whichever way it ended.
@@ -41,7 +42,7 @@ void verifyIdle(MainWindow& window, const QString& seconds) {
     QVERIFY(window.minimumSize() != window.maximumSize());    // sizable again,
     QCOMPARE(window.minimumSize(), window.minimumSizeHint()); // down to its smallest layout
     QCOMPARE(window.windowTitle(), idleTitle + " " + seconds + " c");
-    QCOMPARE(window.Form3()->windowTitle(), texts::magnifierTitle);
+    QCOMPARE(window.magnifier()->windowTitle(), texts::magnifierTitle);
     QVERIFY(!c.Check_p->isChecked());
 }
 
@@ -86,25 +87,26 @@ void WindowRunTest::init() {
     window_ = std::make_unique<MainWindow>(platform_->platform());
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    enter(window_->controls().Text20, "0.1");
-    QCOMPARE(window_->experiment().T, 0.1F);
+    enter(window_->controls().field(Input::T), "0.1");
+    QCOMPARE(window_->experiment().inputs.T, 0.1F);
     platform_->clear();
 }
 
 void WindowRunTest::runReachesItsTime() {
     MainWindow& w = *window_;
-    Experiment expected = w.experiment();
-    std::optional<RunDriver> reference = RunDriver::begin(expected);
+    const LastStep last(w);
+    std::optional<RunDriver> reference =
+        RunDriver::begin(w.experiment().inputs, w.experiment().derived);
     QVERIFY(reference);
     while (reference->goesOn())
         reference->step();
 
-    w.CmdOK_Click();
-    QCOMPARE(w.experiment().t, expected.t);
-    QCOMPARE(w.experiment().X_1, expected.X_1);
-    QVERIFY(w.experiment().t >= double(w.experiment().T));
+    w.startOrStop();
+    QCOMPARE(last.state.t, reference->state().t);
+    QCOMPARE(last.state.X, reference->state().X);
+    QVERIFY(last.state.t >= double(w.experiment().inputs.T));
     verifyIdle(w, "0");
-    QCOMPARE(platform_->log(), QStringList{"zvuk 50"}); // the run ends with the long tone only
+    QCOMPARE(platform_->log(), QStringList{"tone 50"}); // the run ends with the long tone only
 }
 
 void WindowRunTest::controlsLockedWhileRunning() {
@@ -121,73 +123,75 @@ void WindowRunTest::controlsLockedWhileRunning() {
         QCOMPARE(w.minimumSize(), w.maximumSize());
         checked = true;
     });
-    w.CmdOK_Click();
+    w.startOrStop();
     QVERIFY(checked);
     verifyIdle(w, "0");
 }
 
 void WindowRunTest::stopButtonEndsTheRun() {
     MainWindow& w = *window_;
-    enter(w.controls().Text20, "6");
+    const LastStep last(w);
+    enter(w.controls().field(Input::T), "6");
     QTimer::singleShot(60, w.controls().CmdOK, &QPushButton::click);
-    w.CmdOK_Click();
-    QVERIFY(w.experiment().t < 1.0); // stopped long before the computation time
-    verifyIdle(w, "0");              // the caption carries the run's seconds once
-    QCOMPARE(platform_->log(), QStringList{"zvuk 50"});
+    w.startOrStop();
+    QVERIFY(last.state.t < 1.0); // stopped long before the computation time
+    verifyIdle(w, "0");          // the caption carries the run's seconds once
+    QCOMPARE(platform_->log(), QStringList{"tone 50"});
 }
 
 void WindowRunTest::startClickDuringTheLastPauseIsIgnored() {
     MainWindow& w = *window_;
-    enter(w.controls().Text20, "6");
+    enter(w.controls().field(Input::T), "6");
     int runsStarted = 0;
     QTimer::singleShot(60, &w, [&] {
         w.controls().CmdOK->click(); // stop
         w.controls().CmdOK->click(); // start again while the stopped run still pauses
         runsStarted = platform_->count(PlatformEvent::Kind::Tone);
     });
-    w.CmdOK_Click();
+    w.startOrStop();
     QCOMPARE(runsStarted, 0); // no nested run began (it would have ended with a tone)
     verifyIdle(w, "0");
-    QCOMPARE(platform_->log(), QStringList{"zvuk 50"});
+    QCOMPARE(platform_->log(), QStringList{"tone 50"});
 }
 
 void WindowRunTest::touchingEndsTheRunWithItsMessage() {
     MainWindow& w = *window_;
-    enter(w.controls().Text20, "6");
-    enter(w.controls().Text19, "-20"); // thrown up towards the wheel
+    const LastStep last(w);
+    enter(w.controls().field(Input::T), "6");
+    enter(w.controls().field(Input::V0x), "-20"); // thrown up towards the wheel
     platform_->clear();
-    w.CmdOK_Click();
-    const Experiment& e = w.experiment();
-    QVERIFY(e.X_1 < e.Xm + e.R_shara);
-    QVERIFY(e.t < 0.1);
+    w.startOrStop();
+    const Inputs& in = w.experiment().inputs;
+    QVERIFY(last.state.X < in.Xm + in.ballRadius());
+    QVERIFY(last.state.t < 0.1);
     QCOMPARE(platform_->log(),
-             (QStringList{texts::errorTitle + ": " + texts::touchedMessage, "zvuk 50"}));
+             (QStringList{texts::errorTitle + ": " + texts::touchedMessage, "tone 50"}));
     verifyIdle(w, "0");
 }
 
 void WindowRunTest::numbersOutOfRangeEndTheRun() {
     MainWindow& w = *window_;
-    enter(w.controls().Text19, "1e30");
+    enter(w.controls().field(Input::V0x), "1e30");
     platform_->clear();
-    QVERIFY(canRun(w.experiment()));
-    w.CmdOK_Click();
+    QVERIFY(canRun(w.experiment().inputs, w.experiment().derived));
+    w.startOrStop();
     QCOMPARE(platform_->log(),
-             (QStringList{texts::errorTitle + ": " + texts::nonFiniteMessage, "zvuk 50"}));
+             (QStringList{texts::errorTitle + ": " + texts::nonFiniteMessage, "tone 50"}));
     verifyIdle(w, "0");
 }
 
 void WindowRunTest::inputsWithoutFiniteMotionAreRefused() {
     MainWindow& w = *window_;
-    enter(w.controls().Text8, "1e300"); // a step far too small ever to reach T
+    enter(w.controls().field(Input::k), "1e300"); // a step far too small ever to reach T
     platform_->clear();
-    QVERIFY(!canRun(w.experiment()));
+    QVERIFY(!canRun(w.experiment().inputs, w.experiment().derived));
     const QString titleBefore = w.windowTitle();
-    w.CmdOK_Click();
+    w.startOrStop();
     QCOMPARE(platform_->log(),
-             (QStringList{"zvuk 25", texts::errorTitle + ": " + texts::cannotRunMessage}));
+             (QStringList{"tone 25", texts::errorTitle + ": " + texts::cannotRunMessage}));
     QCOMPARE(w.controls().CmdOK->text(), texts::startCaption);
     QCOMPARE(w.windowTitle(), titleBefore);
-    QVERIFY(w.controls().Text8->isEnabled());
+    QVERIFY(w.controls().field(Input::k)->isEnabled());
 }
 
 // The whole seconds between the start click and the end of the run, over an hour's boundary
@@ -196,7 +200,7 @@ void WindowRunTest::elapsedSecondsComeFromTheClock() {
     MainWindow& w = *window_;
     platform_->now = 3599.5;
     QTimer::singleShot(20, &w, [&] { platform_->now = 3599.5 + 3725.9; });
-    w.CmdOK_Click();
+    w.startOrStop();
     verifyIdle(w, "3725");
 }
 
@@ -206,18 +210,19 @@ void WindowRunTest::resultsFileRecordsTheRun() {
     QVERIFY(w.controls().Check_p->isChecked());
     QCOMPARE(readLines("trelvix_out.txt").size(), 15); // the header at once, before any run
 
-    Experiment expected = w.experiment();
-    std::optional<RunDriver> reference = RunDriver::begin(expected);
+    std::optional<RunDriver> reference =
+        RunDriver::begin(w.experiment().inputs, w.experiment().derived);
+    QVERIFY(reference);
     QStringList firstLine;
     while (reference->goesOn()) {
         reference->step();
+        const RunState& s = reference->state();
         if (firstLine.isEmpty())
-            for (double v :
-                 {expected.t, expected.X_1 - expected.Xg, expected.Vx_1, double(expected.W)})
+            for (double v : {s.t, s.X - reference->derived().Xg, s.Vx, double(s.W)})
                 firstLine << QString::fromStdString(formatNumber(v, "0.0000e+00"));
     }
 
-    w.CmdOK_Click();
+    w.startOrStop();
     const QStringList lines = readLines("trelvix_out.txt");
     QCOMPARE(lines.size(), 15 + int(reference->stepCount()));
     QCOMPARE(lines[15].split(' ', Qt::SkipEmptyParts), firstLine); // t = 0 is not written
@@ -233,7 +238,7 @@ void WindowRunTest::resultsFileThatCannotBeCreated() {
     QCOMPARE(platform_->events.first().title, texts::errorTitle);
     QVERIFY(platform_->events.first().text.contains("trelvix_out.txt"));
 
-    w.CmdOK_Click(); // the program goes on: a run works without the file
+    w.startOrStop(); // the program goes on: a run works without the file
     verifyIdle(w, "0");
 }
 

@@ -20,8 +20,8 @@ bool RecordingPlatform::askYesNo(const QString& title, const QString& text) {
     return answers.isEmpty() ? false : answers.dequeue();
 }
 
-void RecordingPlatform::zvuk(double n) {
-    record({PlatformEvent::Kind::Tone, {}, {}, n});
+void RecordingPlatform::sound(double units) {
+    record({PlatformEvent::Kind::Tone, {}, {}, units});
 }
 
 void RecordingPlatform::openDocument(const QString& fileName) {
@@ -39,7 +39,7 @@ QStringList RecordingPlatform::log() const {
             lines << "? " + e.title + ": " + e.text;
             break;
         case PlatformEvent::Kind::Tone:
-            lines << "zvuk " + QString::number(e.n);
+            lines << "tone " + QString::number(e.n);
             break;
         case PlatformEvent::Kind::Document:
             lines << "open " + e.text;

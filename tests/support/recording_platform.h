@@ -29,14 +29,14 @@ class RecordingPlatform : public MessageBoxes, public Tone, public Desktop, publ
 public:
     void inform(const QString& title, const QString& text) override;
     bool askYesNo(const QString& title, const QString& text) override;
-    void zvuk(double n) override;
+    void sound(double units) override;
     void openDocument(const QString& fileName) override;
     double seconds() override { return now; }
 
     // This stand-in in every role, for a window under test.
     Platform platform() { return {*this, *this, *this, *this}; }
 
-    // Everything so far, one line per event: "zvuk 25", "Ошибка: <text>", "? На Выход: <text>",
+    // Everything so far, one line per event: "tone 25", "Ошибка: <text>", "? На Выход: <text>",
     // "open spravka.pdf".
     QStringList log() const;
     int count(PlatformEvent::Kind kind) const;

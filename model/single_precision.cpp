@@ -1,38 +1,9 @@
-#include "model/experiment.h"
+#include "model/single_precision.h"
 
 #include <cmath>
 #include <limits>
 
 namespace trelvix {
-
-Experiment initialExperiment() {
-    Experiment e;
-    e.m = 0.06385;
-    e.d = 0.025;
-    e.c = 0.5;
-    e.k = 40;
-    e.L0 = 0.15;
-    e.ro = 1000;
-    e.eta = 0.001004;
-    e.Xm = 0.005;
-    e.nu = 4.5;
-    e.X0 = 0.25;
-    e.V0x = 1.0;
-    e.T = 6;
-
-    e.zamedlenie = 1;
-    e.masshtab_1 = 1;
-    e.masshtab_3 = 1;
-    e.masshtab_4 = 1;
-    e.masshtab_6 = 1.0F;
-    e.n_setki = 10;
-
-    e.R_shara = e.d / 2;
-    e.polushirina_prug = 0.02;
-    e.n_vitkov = 7;
-    e.R_kolesa = e.Xm;
-    return e;
-}
 
 namespace {
 // Half a unit in the last place above FLT_MAX: from here on, rounding to float gives infinity.

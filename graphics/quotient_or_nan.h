@@ -6,7 +6,7 @@ namespace trelvix::graphics {
 
 // a/b, or NaN when b is zero: a frame or grid step computed from it is then merely unusable,
 // and the surface skips that drawing, where a division fault would stop the program.
-template <class Number> Number quotient(Number a, Number b) {
+template <class Number> Number quotientOrNaN(Number a, Number b) {
     return b != 0 ? a / b : std::numeric_limits<Number>::quiet_NaN();
 }
 

@@ -1,12 +1,14 @@
 // Any text typed or pasted into any of the twelve parameter fields, one edit after another: the
-// handlers never crash, every field shows the display form of the value its quantity stores,
-// that value is the value of the shown text, and it is finite.
+// rules of the input table never crash, every field shows the display form of the value its input
+// stores, that value is the value of the shown text, and it is finite.
 //
 // The input is a series of edits separated by NUL bytes.  The first byte of an edit picks the
-// field (its value modulo 12) and the kind of edit: even multiples of 12 replace the whole text,
-// odd ones insert the rest of the edit at the caret position given by the second byte.
+// field (its value modulo 12, in the order of Input) and the kind of edit: even multiples of 12
+// replace the whole text, odd ones insert the rest of the edit at the caret position given by the
+// second byte.
 
 #include "fake_form.h"
+#include "model/inputs.h"
 
 #include <QApplication>
 #include <cstdint>
@@ -21,9 +23,14 @@ namespace {
 // by static destructors after (or before) their application would be a fault of this harness.
 FakeForm* form = nullptr;
 
-void require(bool condition, const QString& field, const QString& what) {
+Input inputOf(unsigned char selector) {
+    return allInputs[selector % allInputs.size()];
+}
+
+void require(bool condition, Input input, const QString& what) {
     if (condition) return;
-    qCritical("%s shows '%s': %s", qPrintable(field), qPrintable(form->field(field)->text()),
+    const QLineEdit* field = form->field(input);
+    qCritical("%s shows '%s': %s", qPrintable(field->objectName()), qPrintable(field->text()),
               qPrintable(what));
     std::abort();
 }
@@ -31,8 +38,8 @@ void require(bool condition, const QString& field, const QString& what) {
 void applyEdit(std::string_view edit) {
     const auto selector = static_cast<unsigned char>(edit.front());
     edit.remove_prefix(1);
-    QLineEdit* field = form->field(fieldNames[selector % fieldNames.size()]);
-    const bool replaces = (selector / fieldNames.size()) % 2 == 0;
+    QLineEdit* field = form->field(inputOf(selector));
+    const bool replaces = (selector / allInputs.size()) % 2 == 0;
     if (replaces || edit.empty()) {
         field->setText(QString::fromUtf8(edit.data(), qsizetype(edit.size())));
         return;
@@ -43,12 +50,13 @@ void applyEdit(std::string_view edit) {
     field->insert(QString::fromUtf8(edit.data(), qsizetype(edit.size())));
 }
 
-void checkFields(const QString& edited) {
+void checkFields(Input edited) {
     const QString wrong = form->inconsistency(edited);
     require(wrong.isEmpty(), edited, wrong);
-    // An edit of one field leaves every other field showing what its quantity stores.
-    for (const QString& name : fieldNames)
-        require(form->storedValue(name) == form->valueOfText(name), name, "another field drifted");
+    // An edit of one field leaves every other field showing what its input stores.
+    for (const Input input : allInputs)
+        require(form->storedValue(input) == form->valueOfText(input), input,
+                "another field drifted");
 }
 
 } // namespace
@@ -56,7 +64,7 @@ void checkFields(const QString& edited) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The fuzzer's own options stay away from Qt, which would otherwise read (and strip) them.
     static int argc = 1;
-    static char name[] = "fuzz_field_rules";
+    static char name[] = "fuzz_input_table";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     new QApplication(argc, argv);
@@ -66,7 +74,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Every input starts from the fields as the program starts, so that a crash replays alone.
-    form->nach_dannye();
+    form->writeInitialInputs();
     form->platform.clear();
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     while (!rest.empty()) {
@@ -75,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
         if (edit.empty()) continue;
         applyEdit(edit);
-        checkFields(fieldNames[static_cast<unsigned char>(edit.front()) % fieldNames.size()]);
+        checkFields(inputOf(static_cast<unsigned char>(edit.front())));
     }
     return 0;
 }

@@ -1,0 +1,91 @@
+#include "model/captions.h"
+
+#include "model/number_text.h"
+
+#include <cmath>
+
+namespace trelvix {
+
+namespace {
+
+// "Ts = " → "Ts ", "   =" → "   ": what stands before the equals sign.
+std::string nameOf(std::string_view prefix) {
+    std::string name(prefix);
+    while (!name.empty() && name.back() == ' ')
+        name.pop_back();
+    if (!name.empty() && name.back() == '=') name.pop_back();
+    return name;
+}
+
+// The text of a row whose value is infinite or undefined, in the manner of the limit texts:
+// "Ts -> oo", "Xg -> -oo"; a value without any meaning says so.
+std::string limitText(std::string_view prefix, double value) {
+    if (std::isnan(value)) return nameOf(prefix) + "не определено";
+    return nameOf(prefix) + (value > 0 ? "-> oo" : "-> -oo");
+}
+
+struct Row {
+    std::string_view prefix;
+    std::string_view pattern;
+    std::string_view unit;
+};
+
+std::string rowText(const Row& row, double value, std::string_view separator) {
+    if (!std::isfinite(value)) return limitText(row.prefix, value);
+    return std::string(row.prefix) + formatNumber(value, row.pattern, separator) +
+           std::string(row.unit);
+}
+
+constexpr Row densityOfBall{"   =", "0.000E+00", " кг/куб.м"};
+constexpr Row massOfMedium{"mo = ", "0.000E+00", " кг"};
+constexpr Row equilibrium{"Xg = ", "0.00000e+00", " м"};
+constexpr Row quadraticDistance{"r2 = ", "0.000E+00", " м"};
+constexpr Row damping{"   = ", "0.000E+00", " рад/c"};
+constexpr Row harmonicFrequency{"   o = ", "0.000E+00", " рад/c"};
+constexpr Row naturalFrequency{"   s = ", "0.000E+00", " рад/c"};
+constexpr Row drivingFrequency{"   v = ", "0.000E+00", " рад/c"};
+constexpr Row harmonicPeriod{"To = ", "0.000E+00", " c"};
+constexpr Row naturalPeriod{"Ts = ", "0.000E+00", " c"};
+constexpr Row drivingPeriod{"Tv = ", "0.000E+00", " c"};
+constexpr Row decrement{"    = ", "0.000E+00", " "};
+constexpr Row qualityFactor{"Q = ", "0.000E+00", " "};
+constexpr Row resonance{"   r = ", "0.0000E+00", " Гц"};
+constexpr Row criticalViscosity{"   _kr = ", "0.000E+00", " Па·с"};
+
+// The rows whose value may have no meaning for the inputs, with their limit texts.
+void conditionalCaptions(const Inputs& in, const Characteristics& ch, std::string_view sep,
+                         Captions& c) {
+    c.quadraticDistance =
+        hasQuadraticForce(in) ? rowText(quadraticDistance, ch.r2, sep) : "r2 -> oo";
+    c.naturalPeriod = oscillates(ch) ? rowText(naturalPeriod, ch.T_s, sep) : "Ts -> oo";
+    // A negative frequency drives exactly like its magnitude (the cosine is even), so the period
+    // shown is a magnitude.
+    c.drivingPeriod = isDriven(ch) ? rowText(drivingPeriod, std::fabs(ch.T_v), sep) : "Tv -> oo";
+    c.logDecrement = oscillates(ch) ? rowText(decrement, ch.logDecrement, sep) : "    -> oo";
+    if (in.eta == 0)
+        c.qualityFactor = "Q -> oo";
+    else if (ch.omega_0 < ch.delta)
+        c.qualityFactor = "Q -> 0";
+    else
+        c.qualityFactor = rowText(qualityFactor, ch.qualityFactor, sep);
+    c.resonanceFrequency = hasResonance(ch) ? rowText(resonance, ch.nu_r, sep) : "  r -> 0";
+}
+
+} // namespace
+
+Captions captionsOf(const Inputs& in, const Characteristics& ch, std::string_view sep) {
+    Captions c;
+    c.ballDensity = rowText(densityOfBall, ch.ro_ball, sep);
+    c.mediumMass = rowText(massOfMedium, ch.mo, sep);
+    c.equilibrium = rowText(equilibrium, ch.Xg, ".");
+    c.damping = rowText(damping, ch.delta, sep);
+    c.harmonicFrequency = rowText(harmonicFrequency, ch.omega_0, sep);
+    c.naturalFrequency = rowText(naturalFrequency, ch.omega_s, sep);
+    c.drivingFrequency = rowText(drivingFrequency, ch.omega_v, sep);
+    c.harmonicPeriod = rowText(harmonicPeriod, ch.T_0, sep);
+    c.criticalViscosity = rowText(criticalViscosity, ch.eta_kr, sep);
+    conditionalCaptions(in, ch, sep, c);
+    return c;
+}
+
+} // namespace trelvix

@@ -1,0 +1,38 @@
+#pragma once
+
+// The texts of the fifteen result labels of the main window.
+//
+// A caption that opens with blanks leaves room for the Greek letter that a small overlay label
+// draws there (ρ, δ, ω, ν, η, Θ).  A value that has no finite value for the current inputs shows
+// a limit text ("Ts -> oo") rather than a number.
+
+#include "model/characteristics.h"
+
+#include <string>
+#include <string_view>
+
+namespace trelvix {
+
+struct Captions {
+    std::string ballDensity;
+    std::string mediumMass;
+    std::string equilibrium; // always with a decimal point
+    std::string quadraticDistance;
+    std::string damping;
+    std::string harmonicFrequency;
+    std::string naturalFrequency;
+    std::string drivingFrequency;
+    std::string harmonicPeriod;
+    std::string naturalPeriod;
+    std::string drivingPeriod;
+    std::string logDecrement;
+    std::string qualityFactor;
+    std::string resonanceFrequency;
+    std::string criticalViscosity;
+};
+
+// Numbers use `decimalSeparator` (the desktop's), except the equilibrium coordinate, which
+// always shows a point.
+Captions captionsOf(const Inputs& in, const Characteristics& ch, std::string_view decimalSeparator);
+
+} // namespace trelvix

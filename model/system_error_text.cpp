@@ -1,0 +1,35 @@
+#include "model/system_error_text.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace trelvix {
+
+std::string systemErrorText(int error) {
+    switch (error) {
+    case 0:
+        return "ошибка ввода-вывода";
+    case ENOENT:
+        return "нет такой папки";
+    case EACCES:
+    case EPERM:
+        return "нет прав на запись";
+    case ENOSPC:
+        return "на диске нет места";
+    case EDQUOT:
+        return "исчерпана дисковая квота";
+    case EROFS:
+        return "файловая система только для чтения";
+    case EMFILE:
+    case ENFILE:
+        return "открыто слишком много файлов";
+    case EFBIG:
+        return "файл слишком велик";
+    case EISDIR:
+        return "это папка, а не файл";
+    default:
+        return std::strerror(error);
+    }
+}
+
+} // namespace trelvix

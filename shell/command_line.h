@@ -1,0 +1,34 @@
+#pragma once
+
+// The program's command line.  Without a mode it opens the window (with an experiment file, if
+// one is named); the modes print their results and need no display:
+//   trelvix [FILE]
+//   trelvix --characteristics [FILE]
+//   trelvix --run [--out PATH] [FILE]
+//   trelvix --resonance [--from HZ] [--to HZ] [--points N] [FILE]
+//   trelvix --help | --version
+// Exit status of a mode: 0 success, 1 an unreadable or bad experiment file (or a run that cannot
+// be computed), 2 a usage error.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace trelvix {
+
+enum class ProgramMode { Window, Help, Version, Characteristics, Run, Resonance, UsageError };
+
+struct CommandLine {
+    ProgramMode mode = ProgramMode::Window;
+    QString file;                   // the experiment file, empty for the initial values
+    QString out;                    // --run: the results file
+    std::optional<double> from, to; // --resonance: the range, Hz
+    std::optional<int> points;
+    QString error; // UsageError: one line saying what is wrong
+    QString helpText;
+};
+
+// `arguments` as QCoreApplication::arguments() gives them, the program name first.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+} // namespace trelvix

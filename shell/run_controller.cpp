@@ -1,0 +1,106 @@
+#include "shell/run_controller.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
+
+namespace trelvix {
+
+RunController::RunController(const ViewSettings& view, QObject* parent)
+    : QObject(parent), view_(view), timer_(new QTimer(this)) {
+    // 1 ms ticks need a precise timer.
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(1);
+    timer_->setTimerType(Qt::PreciseTimer);
+    connect(timer_, &QTimer::timeout, this, &RunController::pauseEnded);
+}
+
+bool RunController::run(const Inputs& in, const Characteristics& derived) {
+    std::optional<RunDriver> driver = RunDriver::begin(in, derived);
+    if (!driver) return false;
+    active_ = true;
+    stopRequested_ = false;
+    pace_.restart(Pace::Clock::now());
+    std::optional<RunEnd> end;
+    while (!end && !ending_) {
+        if (stopRequested_)
+            end = RunEnd::Stopped;
+        else if (!driver->goesOn())
+            end = RunEnd::ReachedEnd;
+        else
+            end = makeStep(*driver, derived.Xg);
+    }
+    if (!ending_) {
+        if (recording_) resultsFile_.close();
+        recording_ = false;
+        emit finished(*end);
+    }
+    active_ = false;
+    return true;
+}
+
+// One step with its drawing, its results line and its pause; an end that the step brought.
+std::optional<RunEnd> RunController::makeStep(RunDriver& driver, double Xg) {
+    const StepReport report = driver.step();
+    if (report.outcome == StepOutcome::NonFinite) return RunEnd::NonFinite; // nothing to draw
+    if (recording_) recordStep(driver.state(), Xg);
+    emit stepped(driver.state(), report.drawsFrame);
+    pause(0.01 * view_.slowDown);
+    if (report.outcome == StepOutcome::Touched && !ending_) return RunEnd::Touched;
+    return std::nullopt;
+}
+
+void RunController::recordStep(const RunState& state, double Xg) {
+    const FileStatus status = resultsFile_.writeStep(state, Xg, separator_);
+    if (status.ok) return;
+    recording_ = false;
+    emit recordingFailed(QString::fromStdString(resultsFile_.path()),
+                         QString::fromStdString(status.reason));
+}
+
+FileStatus RunController::startRecording(HeaderRows header) {
+    const FileStatus status = resultsFile_.create(header);
+    recording_ = status.ok;
+    return status;
+}
+
+void RunController::endProgram() {
+    ending_ = true;
+    if (pauseLoop_) pauseLoop_->quit();
+    resultsFile_.close();
+}
+
+// The pause after a step: the window goes on serving the student while the process sleeps until
+// the step's deadline.
+void RunController::pause(double seconds) {
+    using namespace std::chrono;
+    const auto length = duration_cast<Pace::Clock::duration>(duration<double>(seconds));
+    const auto deadline = pace_.nextDeadline(Pace::Clock::now(), length);
+    const auto remaining =
+        duration_cast<milliseconds>(deadline - Pace::Clock::now() + microseconds(500));
+    if (remaining.count() < 1) {
+        QCoreApplication::processEvents(); // behind the pace: still serve the interface once
+        return;
+    }
+    QEventLoop loop;
+    pauseLoop_ = &loop;
+    timerFired_ = false;
+    timer_->setInterval(static_cast<int>(remaining.count()));
+    timer_->start();
+    loop.exec();
+    timer_->stop();
+    pauseLoop_ = nullptr;
+    // A nested loop that returns before its timer while the program is ending (or once the
+    // application has been told to quit, when every new loop returns at once) must end the run
+    // rather than let it race on without pauses.
+    if (!timerFired_) ending_ = true;
+}
+
+void RunController::pauseEnded() {
+    timer_->stop();
+    timerFired_ = true;
+    if (pauseLoop_) pauseLoop_->quit();
+}
+
+} // namespace trelvix

@@ -1,0 +1,93 @@
+#pragma once
+
+// Runs the experiment for the main window: the run driver, the pacing of its steps in slowed real
+// time, the results file and the timer of the pauses.  It reports every step and the end of the
+// run by signals; turning an end into a message and drawing a step are the window's business.
+//
+// A run is computed inside run(): after each step the controller pauses in a nested event loop
+// until the step's deadline, so the window stays live (the stop button, the slow-down bar, the
+// menus, painting) while the computation itself stays one straight loop.  A modal box opened
+// during a run holds the run until it is closed, because the pause cannot end before the box's
+// own loop returns.
+
+#include "model/results_file.h"
+#include "model/run.h"
+#include "model/view_settings.h"
+#include "shell/pace.h"
+
+#include <QObject>
+#include <optional>
+
+class QEventLoop;
+class QTimer;
+
+namespace trelvix {
+
+// How a run ended.
+enum class RunEnd {
+    ReachedEnd, // the model time reached T
+    Stopped,    // the student pressed STOP
+    Touched,    // the ball reached the suspension point
+    NonFinite,  // the state left the range of numbers; the last step was not drawn
+};
+
+class RunController : public QObject {
+    Q_OBJECT
+public:
+    // `view` gives the slow-down factor, read anew at every step; it must outlive the controller.
+    explicit RunController(const ViewSettings& view, QObject* parent = nullptr);
+
+    // Computes a run to its end, emitting stepped() after every step and finished() at the end
+    // (not when the program is ending).  Refuses, emitting nothing, when the run cannot be
+    // computed.  Returns whether the run started.
+    bool run(const Inputs& in, const Characteristics& derived);
+
+    // The student pressed STOP: the run ends after its current pause.
+    void requestStop() { stopRequested_ = true; }
+    // The program is ending: the run ends at once, without finishing its step or its pause.
+    void endProgram();
+    bool programEnding() const { return ending_; }
+
+    // Whether run() is on the stack, also after STOP until the last pause has ended.
+    bool isActive() const { return active_; }
+
+    // The results file: created with its header when the student turns "Файл" on; the next run
+    // appends a line per step while recording, and closes it at its end.
+    FileStatus startRecording(HeaderRows header);
+    void stopRecording() { recording_ = false; }
+    bool isRecording() const { return recording_; }
+    const ResultsFile& resultsFile() const { return resultsFile_; }
+    // The decimal separator of the numbers in the file: the desktop's.
+    void setDecimalSeparator(std::string separator) { separator_ = std::move(separator); }
+
+    // The timer that ends each pause.
+    QTimer* pauseTimer() const { return timer_; }
+
+signals:
+    // A step was made; `state` is the state after it.  The animation is redrawn every second step.
+    void stepped(const trelvix::RunState& state, bool drawsFrame);
+    // Writing a line failed: recording has stopped and the file is closed.
+    void recordingFailed(const QString& path, const QString& reason);
+    // The run is over.  Recording (if it was on) has ended and the file is closed.
+    void finished(trelvix::RunEnd end);
+
+private:
+    std::optional<RunEnd> makeStep(RunDriver& driver, double Xg);
+    void recordStep(const RunState& state, double Xg);
+    void pause(double seconds);
+    void pauseEnded();
+
+    const ViewSettings& view_;
+    ResultsFile resultsFile_;
+    std::string separator_ = ".";
+    Pace pace_;
+    QTimer* timer_;
+    QEventLoop* pauseLoop_ = nullptr; // the nested loop of the pause in progress
+    bool timerFired_ = false;         // whether the pause ended by its timer
+    bool active_ = false;
+    bool stopRequested_ = false;
+    bool recording_ = false;
+    bool ending_ = false;
+};
+
+} // namespace trelvix

@@ -1,0 +1,166 @@
+// The run controller without any window: the steps it reports, how a run ends and the results
+// file it writes.  The view has no slow-down, so the pauses take no time.
+
+#include "model/characteristics.h"
+#include "model/experiment.h"
+#include "model/number_text.h"
+#include "model/run.h"
+#include "shell/run_controller.h"
+#include "step_lines.h"
+
+#include <QtTest>
+#include <vector>
+
+using namespace trelvix;
+
+namespace {
+
+// The initial experiment with the computation time T and the initial velocity V0x.
+Experiment experiment(float T, double V0x = initialInputs().V0x) {
+    Experiment e;
+    e.inputs.T = T;
+    e.inputs.V0x = V0x;
+    e.derive();
+    return e;
+}
+
+struct Step {
+    double t;
+    double X;
+    bool drawsFrame;
+    bool operator==(const Step&) const = default;
+};
+
+// The steps the run driver itself makes for the experiment, as the controller should report them.
+std::vector<Step> referenceSteps(const Experiment& e) {
+    std::optional<RunDriver> driver = RunDriver::begin(e.inputs, e.derived);
+    std::vector<Step> steps;
+    while (driver && driver->goesOn()) {
+        const StepReport report = driver->step();
+        steps.push_back({driver->state().t, driver->state().X, report.drawsFrame});
+    }
+    return steps;
+}
+
+// What a controller reported: every step and every end.
+struct Reports {
+    explicit Reports(RunController& run) {
+        QObject::connect(&run, &RunController::stepped, &receiver,
+                         [this](const RunState& s, bool drawsFrame) {
+                             steps.push_back({s.t, s.X, drawsFrame});
+                             states.push_back(s);
+                         });
+        QObject::connect(&run, &RunController::finished, &receiver,
+                         [this](RunEnd end) { ends.push_back(end); });
+    }
+    std::vector<Step> steps;
+    std::vector<RunState> states;
+    std::vector<RunEnd> ends;
+    QObject receiver;
+};
+
+} // namespace
+
+class RunControllerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { view_.slowDown = 0; }
+    void cleanup() { QVERIFY(QDir::setCurrent(QDir::tempPath())); }
+    void runReachesItsTimeReportingEveryStep();
+    void touchingEndsTheRun();
+    void stopRequestedDuringAStepEndsTheRunAfterIt();
+    void recordingWritesALinePerStepAndClosesTheFile();
+    void inputsThatCannotRunAreRefusedSilently();
+
+private:
+    ViewSettings view_;
+};
+
+void RunControllerTest::runReachesItsTimeReportingEveryStep() {
+    const Experiment e = experiment(0.05F);
+    RunController run(view_);
+    Reports reports(run);
+    QVERIFY(run.run(e.inputs, e.derived));
+    QVERIFY(!run.isActive());
+    QCOMPARE(reports.ends, std::vector<RunEnd>{RunEnd::ReachedEnd});
+    const std::vector<Step> expected = referenceSteps(e);
+    QVERIFY(expected.size() > 5);
+    QVERIFY(reports.steps == expected);
+    QVERIFY(reports.steps.back().t >= double(e.inputs.T));
+}
+
+void RunControllerTest::touchingEndsTheRun() {
+    const Experiment e = experiment(6, -20); // thrown up towards the wheel
+    RunController run(view_);
+    Reports reports(run);
+    QVERIFY(run.run(e.inputs, e.derived));
+    QCOMPARE(reports.ends, std::vector<RunEnd>{RunEnd::Touched});
+    QVERIFY(reports.steps == referenceSteps(e)); // the touching step is reported too
+    QVERIFY(reports.steps.back().X < e.inputs.Xm + e.inputs.ballRadius());
+}
+
+void RunControllerTest::stopRequestedDuringAStepEndsTheRunAfterIt() {
+    const Experiment e = experiment(0.05F);
+    RunController run(view_);
+    Reports reports(run);
+    const QMetaObject::Connection stopper =
+        QObject::connect(&run, &RunController::stepped, &run, [&] {
+            if (reports.steps.size() == 3) run.requestStop();
+        });
+    QVERIFY(run.run(e.inputs, e.derived));
+    QCOMPARE(reports.ends, std::vector<RunEnd>{RunEnd::Stopped});
+    QCOMPARE(reports.steps.size(), std::size_t(3));
+
+    // The next run starts afresh, without the old request.
+    reports.steps.clear();
+    QObject::disconnect(stopper);
+    QVERIFY(run.run(e.inputs, e.derived));
+    QCOMPARE(reports.ends.back(), RunEnd::ReachedEnd);
+    QCOMPARE(reports.steps.size(), referenceSteps(e).size());
+}
+
+void RunControllerTest::recordingWritesALinePerStepAndClosesTheFile() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir::setCurrent(dir.path())); // the results file goes to the current folder
+    const Experiment e = experiment(0.05F);
+    RunController run(view_);
+    Reports reports(run);
+    std::array<HeaderRow, allInputs.size()> header;
+    header.fill(HeaderRow{"key", "text"});
+    QVERIFY(run.startRecording(header));
+    QVERIFY(run.isRecording());
+    QVERIFY(run.run(e.inputs, e.derived));
+    QVERIFY(!run.isRecording());
+    QVERIFY(!run.resultsFile().isOpen());
+
+    QFile file(QString::fromStdString(run.resultsFile().path()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const CrlfLines text = splitCrlf(file.readAll());
+    QVERIFY(text.lastLineWhole);
+    QCOMPARE(text.lines.size(), qsizetype(headerLineCount + reports.states.size()));
+    for (std::size_t i = 0; i < reports.states.size(); ++i) {
+        const RunState& s = reports.states[i];
+        QByteArrayList items;
+        for (double v : {s.t, s.X - e.derived.Xg, s.Vx, double(s.W)})
+            items << QByteArray::fromStdString(formatNumber(v, "0.0000e+00"));
+        QCOMPARE(text.lines[headerLineCount + qsizetype(i)].simplified(), items.join(' '));
+    }
+}
+
+void RunControllerTest::inputsThatCannotRunAreRefusedSilently() {
+    Experiment e = experiment(0.05F);
+    e.inputs.k = 1e300; // a step far too small ever to reach T
+    e.derive();
+    QVERIFY(!canRun(e.inputs, e.derived));
+    RunController run(view_);
+    Reports reports(run);
+    QVERIFY(!run.run(e.inputs, e.derived));
+    QVERIFY(reports.steps.empty());
+    QVERIFY(reports.ends.empty());
+    QVERIFY(!run.isActive());
+}
+
+QTEST_GUILESS_MAIN(RunControllerTest)
+#include "tst_run_controller.moc"
