@@ -53,9 +53,11 @@ desktop() { PATH=$prefix/bin:$PATH XDG_DATA_HOME=$work/none XDG_DATA_DIRS=$prefi
 content_type() { desktop gio info -a standard::content-type "$1" | sed -n 's/.*type: //p'; }
 printf 'trelvix experiment 1\r\n' >"$work/lesson.trelvix"
 cp "$work/lesson.trelvix" "$work/lesson"
+printf '\xef\xbb\xbftrelvix experiment 1\n' >"$work/lesson-with-mark"
 printf 'trelvix results\r\n' >"$work/other"
-[[ $(content_type "$work/lesson.trelvix") == application/x-trelvix ]] || fail "glob"
-[[ $(content_type "$work/lesson") == application/x-trelvix ]] || fail "magic"
+for f in lesson.trelvix lesson lesson-with-mark; do
+    [[ $(content_type "$work/$f") == application/x-trelvix ]] || fail "type of $f"
+done
 [[ $(content_type "$work/other") != application/x-trelvix ]] || fail "magic matches any text"
 
 # The launcher, from a terminal and by a double click, with the program replaced by a stand-in
