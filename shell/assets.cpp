@@ -2,8 +2,10 @@
 
 namespace trelvix::assets {
 
+// An installed program finds its icon at every size in the desktop's theme; the built-in 32 × 32
+// one serves a program run from its build folder.
 QIcon programIcon() {
-    return QIcon(QStringLiteral(":/assets/icon.png"));
+    return QIcon::fromTheme(QStringLiteral("trelvix"), QIcon(QStringLiteral(":/assets/icon.png")));
 }
 
 QPixmap authorsPicture() {

@@ -6,8 +6,11 @@ set -euo pipefail
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
           fonts-liberation)
 if [[ "${1:-}" == "--test" ]]; then
-    # clang with its sanitizer and libFuzzer run-time libraries for the sanitizer stage.
-    packages+=(locales clang libclang-rt-14-dev)
+    # clang with its sanitizer and libFuzzer run-time libraries for the sanitizer stage; the
+    # desktop's validators, the file-type database and its lookup, and dpkg's tools for the test
+    # of the install tree and the Debian package.
+    packages+=(locales clang libclang-rt-14-dev desktop-file-utils appstream shared-mime-info
+               libglib2.0-bin dpkg-dev file)
 fi
 
 missing=()

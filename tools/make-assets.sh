@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Draws the program's pictures with ImageMagick into assets/: the window icon, the seven menu
-# pictures (32 × 32, colour depths as the menus need them) and the picture of the authors window.
+# Draws the program's pictures with ImageMagick into assets/: the seven menu pictures (32 × 32,
+# colour depths as the menus need them) and the picture of the authors window.  The icon is drawn
+# as SVG and rendered by tools/make-icons.sh.
 # The results are committed; run this only to change a picture.
 set -euo pipefail
 cd "$(dirname "$0")/../assets"
@@ -50,13 +51,6 @@ convert -size 32x32 xc:white -fill '#dde8ff' -stroke '#1040a0' \
     -fill '#3070e0' -stroke '#103080' -draw 'circle 16,19 16,10' -fill none -stroke '#a0d0ff' \
     -draw 'ellipse 16,19 4,9 0,360' -draw 'line 7,19 25,19' -draw 'line 9,14 23,14' \
     -draw 'line 9,24 23,24' +dither -colors 16 -type Palette BMP3:picture13.bmp
-
-# The icon, 256 colours: the driving wheel, the spring and the ball.
-convert -size 32x32 xc:none -fill '#c0c0c0' -stroke '#404040' -draw 'circle 16,6 16,1' \
-    -fill '#404040' -draw 'circle 19,6 19,5' -fill none -stroke '#202020' \
-    -draw 'polyline 19,6 19,9 14,11 22,13 14,15 22,17 14,19 19,21 19,22' \
-    -fill '#d02020' -stroke '#701010' -draw 'circle 19,26 19,21' +dither -colors 255 \
-    PNG8:icon.png
 
 # The picture of the authors window, 150 × 180: the apparatus in its vessel of liquid.
 convert -size 150x180 gradient:'#f4f7ff'-'#c9d6ee' \
