@@ -104,7 +104,9 @@ double refinedExtreme(const std::vector<double>& y, std::size_t at) {
     const double curvature = before - 2 * y[at] + after;
     if (curvature == 0) return y[at];
     const double slope = (after - before) / 2;
-    return y[at] - slope * slope / (2 * curvature);
+    // The vertex lies within half a step of the sample, so slope/curvature stays small where
+    // slope² could overflow.
+    return y[at] - slope * (slope / (2 * curvature));
 }
 
 } // namespace
