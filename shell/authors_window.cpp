@@ -1,6 +1,7 @@
 #include "shell/authors_window.h"
 
 #include "shell/assets.h"
+#include "shell/window_texts.h"
 
 #include <QLabel>
 
@@ -9,7 +10,7 @@ namespace trelvix {
 AuthorsWindow::AuthorsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), image_(new QLabel(this)), label_(new QLabel(this)) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Авторы"));
+    setWindowTitle(texts::authorsTitle);
     setWindowIcon(assets::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window

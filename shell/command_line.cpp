@@ -1,5 +1,7 @@
 #include "shell/command_line.h"
 
+#include "shell/window_texts.h"
+
 #include <QCommandLineParser>
 
 namespace trelvix {
@@ -91,8 +93,7 @@ std::optional<QString> misplacedOption(const QCommandLineParser& parser, const O
 CommandLine parseCommandLine(const QStringList& arguments) {
     Options o;
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде."));
+    parser.setApplicationDescription(texts::titleAfterRun);
     parser.addOptions(
         {o.help, o.version, o.characteristics, o.run, o.out, o.resonance, o.from, o.to, o.points});
     parser.addPositionalArgument(QStringLiteral("FILE"),

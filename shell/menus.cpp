@@ -1,6 +1,7 @@
 #include "shell/menus.h"
 
 #include "shell/main_controls.h"
+#include "shell/window_texts.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -46,7 +47,7 @@ MainMenus buildMenus(QMenuBar* bar) {
     m.mnuHelpInstruction = addItem(m.mnuHelp, "mnuHelpInstruction", QStringLiteral("Инструкция"));
     m.mnuHelpUprav = addItem(m.mnuHelp, "mnuHelpUprav", QStringLiteral("Управление"));
     m.mnuHelpSep2 = addSeparator(m.mnuHelp, "mnuHelpSep2");
-    m.mnuHelpAvtors = addItem(m.mnuHelp, "mnuHelpAvtors", QStringLiteral("Авторы"));
+    m.mnuHelpAvtors = addItem(m.mnuHelp, "mnuHelpAvtors", texts::authorsTitle);
     m.mnuHelpAbout = addItem(m.mnuHelp, "mnuHelpAbout", QStringLiteral("О программе"));
     return m;
 }

@@ -61,7 +61,8 @@ inline const QString aboutText = QStringLiteral(
     "Государственной регистрации эта версия не проходила.\n"
     "Следующая версия пока не выпущена.");
 
-// The authors window: the credit.
+// The authors window: its caption, also the menu item that opens it, and the credit.
+inline const QString authorsTitle = QStringLiteral("Авторы");
 inline const QString authorsText =
     QStringLiteral("Программа создана разработчиками проекта trelvix для школьников, студентов и "
                    "преподавателей физики.");
