@@ -123,10 +123,12 @@ void touchBands(const ResonanceCurve& c, const Extent& e, Surface& panel) {
         const double to = i + 1 == p.size() ? p[i].nu : (p[i].nu + p[i + 1].nu) / 2;
         const double first = std::floor(panel.toPixel({from, 0}).x());
         const double last = std::ceil(panel.toPixel({to, 0}).x());
+        panel.setPenWidth(2); // neighbouring columns overlap: no stripes between them
         for (double column = first; column <= last; ++column) {
-            const double nu = panel.toUser({column, 0}).x();
+            const double nu = panel.toUser({column + 0.5, 0}).x();
             panel.line({nu, e.bottom}, {nu, e.top}, touchShade);
         }
+        panel.setPenWidth(1);
     }
 }
 

@@ -25,6 +25,7 @@ void ResonanceSweeper::start(const DrivenOscillator& oscillator, const Frequency
     const ParallelMap counted = [this](std::size_t count,
                                        const std::function<void(std::size_t)>& task) {
         concurrentMap(count, [&](std::size_t k) {
+            if (cancel_) return; // skipped, as the sweep itself skips it: not counted
             task(k);
             ++done_;
         });

@@ -184,6 +184,7 @@ void ResonanceWindow::computeCurve() {
               range->to, e.inputs.nu, hasResonance(e.derived) ? e.derived.nu_r : std::nan("")};
     gridPoints_ = range->points;
     status_->clear();
+    readout_->setText(texts::resonanceHint);
     redrawPlots();
     setBusy(true);
     sweeper_.start(oscillator, *range);
@@ -192,12 +193,13 @@ void ResonanceWindow::computeCurve() {
 void ResonanceWindow::setBusy(bool busy) {
     compute_->setEnabled(!busy);
     cancel_->setEnabled(busy);
-    progress_->setRange(0, std::max(gridPoints_, 1));
-    progress_->setValue(0);
-    if (busy)
+    if (busy) {
+        progress_->setRange(0, std::max(gridPoints_, 1));
+        progress_->setValue(0);
         progressTimer_.start();
-    else
+    } else {
         progressTimer_.stop();
+    }
 }
 
 // The bar counts the points of the grid; the few that refine the peak afterwards keep it full.
@@ -208,6 +210,7 @@ void ResonanceWindow::showProgress() {
 void ResonanceWindow::sweepFinished(const Sweep& result) {
     cancelled_ = result.cancelled;
     curve_.points = result.points;
+    showProgress(); // a cancelled sweep leaves the bar where it stopped
     setBusy(false);
     const auto points = static_cast<int>(result.points.size());
     const auto nonFinite = static_cast<int>(

@@ -12,9 +12,28 @@
 
 namespace trelvix {
 
+namespace {
+
+// The file to save into; empty when the student cancels.  Qt ships no Russian texts for its own
+// dialog unless a translation is installed, so the dialog is given its texts here (a desktop's
+// native dialog speaks the desktop's language anyway).
+QString askSavePath(QWidget* parent, const QString& caption, const QString& name,
+                    const QString& filter) {
+    QFileDialog dialog(parent, caption, name, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(name).suffix());
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файла:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Сохранить"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+} // namespace
+
 void ResonanceWindow::exportCsv() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, texts::resonanceSaveCsv, QStringLiteral("resonance.csv"),
+    const QString path = askSavePath(this, texts::resonanceSaveCsv, QStringLiteral("resonance.csv"),
                                      QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) return;
     QSaveFile file(path); // the old file stays whole until the new one is complete
@@ -27,8 +46,7 @@ void ResonanceWindow::exportCsv() {
 }
 
 void ResonanceWindow::exportPng() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, texts::resonanceSavePng, QStringLiteral("resonance.png"),
+    const QString path = askSavePath(this, texts::resonanceSavePng, QStringLiteral("resonance.png"),
                                      QStringLiteral("PNG (*.png)"));
     if (path.isEmpty()) return;
     QImageWriter writer(path, "png");
