@@ -132,12 +132,15 @@ void touchBands(const ResonanceCurve& c, const Extent& e, Surface& panel) {
     }
 }
 
-void frequencyMark(const Extent& e, double nu, const QColor& colour, const char* name,
+// A vertical line at `nu` with its name beside its top, `row` text lines down (so that the names
+// of two marks close together both stay readable).
+void frequencyMark(const Extent& e, double nu, const QColor& colour, const char* name, int row,
                    const ResonanceCurve& c, Surface& panel) {
     if (!(nu >= c.from && nu <= c.to)) return;
     panel.line({nu, e.bottom}, {nu, e.top}, colour);
     panel.setForeground(colour);
-    labelNear(panel, {nu, e.top}, {3, 0}, QString::fromUtf8(name));
+    const QString text = QString::fromUtf8(name);
+    labelNear(panel, {nu, e.top}, {3, row * 1.2 * panel.textBox(text).height()}, text);
     panel.setForeground(axisColour);
 }
 
@@ -286,10 +289,10 @@ void drawResonancePlot(const ResonanceCurve& c, ResonanceQuantity q, Surface& pa
                                              : std::nullopt; // the same lines below: one legend
     frequencyGrid(c, e, panel, decimalSeparator);
     valueGrid(c, e, panel, decimalSeparator);
-    frequencyMark(e, c.nu_r, resonanceMarkColour, resonanceMarkName, c, panel);
-    frequencyMark(e, c.nu, drivingMarkColour, drivingMarkName, c, panel);
     linearCurve(c, q, panel);
     computedCurve(c, q, e, panel);
+    frequencyMark(e, c.nu_r, resonanceMarkColour, resonanceMarkName, 0, c, panel);
+    frequencyMark(e, c.nu, drivingMarkColour, drivingMarkName, 1, c, panel);
     axes(c, e, panel);
     panel.printReservedLabel(names.value, names.valueBox);
     panel.printReservedLabel(names.frequency, names.frequencyBox);

@@ -17,6 +17,8 @@ inline const QString resonanceSavePng = QStringLiteral("Сохранить PNG�
 inline const QString resonanceHint =
     QStringLiteral("Наведите курсор на график, чтобы прочитать значения; щелчок по графику "
                    "амплитуды предлагает эту частоту для опыта.");
+// A number of points that is not whole.
+inline const QString resonanceWholePoints = QStringLiteral("Число точек кривой должно быть целым.");
 
 // The question after a click on the amplitude plot.
 inline QString offerFrequencyQuestion(const QString& nu) {

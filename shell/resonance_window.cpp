@@ -159,7 +159,10 @@ std::optional<FrequencyRange> ResonanceWindow::rangeFromFields() {
     FrequencyRange range{readNumber(from_->text().toStdString()),
                          readNumber(to_->text().toStdString()),
                          static_cast<int>(std::clamp<double>(points, 0, maxSweepPoints + 1.0))};
-    if (points != std::floor(points)) range.points = 0;
+    if (points != std::floor(points)) {
+        refuse(texts::resonanceWholePoints);
+        return std::nullopt;
+    }
     const InputProblem problem = checkRange(range);
     if (problem == InputProblem::None) return range;
     refuse(resonanceProblemMessage(problem));
@@ -244,7 +247,9 @@ void ResonanceWindow::showReadout(PictureBox* panel, QPointF at) {
         return;
     }
     const QLocale locale = QLocale::system();
-    const auto number = [&](double x) { return locale.toString(x, 'g', 5); };
+    const auto number = [&](double x) {
+        return std::isfinite(x) ? locale.toString(x, 'g', 5) : QStringLiteral("—");
+    };
     const QString text = texts::readoutText(number(p->nu), number(p->amplitude), number(p->phase),
                                             number(p->amplitudeLinear), number(p->phaseLinear));
     readout_->setText(text);

@@ -8,6 +8,7 @@
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
 #include "shell/resonance_setup.h"
+#include "shell/resonance_texts.h"
 #include "shell/resonance_window.h"
 #include "shell/window_texts.h"
 
@@ -107,19 +108,20 @@ void ResonanceWindowTest::badRangesAreRefused_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("points");
-    QTest::addColumn<InputProblem>("problem");
-    QTest::newRow("zero frequency") << "0"
-                                    << "6"
-                                    << "50" << InputProblem::NonPositiveFrequency;
+    QTest::addColumn<QString>("message");
+    QTest::newRow("zero frequency")
+        << "0"
+        << "6"
+        << "50" << resonanceProblemMessage(InputProblem::NonPositiveFrequency);
     QTest::newRow("from above to") << "6"
                                    << "2"
-                                   << "50" << InputProblem::EmptyRange;
+                                   << "50" << resonanceProblemMessage(InputProblem::EmptyRange);
     QTest::newRow("one point") << "2"
                                << "6"
-                               << "1" << InputProblem::TooFewPoints;
+                               << "1" << resonanceProblemMessage(InputProblem::TooFewPoints);
     QTest::newRow("points not whole") << "2"
                                       << "6"
-                                      << "2.5" << InputProblem::TooFewPoints;
+                                      << "2.5" << texts::resonanceWholePoints;
 }
 
 // The message with the tone; the curve of the last good range stays and nothing is computed.
@@ -127,7 +129,7 @@ void ResonanceWindowTest::badRangesAreRefused() {
     QFETCH(QString, from);
     QFETCH(QString, to);
     QFETCH(QString, points);
-    QFETCH(InputProblem, problem);
+    QFETCH(QString, message);
     ResonanceWindow* curve = openCurve();
     QVERIFY(curve);
     const std::size_t before = curve->curve().points.size();
@@ -135,10 +137,9 @@ void ResonanceWindowTest::badRangesAreRefused() {
     enter(rangeField(curve, "resonanceTo"), to);
     enter(rangeField(curve, "resonancePoints"), points);
     windowButton(curve, "resonanceCompute")->click();
-    QCOMPARE(platform_->log(),
-             (QStringList{"tone 25", texts::errorTitle + ": " + resonanceProblemMessage(problem)}));
+    QCOMPARE(platform_->log(), (QStringList{"tone 25", texts::errorTitle + ": " + message}));
     QVERIFY(!curve->sweeper().busy());
-    QCOMPARE(curve->sweeper().pointsDone(), 0 + int(before));
+    QCOMPARE(curve->sweeper().pointsDone(), int(before)); // no sweep started since
     QCOMPARE(curve->curve().points.size(), before);
 }
 
@@ -199,6 +200,13 @@ void ResonanceWindowTest::cancelKeepsThePointsComputedSoFar() {
     QVERIFY(std::all_of(points.begin(), points.end(),
                         [](const auto& p) { return std::isfinite(p.amplitude); }));
     QVERIFY(windowButton(curve, "resonanceCompute")->isEnabled());
+
+    // Closing the window in the middle of a sweep ends it without waiting for the rest.
+    windowButton(curve, "resonanceCompute")->click();
+    QTRY_VERIFY(curve->sweeper().pointsDone() >= 20);
+    const QPointer<ResonanceWindow> closed = curve;
+    curve->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!closed, 10000);
 }
 
 QTEST_MAIN(ResonanceWindowTest)
