@@ -1,5 +1,6 @@
 #include "graphics/resonance_plot.h"
 
+#include "graphics/grid_lines.h"
 #include "graphics/plot_texts.h"
 #include "graphics/style.h"
 
@@ -92,25 +93,25 @@ double pixelWidth(const Surface& panel) {
 void frequencyGrid(const ResonanceCurve& c, const Extent& e, Surface& panel,
                    std::string_view separator) {
     const double step = niceStep(c.to - c.from, pixelWidth(panel) / gridSpacingAcross);
-    for (double i = std::ceil(c.from / step); i * step <= c.to; ++i) {
+    forEachGridLine(c.from / step, c.to / step, step * panel.pixelsPerUnit().x(), [&](double i) {
         const double nu = i * step;
         panel.line({nu, e.bottom}, {nu, e.top}, gridColour);
         const QString text = gridNumber(nu, step, separator);
         labelNear(panel, {nu, e.bottom}, {-panel.textBox(text).width() / 2, 4}, text);
-    }
+    });
 }
 
 void valueGrid(const ResonanceCurve& c, const Extent& e, Surface& panel,
                std::string_view separator) {
     const double height = panel.size().height() - topMargin - bottomMargin;
     const double step = niceStep(e.top - e.bottom, height / gridSpacingDown);
-    for (double i = std::ceil(e.bottom / step); i * step <= e.top; ++i) {
+    forEachGridLine(e.bottom / step, e.top / step, step * panel.pixelsPerUnit().y(), [&](double i) {
         const double y = i * step;
         panel.line({c.from, y}, {c.to, y}, gridColour);
-        const QRectF box = panel.textBox(gridNumber(y, step, separator));
-        labelNear(panel, {c.from, y}, {-box.width() - 6, -box.height() / 2},
-                  gridNumber(y, step, separator));
-    }
+        const QString text = gridNumber(y, step, separator);
+        const QRectF box = panel.textBox(text);
+        labelNear(panel, {c.from, y}, {-box.width() - 6, -box.height() / 2}, text);
+    });
 }
 
 // The frequencies where the steady state touches: from halfway to the previous point to halfway
@@ -121,8 +122,9 @@ void touchBands(const ResonanceCurve& c, const Extent& e, Surface& panel) {
         if (!p[i].touches) continue;
         const double from = i == 0 ? p[i].nu : (p[i - 1].nu + p[i].nu) / 2;
         const double to = i + 1 == p.size() ? p[i].nu : (p[i].nu + p[i + 1].nu) / 2;
-        const double first = std::floor(panel.toPixel({from, 0}).x());
-        const double last = std::ceil(panel.toPixel({to, 0}).x());
+        const double first = std::max(std::floor(panel.toPixel({from, 0}).x()), 0.0);
+        const double last =
+            std::min(std::ceil(panel.toPixel({to, 0}).x()), double(panel.size().width()));
         panel.setPenWidth(2); // neighbouring columns overlap: no stripes between them
         for (double column = first; column <= last; ++column) {
             const double nu = panel.toUser({column + 0.5, 0}).x();
