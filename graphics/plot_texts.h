@@ -19,4 +19,14 @@ inline constexpr char velocityAxisName[] = "Vx, м/с";
 // The name of the value axis of the W(t) graph.
 inline constexpr char energyAxisName[] = "W, Дж";
 
+// The resonance plots: the frequency axis, the two value axes, the marks at the driving and the
+// resonance frequency, and the legend of the two curves.
+inline constexpr char frequencyAxisName[] = "ν, Гц";
+inline constexpr char amplitudeAxisName[] = "A, м";
+inline constexpr char phaseAxisName[] = "φ, рад";
+inline constexpr char drivingMarkName[] = "ν";
+inline constexpr char resonanceMarkName[] = "νр";
+inline constexpr char computedCurveName[] = "расчёт";
+inline constexpr char linearCurveName[] = "линейная теория";
+
 } // namespace trelvix::graphics

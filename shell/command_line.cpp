@@ -27,13 +27,16 @@ struct Options {
                                  QStringLiteral("Напечатать резонансную кривую в формате CSV и "
                                                 "выйти.")};
     QCommandLineOption from{QStringLiteral("from"),
-                            QStringLiteral("Начало диапазона частот для --resonance, Гц."),
+                            QStringLiteral("Начало диапазона частот для --resonance, Гц "
+                                           "(по умолчанию 0.5·ν0, ν0 = ω0/2π)."),
                             QStringLiteral("HZ")};
     QCommandLineOption to{QStringLiteral("to"),
-                          QStringLiteral("Конец диапазона частот для --resonance, Гц."),
+                          QStringLiteral("Конец диапазона частот для --resonance, Гц (по "
+                                         "умолчанию 1.5·ν0)."),
                           QStringLiteral("HZ")};
     QCommandLineOption points{QStringLiteral("points"),
-                              QStringLiteral("Число точек для --resonance (не меньше 2)."),
+                              QStringLiteral("Число точек для --resonance, не меньше 2 (по "
+                                             "умолчанию 200)."),
                               QStringLiteral("N")};
 };
 

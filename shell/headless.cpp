@@ -7,6 +7,7 @@
 #include "model/run.h"
 #include "shell/control_inventory.h"
 #include "shell/experiment_file_texts.h"
+#include "shell/resonance_command.h"
 #include "shell/window_texts.h"
 
 #include <QCoreApplication>
@@ -155,6 +156,8 @@ int runHeadless(const CommandLine& line, std::ostream& out, std::ostream& err) {
         printLine(err, note);
     if (line.mode == ProgramMode::Characteristics) return printCharacteristics(loaded, out);
     if (line.mode == ProgramMode::Run) return runToFile(loaded, line.out, err);
+    if (line.mode == ProgramMode::Resonance)
+        return printResonanceCurve(loaded.inputs, line, out, err);
     return 2;
 }
 

@@ -4,6 +4,7 @@
 #include "shell/authors_window.h"
 #include "shell/control_style.h"
 #include "shell/magnifier_window.h"
+#include "shell/resonance_window.h"
 #include "shell/window_texts.h"
 
 #include <QCheckBox>
@@ -50,6 +51,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 MainWindow::~MainWindow() {
     delete magnifier_;
     delete authorsWindow_;
+    delete resonanceWindow_;
 }
 
 // Every control's handler is connected here, before start-up writes the initial texts into the

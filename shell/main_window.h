@@ -19,6 +19,7 @@ namespace trelvix {
 
 class AuthorsWindow;
 class MagnifierWindow;
+class ResonanceWindow;
 
 // The main window of the simulator.  It owns the experiment, its controls and the values of the
 // last layout for the whole life of the program.  Its client area (below the menu bar) is laid
@@ -58,6 +59,8 @@ public:
     MagnifierWindow* magnifier();
     // The authors window, while it is open.
     AuthorsWindow* authorsWindow() const;
+    // The resonance window, while it is open.
+    ResonanceWindow* resonanceWindow() const;
 
     // What the parameter fields and scroll bars need besides the inputs and the redraw.
     void setControlVisible(const QString& controlName, bool visible) override;
@@ -83,6 +86,7 @@ public:
     void openControlsGuide();
     void showAuthors();
     void showAbout();
+    void openResonanceCurve();
 
     // The six drawing surfaces, the magnifier's included (created hidden if need be).
     graphics::Surfaces surfaces();
@@ -123,6 +127,7 @@ private:
     graphics::PlotFrames frames_{};
     QPointer<MagnifierWindow> magnifier_;
     QPointer<AuthorsWindow> authorsWindow_;
+    QPointer<ResonanceWindow> resonanceWindow_;
     RunController run_{experiment_.view, this};
     ParameterFields fields_{*this};
     ScrollBars scrollBars_{*this};

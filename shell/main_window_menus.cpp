@@ -5,6 +5,7 @@
 #include "shell/authors_window.h"
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
+#include "shell/resonance_window.h"
 #include "shell/window_texts.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@ void MainWindow::connectMenus() {
     connect(m.mnuFilespravka, &QAction::triggered, this, &MainWindow::openReference);
     connect(m.mnuFilespravka2, &QAction::triggered, this, &MainWindow::openReference2);
     connect(m.mnuFileExit, &QAction::triggered, this, &MainWindow::close); // asks as the close box
+    connect(m.mnuResearchResonance, &QAction::triggered, this, &MainWindow::openResonanceCurve);
     connect(m.mnuHelpInstruction, &QAction::triggered, this, &MainWindow::openInstruction);
     connect(m.mnuHelpUprav, &QAction::triggered, this, &MainWindow::openControlsGuide);
     connect(m.mnuHelpAvtors, &QAction::triggered, this, &MainWindow::showAuthors);
@@ -74,6 +76,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     run_.endProgram();
     if (authorsWindow_) authorsWindow_->close();
     if (magnifier_) magnifier_->close();
+    if (resonanceWindow_) resonanceWindow_->close();
     event->accept();
 }
 

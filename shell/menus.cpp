@@ -43,6 +43,11 @@ MainMenus buildMenus(QMenuBar* bar) {
     m.mnuHelpSep1 = addSeparator(m.mnuFile, "mnuHelpSep1");
     m.mnuFileExit = addItem(m.mnuFile, "mnuFileExit", QStringLiteral("Выход"));
 
+    m.mnuResearch = addMenu(bar, "mnuResearch", QStringLiteral("&Исследование"));
+    m.mnuResearchResonance =
+        addItem(m.mnuResearch, "mnuResearchResonance", QStringLiteral("Резонансная кривая"));
+    m.mnuResearchResonance->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+
     m.mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Помощь"));
     m.mnuHelpInstruction = addItem(m.mnuHelp, "mnuHelpInstruction", QStringLiteral("Инструкция"));
     m.mnuHelpUprav = addItem(m.mnuHelp, "mnuHelpUprav", QStringLiteral("Управление"));

@@ -18,6 +18,9 @@ struct MainMenus {
     QAction* mnuHelpSep1;
     QAction* mnuFileExit;
 
+    QMenu* mnuResearch; // items without pictures
+    QAction* mnuResearchResonance;
+
     QMenu* mnuHelp;
     QAction* mnuHelpInstruction;
     QAction* mnuHelpUprav;

@@ -399,10 +399,12 @@ void ControlsTest::menuBar() {
     QMenuBar bar;
     const MainMenus m = buildMenus(&bar);
     const QList<QAction*> top = bar.actions();
-    QCOMPARE(top.size(), 2);
+    QCOMPARE(top.size(), 3);
     QCOMPARE(top[0]->text(), "&Файл");
-    QCOMPARE(top[1]->text(), "&Помощь");
+    QCOMPARE(top[1]->text(), "&Исследование");
+    QCOMPARE(top[2]->text(), "&Помощь");
     QCOMPARE(m.mnuFile->objectName(), "mnuFile");
+    QCOMPARE(m.mnuResearch->objectName(), "mnuResearch");
     QCOMPARE(m.mnuHelp->objectName(), "mnuHelp");
 
     const auto items = [](QMenu* menu) {
@@ -416,7 +418,9 @@ void ControlsTest::menuBar() {
     QCOMPARE(items(m.mnuHelp),
              QStringList({"mnuHelpInstruction Инструкция", "mnuHelpUprav Управление",
                           "mnuHelpSep2 ---", "mnuHelpAvtors Авторы", "mnuHelpAbout О программе"}));
+    QCOMPARE(items(m.mnuResearch), QStringList{"mnuResearchResonance Резонансная кривая"});
     QCOMPARE(m.mnuFilespravka->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(m.mnuResearchResonance->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     QCOMPARE(m.mnuHelpSep1, m.mnuFile->actions().at(2));
     QCOMPARE(m.mnuHelpAbout, m.mnuHelp->actions().at(4));
 }

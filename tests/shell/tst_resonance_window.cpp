@@ -1,0 +1,213 @@
+// The resonance window as the student uses it: Ctrl+R in the main window, the curve computed on
+// worker threads for the current parameters, refusals, a click at the peak that offers its
+// frequency to the field, and a cancelled sweep.
+
+#include "graphics/style.h"
+#include "model/number_text.h"
+#include "recording_platform.h"
+#include "shell/main_window.h"
+#include "shell/picture_box.h"
+#include "shell/resonance_setup.h"
+#include "shell/resonance_texts.h"
+#include "shell/resonance_window.h"
+#include "shell/window_texts.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace trelvix;
+
+namespace {
+
+void enter(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    field->insert(text);
+}
+
+QLineEdit* rangeField(ResonanceWindow* w, const char* name) {
+    return w->findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+QPushButton* windowButton(ResonanceWindow* w, const char* name) {
+    return w->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+int pixelsOf(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
+} // namespace
+
+class ResonanceWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void ctrlROpensTheCurveOfTheCurrentParameters();
+    void badRangesAreRefused_data();
+    void badRangesAreRefused();
+    void parametersThatCannotRunAreRefusedAsByTheStartButton();
+    void clickAtThePeakOffersItsFrequency();
+    void cancelKeepsThePointsComputedSoFar();
+    void cleanup();
+
+private:
+    ResonanceWindow* openCurve();
+
+    std::unique_ptr<RecordingPlatform> platform_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void ResonanceWindowTest::init() {
+    platform_ = std::make_unique<RecordingPlatform>();
+    window_ = std::make_unique<MainWindow>(platform_->platform());
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void ResonanceWindowTest::cleanup() {
+    window_.reset();
+    platform_.reset();
+}
+
+// Ctrl+R, then the curve once the sweep has ended.
+ResonanceWindow* ResonanceWindowTest::openCurve() {
+    QTest::keyClick(window_.get(), Qt::Key_R, Qt::ControlModifier);
+    ResonanceWindow* curve = window_->resonanceWindow();
+    if (!curve) return nullptr;
+    if (!QTest::qWaitFor([&] { return !curve->sweeper().busy(); }, 10000)) return nullptr;
+    QCoreApplication::processEvents(); // the queued redraw after the panels took their size
+    return curve;
+}
+
+// A stiffer spring doubles ν0: the curve spans half to one and a half times it, and its peak
+// lies at the new resonance.  Both plots show the computed curve and the linear theory.
+void ResonanceWindowTest::ctrlROpensTheCurveOfTheCurrentParameters() {
+    enter(window_->controls().field(Input::k), "160");
+    const Characteristics& derived = window_->experiment().derived;
+    ResonanceWindow* curve = openCurve();
+    QVERIFY(curve && curve->isVisible());
+    const FrequencyRange range = defaultResonanceRange(derived);
+    QVERIFY(qAbs(curve->curve().from - range.from) < 1e-4);
+    QVERIFY(curve->curve().points.size() >= std::size_t(defaultResonancePoints));
+    QVERIFY(!curve->lastSweepCancelled());
+    const ResonancePoint* peak = peakPoint(curve->curve().points);
+    QVERIFY(peak && qAbs(peak->nu - derived.nu_r) < 0.01 * derived.nu_r);
+    for (PictureBox* panel : {curve->amplitudePanel(), curve->phasePanel()}) {
+        QVERIFY(pixelsOf(panel->image(), graphics::traceColour) > 100);
+        QVERIFY(pixelsOf(panel->image(), graphics::axisColour) > 100);
+    }
+    QVERIFY(platform_->log().isEmpty());
+}
+
+void ResonanceWindowTest::badRangesAreRefused_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("points");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("zero frequency")
+        << "0"
+        << "6"
+        << "50" << resonanceProblemMessage(InputProblem::NonPositiveFrequency);
+    QTest::newRow("from above to") << "6"
+                                   << "2"
+                                   << "50" << resonanceProblemMessage(InputProblem::EmptyRange);
+    QTest::newRow("one point") << "2"
+                               << "6"
+                               << "1" << resonanceProblemMessage(InputProblem::TooFewPoints);
+    QTest::newRow("points not whole") << "2"
+                                      << "6"
+                                      << "2.5" << texts::resonanceWholePoints;
+}
+
+// The message with the tone; the curve of the last good range stays and nothing is computed.
+void ResonanceWindowTest::badRangesAreRefused() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, points);
+    QFETCH(QString, message);
+    ResonanceWindow* curve = openCurve();
+    QVERIFY(curve);
+    const std::size_t before = curve->curve().points.size();
+    enter(rangeField(curve, "resonanceFrom"), from);
+    enter(rangeField(curve, "resonanceTo"), to);
+    enter(rangeField(curve, "resonancePoints"), points);
+    windowButton(curve, "resonanceCompute")->click();
+    QCOMPARE(platform_->log(), (QStringList{"tone 25", texts::errorTitle + ": " + message}));
+    QVERIFY(!curve->sweeper().busy());
+    QCOMPARE(curve->sweeper().pointsDone(), int(before)); // no sweep started since
+    QCOMPARE(curve->curve().points.size(), before);
+}
+
+void ResonanceWindowTest::parametersThatCannotRunAreRefusedAsByTheStartButton() {
+    ResonanceWindow* curve = openCurve();
+    QVERIFY(curve);
+    enter(window_->controls().field(Input::k), "1e300"); // a step far too small ever to reach T
+    platform_->clear();
+    windowButton(curve, "resonanceCompute")->click();
+    QCOMPARE(platform_->log(),
+             (QStringList{"tone 25", texts::errorTitle + ": " + texts::cannotRunMessage}));
+    QVERIFY(!curve->sweeper().busy());
+}
+
+// No keeps the field; Yes enters the frequency through the field's rules (its four decimals),
+// and the driving mark follows.
+void ResonanceWindowTest::clickAtThePeakOffersItsFrequency() {
+    ResonanceWindow* curve = openCurve();
+    QVERIFY(curve);
+    const ResonancePoint* peak = peakPoint(curve->curve().points);
+    QVERIFY(peak);
+    graphics::Surface& surface = curve->amplitudePanel()->surface();
+    const QPoint at = surface.toPixel({peak->nu, peak->amplitude}).toPoint();
+    const double clicked = surface.toUser(at).x();
+    const QString offered = QString::fromStdString(formatNumber(clicked, "0.0000"));
+    const QString question = "? " + curve->windowTitle() +
+                             ": Установить частоту вынуждающей силы ν = " + offered + " Гц?";
+
+    QTest::mouseClick(curve->amplitudePanel(), Qt::LeftButton, {}, at);
+    QCOMPARE(platform_->log(), QStringList{question});
+    QCOMPARE(window_->controls().field(Input::nu)->text(), QString("4.5000"));
+
+    platform_->clear();
+    platform_->answers.enqueue(true);
+    QTest::mouseClick(curve->amplitudePanel(), Qt::LeftButton, {}, at);
+    QCOMPARE(platform_->log(), QStringList{question});
+    QCOMPARE(window_->controls().field(Input::nu)->text(), offered);
+    QCOMPARE(window_->experiment().inputs.nu, readNumber(offered.toStdString()));
+    QVERIFY(qAbs(window_->experiment().inputs.nu - peak->nu) < 0.01);
+    QCOMPARE(curve->curve().nu, window_->experiment().inputs.nu);
+}
+
+void ResonanceWindowTest::cancelKeepsThePointsComputedSoFar() {
+    ResonanceWindow* curve = openCurve();
+    QVERIFY(curve);
+    constexpr int many = 200000;
+    enter(rangeField(curve, "resonancePoints"), QString::number(many));
+    windowButton(curve, "resonanceCompute")->click();
+    QTRY_VERIFY(curve->sweeper().pointsDone() >= 20);
+    QVERIFY(curve->sweeper().busy()); // the window stays live meanwhile
+    windowButton(curve, "resonanceCancel")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!curve->sweeper().busy(), 10000);
+    QVERIFY(curve->lastSweepCancelled());
+    const std::vector<ResonancePoint>& points = curve->curve().points;
+    QVERIFY(points.size() >= 20 && points.size() < std::size_t(many));
+    QVERIFY(std::is_sorted(points.begin(), points.end(),
+                           [](const auto& a, const auto& b) { return a.nu < b.nu; }));
+    QVERIFY(std::all_of(points.begin(), points.end(),
+                        [](const auto& p) { return std::isfinite(p.amplitude); }));
+    QVERIFY(windowButton(curve, "resonanceCompute")->isEnabled());
+
+    // Closing the window in the middle of a sweep ends it without waiting for the rest.
+    windowButton(curve, "resonanceCompute")->click();
+    QTRY_VERIFY(curve->sweeper().pointsDone() >= 20);
+    const QPointer<ResonanceWindow> closed = curve;
+    curve->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!closed, 10000);
+}
+
+QTEST_MAIN(ResonanceWindowTest)
+#include "tst_resonance_window.moc"
