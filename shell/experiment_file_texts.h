@@ -19,4 +19,7 @@ QString unknownExperimentNames(const QString& path, const QStringList& names);
 // A failed save: the file and the reason.
 QString experimentSaveFailed(const QString& path, const QString& reason);
 
+// A table or a picture that could not be written: the file and the reason.
+QString exportFailed(const QString& path, const QString& reason);
+
 } // namespace trelvix::texts
