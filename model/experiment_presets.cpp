@@ -1,5 +1,6 @@
 #include "model/experiment_presets.h"
 
+#include <cmath>
 #include <numbers>
 
 namespace trelvix {
@@ -9,9 +10,7 @@ namespace {
 // Close enough to ν0 for the drive and the natural motion to beat visibly within a run.
 constexpr double beatDetuning = 1.05;
 
-} // namespace
-
-std::vector<std::pair<Input, double>> presetValues(Preset preset, const Characteristics& derived) {
+std::vector<std::pair<Input, double>> changesOf(Preset preset, const Characteristics& derived) {
     switch (preset) {
     case Preset::CriticalViscosity:
         return {{Input::eta, double(derived.eta_kr)}};
@@ -25,6 +24,17 @@ std::vector<std::pair<Input, double>> presetValues(Preset preset, const Characte
         return {{Input::nu, beatDetuning * derived.omega_0 / (2 * std::numbers::pi)}};
     }
     return {};
+}
+
+} // namespace
+
+std::vector<std::pair<Input, double>> presetValues(Preset preset, const Characteristics& derived) {
+    // Without a resonance maximum ν_r keeps whatever value it last had.
+    if (preset == Preset::DriveAtResonance && !hasResonance(derived)) return {};
+    std::vector<std::pair<Input, double>> changes = changesOf(preset, derived);
+    for (const auto& change : changes)
+        if (!std::isfinite(change.second)) return {};
+    return changes;
 }
 
 } // namespace trelvix

@@ -23,7 +23,8 @@ enum class Preset {
 inline constexpr Preset allPresets[] = {Preset::CriticalViscosity, Preset::DriveAtResonance,
                                         Preset::NoDrive, Preset::Vacuum, Preset::Beats};
 
-// The inputs the preset changes and their new values.
+// The inputs the preset changes and their new values; empty when the current inputs have no such
+// regime (no resonance maximum under strong damping, or a value without a finite result).
 std::vector<std::pair<Input, double>> presetValues(Preset preset, const Characteristics& derived);
 
 } // namespace trelvix

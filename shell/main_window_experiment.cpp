@@ -127,7 +127,12 @@ void MainWindow::listRecentFiles() {
 
 // The values are written in the general number form; each field then rounds to its own.
 void MainWindow::applyPreset(Preset preset) {
-    for (const auto& [input, value] : presetValues(preset, experiment_.derived))
+    const auto changes = presetValues(preset, experiment_.derived);
+    if (changes.empty()) {
+        platform_.messages.inform(texts::errorTitle, texts::presetImpossible);
+        return;
+    }
+    for (const auto& [input, value] : changes)
         enterFieldText(input, QString::fromStdString(generalNumber(value)));
 }
 

@@ -200,6 +200,16 @@ void ExperimentFilesTest::examplesGiveTheRegimesTheyName() {
     QCOMPARE(in.eta, 0.0);
     QCOMPARE(in.k, k);                                           // everything else stays
     QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 2); // the two vacuum warnings
+
+    // Damped beyond ω0/√2 there is no resonance maximum to drive at: nothing changes.
+    enter(w.controls().field(Input::ro), "1000");
+    enter(w.controls().field(Input::eta), "20");
+    const double nu = in.nu;
+    platform_->clear();
+    presets[1]->trigger();
+    QCOMPARE(in.nu, nu);
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 1);
+    QCOMPARE(platform_->events.first().title, QString("Ошибка"));
 }
 
 void ExperimentFilesTest::lastRunExportsAsCsvAndToTheClipboard() {
