@@ -96,7 +96,6 @@ public:
     // The export of the last run (main_window_export.cpp).
     void exportTableCsv();
     void copyTable();
-    const RunTable& lastRun() const { return lastRun_; }
     // The lab report of the last run (main_window_report.cpp): a PDF file, or printed.
     void writeReport();
     void printReport();
