@@ -5,6 +5,7 @@
 
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/tone.h"
 
@@ -15,6 +16,7 @@ struct Platform {
     Tone& tone;
     Desktop& desktop;
     Clock& clock;
+    FileDialogs& files;
 };
 
 } // namespace trelvix

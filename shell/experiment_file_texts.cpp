@@ -42,4 +42,8 @@ QString experimentSaveFailed(const QString& path, const QString& reason) {
         .arg(path, reason);
 }
 
+QString exportFailed(const QString& path, const QString& reason) {
+    return QStringLiteral("Не удалось записать файл «%1»: %2.").arg(path, reason);
+}
+
 } // namespace trelvix::texts

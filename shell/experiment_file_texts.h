@@ -1,7 +1,7 @@
 #pragma once
 
-// What the window and the command line say about an experiment file that cannot be used, and
-// about names in it that the program does not know.
+// What the window and the command line say about an experiment file that cannot be used, about
+// names in it that the program does not know, and about the examples and exports of the window.
 
 #include "model/experiment_file.h"
 
@@ -18,5 +18,13 @@ QString unknownExperimentNames(const QString& path, const QStringList& names);
 
 // A failed save: the file and the reason.
 QString experimentSaveFailed(const QString& path, const QString& reason);
+
+// An example whose regime the current values do not have.
+inline const QString presetImpossible =
+    QStringLiteral("При текущих параметрах такого режима нет (например, при сильном затухании нет "
+                   "резонанса). Параметры не изменены.");
+
+// A table, a picture or a report that could not be written: the file and the reason.
+QString exportFailed(const QString& path, const QString& reason);
 
 } // namespace trelvix::texts

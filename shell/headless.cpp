@@ -6,6 +6,7 @@
 #include "model/results_file.h"
 #include "model/run.h"
 #include "shell/control_inventory.h"
+#include "shell/experiment_entries.h"
 #include "shell/experiment_file_texts.h"
 #include "shell/resonance_command.h"
 #include "shell/window_texts.h"
@@ -17,13 +18,6 @@
 namespace trelvix {
 
 namespace {
-
-std::vector<std::string_view> inputSymbols() {
-    std::vector<std::string_view> names;
-    for (const InputRow& row : inputTable())
-        names.emplace_back(row.symbol);
-    return names;
-}
 
 std::string decimalSeparator() {
     return QLocale::system().decimalPoint().toStdString();
@@ -97,27 +91,21 @@ int runToFile(const LoadedInputs& loaded, const QString& outPath, std::ostream& 
 
 LoadedInputs loadInputs(const QString& file) {
     LoadedInputs loaded;
-    std::vector<std::optional<std::string>> texts(allInputs.size());
+    ExperimentEntries entries = entriesOf({});
     if (!file.isEmpty()) {
-        const std::vector<std::string_view> names = inputSymbols();
-        const ExperimentFileReading reading = readExperimentFile(file.toStdString(), names);
+        const ExperimentFileReading reading =
+            readExperimentFile(file.toStdString(), experimentNames());
         if (!reading.ok()) {
             loaded.problem = texts::experimentFileProblem(file, reading);
             return loaded;
         }
-        for (const InputRow& row : inputTable())
-            if (auto it = reading.texts.find(row.symbol); it != reading.texts.end())
-                texts[static_cast<std::size_t>(row.input)] = it->second;
-        QStringList unknown;
-        for (const std::string& name : reading.unknownNames)
-            unknown << QString::fromStdString(name);
-        if (!unknown.isEmpty()) loaded.notes << texts::unknownExperimentNames(file, unknown);
+        entries = entriesOf(reading);
+        if (!entries.unknownNames.isEmpty())
+            loaded.notes << texts::unknownExperimentNames(file, entries.unknownNames);
     }
-    const Inputs initial = initialInputs();
     for (const InputRow& row : inputTable()) {
-        const auto& given = texts[static_cast<std::size_t>(row.input)];
         const EnteredText entered =
-            enterText(row, loaded.inputs, given ? *given : displayText(row, initial));
+            enterText(row, loaded.inputs, entries.texts[static_cast<std::size_t>(row.input)]);
         loaded.shownTexts.push_back(entered.shown);
         loaded.notes << entered.refusals;
     }

@@ -49,5 +49,6 @@ int main(int argc, char* argv[]) {
     trelvix::DesktopPlatform desktop;
     trelvix::MainWindow window(desktop.platform());
     window.show();
+    if (!line.file.isEmpty()) window.openExperimentFile(line.file);
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include "shell/authors_window.h"
 #include "shell/control_style.h"
 #include "shell/magnifier_window.h"
+#include "shell/picture_menu.h"
 #include "shell/resonance_window.h"
 #include "shell/window_texts.h"
 
@@ -60,6 +61,7 @@ void MainWindow::connectHandlers() {
     connect(controls_.Option1, &QRadioButton::clicked, this, &MainWindow::showChosenView);
     connect(controls_.Option2, &QRadioButton::clicked, this, &MainWindow::showChosenView);
     connectMenus();
+    connectExperimentMenus();
     connect(controls_.CmdOK, &QPushButton::clicked, this, &MainWindow::startOrStop);
     connect(controls_.Command1, &QPushButton::clicked, this, &MainWindow::openMagnifier);
     connect(controls_.Check_p, &QCheckBox::toggled, this, &MainWindow::resultsFileToggled);
@@ -81,6 +83,7 @@ MagnifierWindow* MainWindow::magnifier() {
     if (!magnifier_) {
         magnifier_ = new MagnifierWindow;
         connect(magnifier_, &MagnifierWindow::resized, this, &MainWindow::magnifierResized);
+        addPictureMenu(magnifier_->surface(), platform_.files, platform_.messages);
     }
     return magnifier_;
 }

@@ -6,10 +6,13 @@
 #include "graphics/plot_frames.h"
 #include "graphics/surfaces.h"
 #include "model/experiment.h"
+#include "model/run_table.h"
 #include "platform/platform.h"
+#include "shell/lab_report.h"
 #include "shell/layout.h"
 #include "shell/main_controls.h"
 #include "shell/menus.h"
+#include "shell/recent_files.h"
 #include "shell/run_controller.h"
 
 #include <QMainWindow>
@@ -88,6 +91,19 @@ public:
     void showAbout();
     void openResonanceCurve();
 
+    // Experiment files and examples (main_window_experiment.cpp).  Opening a file that cannot be
+    // used explains why in a box and changes nothing.
+    void openExperiment();
+    void openExperimentFile(const QString& path);
+    void saveExperiment();
+    void applyPreset(Preset preset);
+    // The export of the last run (main_window_export.cpp).
+    void exportTableCsv();
+    void copyTable();
+    // The lab report of the last run (main_window_report.cpp): a PDF file, or printed.
+    void writeReport();
+    void printReport();
+
     // The six drawing surfaces, the magnifier's included (created hidden if need be).
     graphics::Surfaces surfaces();
 
@@ -100,6 +116,11 @@ private:
     void connectHandlers();
     void connectMenus();
     void connectRun();
+    void connectExperimentMenus();
+    void setExperimentItemsEnabled(bool enabled);
+    void enterFieldText(Input input, const QString& text);
+    void listRecentFiles();
+    LabReport labReport() const;
     void prepare();
     void placeOnScreen();
     void writeInitialInputs();
@@ -131,6 +152,9 @@ private:
     RunController run_{experiment_.view, this};
     ParameterFields fields_{*this};
     ScrollBars scrollBars_{*this};
+    RunTable lastRun_; // the rows of the last run, for its export
+    RecentFiles recentFiles_;
+    QString experimentPath_; // the experiment file opened or saved last
 };
 
 } // namespace trelvix

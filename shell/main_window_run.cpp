@@ -64,6 +64,7 @@ void MainWindow::startOrStop() {
         redraw(); // the plots cleared, their static layers drawn, the marker at the start
         setRunWindowState(true);
         run_.setDecimalSeparator(separator());
+        lastRun_.clear();
         run_.run(experiment_.inputs, experiment_.derived);
     } else {
         controls_.CmdOK->setText(texts::startCaption);
@@ -106,6 +107,7 @@ void MainWindow::setRunControlsEnabled(bool enabled) {
     for (QWidget* control : std::initializer_list<QWidget*>{c.HScroll2, c.Command1, c.VScroll1,
                                                             c.VScroll2, c.VScroll3, c.Check_p})
         control->setEnabled(enabled);
+    setExperimentItemsEnabled(enabled);
 }
 
 // While a run proceeds both windows keep their size and say so in their captions.

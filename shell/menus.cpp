@@ -42,6 +42,7 @@ MainMenus buildMenus(QMenuBar* bar) {
     m.mnuFilespravka2 = addItem(m.mnuFile, "mnuFilespravka2", QStringLiteral("Справка2"));
     m.mnuHelpSep1 = addSeparator(m.mnuFile, "mnuHelpSep1");
     m.mnuFileExit = addItem(m.mnuFile, "mnuFileExit", QStringLiteral("Выход"));
+    m.experiment = buildExperimentMenus(m.mnuFile, m.mnuHelpSep1);
 
     m.mnuResearch = addMenu(bar, "mnuResearch", QStringLiteral("&Исследование"));
     m.mnuResearchResonance =
@@ -60,7 +61,7 @@ MainMenus buildMenus(QMenuBar* bar) {
 void attachMenuPictures(const MainMenus& menus, const MainControls& c) {
     attach(menus.mnuFile, 0, c.Picture8);
     attach(menus.mnuFile, 1, c.Picture10);
-    attach(menus.mnuFile, 3, c.Picture5);
+    attach(menus.mnuFile, int(menus.mnuFile->actions().indexOf(menus.mnuFileExit)), c.Picture5);
 
     attach(menus.mnuHelp, 0, c.Picture13);
     attach(menus.mnuHelp, 1, c.Picture12);

@@ -3,6 +3,8 @@
 // The menu bar of the main window.  Every item is a named action; the commands behind them are
 // connected by the window.
 
+#include "shell/experiment_menus.h"
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -15,6 +17,7 @@ struct MainMenus {
     QMenu* mnuFile;
     QAction* mnuFilespravka;
     QAction* mnuFilespravka2;
+    ExperimentMenus experiment;
     QAction* mnuHelpSep1;
     QAction* mnuFileExit;
 

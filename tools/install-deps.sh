@@ -3,7 +3,7 @@
 # test suite needs too), but only those that are missing: a prepared machine needs no network.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
           fonts-liberation)
 if [[ "${1:-}" == "--test" ]]; then
     # clang with its sanitizer and libFuzzer run-time libraries for the sanitizer stage; the

@@ -413,15 +413,21 @@ void ControlsTest::menuBar() {
             list << a->objectName() + (a->isSeparator() ? " ---" : " " + a->text());
         return list;
     };
-    QCOMPARE(items(m.mnuFile), QStringList({"mnuFilespravka Справка", "mnuFilespravka2 Справка2",
-                                            "mnuHelpSep1 ---", "mnuFileExit Выход"}));
+    // The experiment items stand between the help documents and the separator above «Выход».
+    QCOMPARE(
+        items(m.mnuFile),
+        QStringList({"mnuFilespravka Справка", "mnuFilespravka2 Справка2", " ---",
+                     "mnuFileOpen Открыть эксперимент…", "mnuFileSave Сохранить эксперимент…",
+                     " Последние", " Примеры", " ---", "mnuFileExportCsv Экспорт таблицы (CSV)…",
+                     "mnuFileCopyTable Копировать таблицу", " ---", "mnuFileReport Отчёт (PDF)…",
+                     "mnuFilePrint Печать…", "mnuHelpSep1 ---", "mnuFileExit Выход"}));
     QCOMPARE(items(m.mnuHelp),
              QStringList({"mnuHelpInstruction Инструкция", "mnuHelpUprav Управление",
                           "mnuHelpSep2 ---", "mnuHelpAvtors Авторы", "mnuHelpAbout О программе"}));
     QCOMPARE(items(m.mnuResearch), QStringList{"mnuResearchResonance Резонансная кривая"});
     QCOMPARE(m.mnuFilespravka->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QCOMPARE(m.mnuResearchResonance->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-    QCOMPARE(m.mnuHelpSep1, m.mnuFile->actions().at(2));
+    QCOMPARE(m.mnuHelpSep1, m.mnuFile->actions().at(13));
     QCOMPARE(m.mnuHelpAbout, m.mnuHelp->actions().at(4));
 }
 

@@ -1,5 +1,6 @@
 #include "recording_platform.h"
 
+#include <QPrinter>
 #include <algorithm>
 
 namespace trelvix {
@@ -26,6 +27,22 @@ void RecordingPlatform::sound(double units) {
 
 void RecordingPlatform::openDocument(const QString& fileName) {
     record({PlatformEvent::Kind::Document, {}, fileName});
+}
+
+QString RecordingPlatform::fileToOpen(const QString&, const QString&) {
+    return chosenFiles.isEmpty() ? QString() : chosenFiles.dequeue();
+}
+
+QString RecordingPlatform::fileToSave(const QString&, const QString& suggested, const QString&) {
+    suggestedName = suggested;
+    return chosenFiles.isEmpty() ? QString() : chosenFiles.dequeue();
+}
+
+bool RecordingPlatform::choosePrinter(QPrinter& printer) {
+    if (printerFile.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printerFile);
+    return true;
 }
 
 QStringList RecordingPlatform::log() const {

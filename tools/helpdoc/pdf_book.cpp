@@ -19,17 +19,18 @@ const QMarginsF pageMargins(25, 18, 18, 12);
 constexpr qreal footerMillimetres = 10;
 constexpr int footerPointSize = 9;
 
-qreal millimetresToDevice(const QPdfWriter& writer, qreal millimetres) {
-    return millimetres * writer.resolution() / 25.4;
+// The resolution of a PDF writer or a printer, in device units per inch.
+qreal millimetresToDevice(const QPagedPaintDevice& device, qreal millimetres) {
+    return millimetres * device.logicalDpiY() / 25.4;
 }
 
 // The text is laid out in the units it is written in: the pixels of the style sheet and the
 // points of the fonts both at the logical resolution of the screen.  Drawing then scales the
 // layout up to the resolution of the PDF as a whole, so margins and paddings keep their size.
-qreal layoutToDevice(const QPdfWriter& writer) {
+qreal layoutToDevice(const QPagedPaintDevice& device) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal layoutDpi = screen ? screen->logicalDotsPerInchY() : 96;
-    return writer.resolution() / layoutDpi;
+    return device.logicalDpiY() / layoutDpi;
 }
 
 // Page `index` (from 0) of the document: the band of the long laid-out text that falls on it.
@@ -64,28 +65,33 @@ int writePdfBook(QTextDocument& document, const QString& path) {
     QPdfWriter writer(path);
     writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
     writer.setCreator(QStringLiteral("trelvix helpdoc"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, pageMargins,
+    const int pages = paintBook(document, writer);
+    return pages > 0 && QFileInfo(path).size() > 0 ? pages : 0;
+}
+
+int paintBook(QTextDocument& document, QPagedPaintDevice& device) {
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, pageMargins,
                                      QPageLayout::Millimeter));
     QPainter painter;
-    if (!painter.begin(&writer)) return 0;
+    if (!painter.begin(&device)) return 0;
 
     // Unhinted metrics, so that the layout does not depend on the screen it was made for.
     document.setUseDesignMetrics(true);
     document.setDocumentMargin(0);
-    const qreal scale = layoutToDevice(writer);
-    const qreal footerHeight = millimetresToDevice(writer, footerMillimetres);
-    const QRectF footer(0, writer.height() - footerHeight, writer.width(), footerHeight);
-    const QSizeF body(writer.width() / scale, footer.top() / scale);
+    const qreal scale = layoutToDevice(device);
+    const qreal footerHeight = millimetresToDevice(device, footerMillimetres);
+    const QRectF footer(0, device.height() - footerHeight, device.width(), footerHeight);
+    const QSizeF body(device.width() / scale, footer.top() / scale);
     document.setPageSize(body);
     keepTogetherOnPages(document);
 
     const int pages = document.pageCount();
     for (int index = 0; index < pages; ++index) {
-        if (index > 0) writer.newPage();
+        if (index > 0) device.newPage();
         paintBodyPage(painter, document, scale, body, index);
         paintPageNumber(painter, document, footer, index + 1, pages);
     }
-    return painter.end() && QFileInfo(path).size() > 0 ? pages : 0;
+    return painter.end() ? pages : 0;
 }
 
 } // namespace trelvix

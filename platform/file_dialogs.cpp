@@ -1,0 +1,30 @@
+#include "platform/file_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+
+namespace trelvix {
+
+QString QtFileDialogs::fileToOpen(const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), filter);
+}
+
+// The suggested name's extension is added to a name typed without one before the dialog checks
+// for an existing file, so the question about replacing it concerns the file really written.
+QString QtFileDialogs::fileToSave(const QString& title, const QString& suggested,
+                                  const QString& filter) {
+    QFileDialog dialog(QApplication::activeWindow(), title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtFileDialogs::choosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace trelvix

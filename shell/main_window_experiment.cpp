@@ -1,0 +1,139 @@
+// Experiment files and examples in the window: opening (from the menu, the recent files or the
+// command line), saving, and the ready-made examples.  Every text reaches its field as if the
+// student had pasted it there at once, so the field's own rules read, refuse and reset it.
+
+#include "model/number_text.h"
+#include "shell/experiment_entries.h"
+#include "shell/experiment_file_texts.h"
+#include "shell/main_window.h"
+#include "shell/picture_box.h"
+#include "shell/picture_menu.h"
+#include "shell/window_texts.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace trelvix {
+
+namespace {
+
+const QString experimentFilter = QStringLiteral("Эксперименты (*.trelvix)");
+const QString defaultExperimentName = QStringLiteral("эксперимент.trelvix");
+
+} // namespace
+
+void MainWindow::connectExperimentMenus() {
+    const ExperimentMenus& m = menus_.experiment;
+    connect(m.open, &QAction::triggered, this, &MainWindow::openExperiment);
+    connect(m.save, &QAction::triggered, this, &MainWindow::saveExperiment);
+    connect(m.recent, &QMenu::aboutToShow, this, &MainWindow::listRecentFiles);
+    for (std::size_t i = 0; i < m.presets.size(); ++i)
+        connect(m.presets[i], &QAction::triggered, this,
+                [this, preset = allPresets[i]] { applyPreset(preset); });
+    connect(m.exportCsv, &QAction::triggered, this, &MainWindow::exportTableCsv);
+    connect(m.copyTable, &QAction::triggered, this, &MainWindow::copyTable);
+    connect(m.report, &QAction::triggered, this, &MainWindow::writeReport);
+    connect(m.print, &QAction::triggered, this, &MainWindow::printReport);
+    const MainControls& c = controls_;
+    for (PictureBox* panel : {c.Picture1, c.Picture2, c.Picture3, c.Picture4, c.Picture6})
+        addPictureMenu(panel, platform_.files, platform_.messages);
+    connect(&run_, &RunController::stepped, this,
+            [this](const RunState& state) { lastRun_.add(state, experiment_.derived.Xg); });
+    setExperimentItemsEnabled(true);
+}
+
+// Opening and the examples change the fields, which a run locks; the export and the report need
+// a run.
+void MainWindow::setExperimentItemsEnabled(bool enabled) {
+    const ExperimentMenus& m = menus_.experiment;
+    for (QAction* item : {m.open, m.recent->menuAction(), m.examples->menuAction()})
+        item->setEnabled(enabled);
+    for (QAction* item : {m.exportCsv, m.copyTable, m.report, m.print})
+        item->setEnabled(enabled && !lastRun_.empty());
+}
+
+// A text equal to the one shown changes nothing in the field, but its rule must still be
+// checked against the other inputs, as the command line does.
+void MainWindow::enterFieldText(Input input, const QString& text) {
+    QLineEdit* field = controls_.field(input);
+    if (field->text() == text)
+        fields_.fieldEdited(input);
+    else
+        field->setText(text);
+}
+
+void MainWindow::openExperiment() {
+    const QString path =
+        platform_.files.fileToOpen(QStringLiteral("Открыть эксперимент"), experimentFilter);
+    if (!path.isEmpty()) openExperimentFile(path);
+}
+
+// A file that cannot be used changes nothing; names the program does not know are listed in a
+// warning after the rest has been loaded.
+void MainWindow::openExperimentFile(const QString& path) {
+    const ExperimentFileReading reading = readExperimentFile(path.toStdString(), experimentNames());
+    if (!reading.ok()) {
+        platform_.messages.inform(texts::errorTitle, texts::experimentFileProblem(path, reading));
+        return;
+    }
+    const ExperimentEntries entries = entriesOf(reading);
+    for (const InputRow& row : inputTable())
+        enterFieldText(row.input,
+                       QString::fromStdString(entries.texts[static_cast<std::size_t>(row.input)]));
+    if (!entries.unknownNames.isEmpty())
+        platform_.messages.inform(warningTitle,
+                                  texts::unknownExperimentNames(path, entries.unknownNames));
+    experimentPath_ = path;
+    recentFiles_.add(path);
+}
+
+void MainWindow::saveExperiment() {
+    QString path = platform_.files.fileToSave(
+        QStringLiteral("Сохранить эксперимент"),
+        experimentPath_.isEmpty() ? defaultExperimentName : experimentPath_, experimentFilter);
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QString::fromLatin1(experimentFileExtension.data(),
+                                           qsizetype(experimentFileExtension.size()))))
+        path += QString::fromLatin1(experimentFileExtension.data(),
+                                    qsizetype(experimentFileExtension.size()));
+    std::array<std::string, allInputs.size()> shown;
+    for (const InputRow& row : inputTable())
+        shown[static_cast<std::size_t>(row.input)] =
+            controls_.field(row.input)->text().toStdString();
+    const FileStatus status = saveFileAtomically(path.toStdString(), savedExperiment(shown));
+    if (!status.ok) {
+        platform_.messages.inform(
+            texts::errorTitle,
+            texts::experimentSaveFailed(path, QString::fromStdString(status.reason)));
+        return;
+    }
+    experimentPath_ = path;
+    recentFiles_.add(path);
+}
+
+void MainWindow::listRecentFiles() {
+    QMenu* menu = menus_.experiment.recent;
+    menu->clear();
+    const QStringList paths = recentFiles_.paths();
+    if (paths.isEmpty()) menu->addAction(QStringLiteral("(список пуст)"))->setEnabled(false);
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this,
+                        [this, path] { openExperimentFile(path); });
+    }
+}
+
+// The values are written in the general number form; each field then rounds to its own.
+void MainWindow::applyPreset(Preset preset) {
+    const auto changes = presetValues(preset, experiment_.derived);
+    if (changes.empty()) {
+        platform_.messages.inform(texts::errorTitle, texts::presetImpossible);
+        return;
+    }
+    for (const auto& [input, value] : changes)
+        enterFieldText(input, QString::fromStdString(generalNumber(value)));
+}
+
+} // namespace trelvix

@@ -1,0 +1,72 @@
+// The lab report of the last run: written to an A4 PDF file or sent to a printer chosen in the
+// print dialog, the same pages either way.
+
+#include "model/experiment_file.h"
+#include "pdf_book.h"
+#include "shell/control_inventory.h"
+#include "shell/experiment_file_texts.h"
+#include "shell/headless.h"
+#include "shell/lab_report.h"
+#include "shell/main_window.h"
+#include "shell/picture_box.h"
+#include "shell/window_texts.h"
+
+#include <QBuffer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace trelvix {
+
+LabReport MainWindow::labReport() const {
+    LabReport report{QDateTime::currentDateTime(), {}, {}, {}};
+    for (const InputRow& row : inputTable())
+        report.parameters.push_back({QString::fromLatin1(row.symbol),
+                                     QString::fromUtf8(row.quantity),
+                                     controls_.field(row.input)->text()});
+    const std::vector<QString> lines = characteristicLines(experiment_.inputs, separator());
+    for (std::size_t i = 0; i < resultRows.size(); ++i)
+        report.characteristics.push_back({QString::fromUtf8(resultRows[i].tooltip), lines[i]});
+    const MainControls& c = controls_;
+    report.graphs = {{QStringLiteral("Траектория центра шара (Y-X)"), c.Picture1->image()},
+                     {QStringLiteral("Координата X(t)"), c.Picture3->image()},
+                     {QStringLiteral("Скорость Vx(t)"), c.Picture4->image()},
+                     {QStringLiteral("Энергия W(t)"), c.Picture6->image()}};
+    return report;
+}
+
+void MainWindow::writeReport() {
+    QString path = platform_.files.fileToSave(QStringLiteral("Отчёт"), QStringLiteral("отчёт.pdf"),
+                                              QStringLiteral("Документы PDF (*.pdf)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    QTextDocument document;
+    composeLabReport(document, labReport());
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
+        writer.setCreator(QStringLiteral("trelvix"));
+        paintBook(document, writer);
+    } // the writer finishes the file when it goes
+    const FileStatus status = saveFileAtomically(
+        path.toStdString(), std::string_view(pdf.data().constData(), pdf.data().size()));
+    if (!status.ok)
+        platform_.messages.inform(texts::errorTitle,
+                                  texts::exportFailed(path, QString::fromStdString(status.reason)));
+}
+
+void MainWindow::printReport() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!platform_.files.choosePrinter(printer)) return;
+    QTextDocument document;
+    composeLabReport(document, labReport());
+    if (paintBook(document, printer) == 0)
+        platform_.messages.inform(texts::errorTitle,
+                                  QStringLiteral("Не удалось напечатать отчёт."));
+}
+
+} // namespace trelvix

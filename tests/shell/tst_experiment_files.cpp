@@ -1,0 +1,300 @@
+// Experiment files, examples and the export of the last run through the main window: a saved
+// set-up loads back to the same twelve texts, a file that cannot be used changes nothing, the
+// examples give the regimes they name, and the CSV table is what a spreadsheet set to Russian
+// reads as numbers.  Runs under a Russian locale, where the C library writes decimal commas.
+
+#include "../help/pdf_pages.h"
+#include "entry/input_table.h"
+#include "last_step.h"
+#include "model/run_table.h"
+#include "open_windows.h"
+#include "recording_platform.h"
+#include "shell/magnifier_window.h"
+#include "shell/main_window.h"
+#include "shell/picture_box.h"
+
+#include <QtTest>
+#include <QtWidgets>
+#include <numbers>
+
+using namespace trelvix;
+
+namespace {
+
+QStringList fieldTexts(const MainWindow& window) {
+    QStringList texts;
+    for (const InputRow& row : inputTable())
+        texts << window.controls().field(row.input)->text();
+    return texts;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Types a new text into a parameter field as the student would overwrite it.
+void enter(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    field->insert(text);
+}
+
+} // namespace
+
+class ExperimentFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void saveThenOpenGivesTheSameTexts();
+    void textsGoThroughTheFieldRules();
+    void badFilesChangeNothing_data();
+    void badFilesChangeNothing();
+    void unknownNamesWarnAndTheRestLoads();
+    void examplesGiveTheRegimesTheyName();
+    void lastRunExportsAsCsvAndToTheClipboard();
+    void panelPicturesSaveAndCopy();
+    void reportAsPdfAndPrinted();
+    void cleanup();
+
+private:
+    QString path(const QString& name) const { return workDir_->filePath(name); }
+
+    QTemporaryDir settingsDir_;
+    std::unique_ptr<QTemporaryDir> workDir_;
+    std::unique_ptr<RecordingPlatform> platform_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void ExperimentFilesTest::initTestCase() {
+    // The recent files go to a settings file of the test, not to the user's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+}
+
+void ExperimentFilesTest::init() {
+    workDir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir::setCurrent(workDir_->path()));
+    platform_ = std::make_unique<RecordingPlatform>();
+    window_ = std::make_unique<MainWindow>(platform_->platform());
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void ExperimentFilesTest::saveThenOpenGivesTheSameTexts() {
+    MainWindow& w = *window_;
+    enter(w.controls().field(Input::k), "55.25");
+    enter(w.controls().field(Input::nu), "3.3");
+    const QStringList saved = fieldTexts(w);
+
+    platform_->chosenFiles << path("lab1"); // the extension is added
+    w.menus().experiment.save->trigger();
+    const QList<QByteArray> lines = fileBytes(path("lab1.trelvix")).split('\n');
+    QCOMPARE(lines.size(), 2 + 12 + 1);
+    QCOMPARE(lines[0], QByteArray("trelvix experiment 1"));
+    QVERIFY(lines[1].startsWith("# "));
+    QCOMPARE(lines[5], QByteArray("k = 55.250"));
+
+    enter(w.controls().field(Input::k), "41");
+    enter(w.controls().field(Input::T), "7");
+    platform_->chosenFiles << path("lab1.trelvix");
+    w.menus().experiment.open->trigger();
+    QCOMPARE(fieldTexts(w), saved);
+    QCOMPARE(w.experiment().inputs.k, 55.25);
+
+    // The file heads the recent files, which open it again.
+    enter(w.controls().field(Input::k), "41");
+    QMenu* recent = w.menus().experiment.recent;
+    emit recent->aboutToShow();
+    QVERIFY(recent->actions().first()->text().endsWith(path("lab1.trelvix")));
+    recent->actions().first()->trigger();
+    QCOMPARE(fieldTexts(w), saved);
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 0);
+}
+
+// Each text is pasted at once: a comma ends the number, words after it are ignored, a refused
+// value brings the field's message and its reset, and a name not given returns to its start.
+void ExperimentFilesTest::textsGoThroughTheFieldRules() {
+    MainWindow& w = *window_;
+    const QString initialX0 = w.controls().field(Input::X0)->text();
+    enter(w.controls().field(Input::X0), "0.5");
+    platform_->clear();
+    writeFile(path("rules.trelvix"), "trelvix experiment 1\n\n# a comment\n  nu = 4,5  \n"
+                                     "k = 45.5 N/m\nd = -1\n");
+    w.openExperimentFile(path("rules.trelvix"));
+    QCOMPARE(w.controls().field(Input::nu)->text(), QString("4.0000"));
+    QCOMPARE(w.controls().field(Input::k)->text(), QString("45.500"));
+    QCOMPARE(w.controls().field(Input::d)->text(), QString("0.025"));
+    QCOMPARE(w.controls().field(Input::X0)->text(), initialX0);
+    QCOMPARE(platform_->log(),
+             (QStringList{"tone 25", "Ошибка: Не может быть отрицательным или 0! Не вводите "
+                                     "заново, а исправьте!"}));
+}
+
+void ExperimentFilesTest::badFilesChangeNothing_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("where");
+    QTest::newRow("not UTF-8") << QByteArray("trelvix experiment 1\nm = 0.1\nd = \xff\xfe\n")
+                               << "строка 3";
+    QTest::newRow("other first line")
+        << QByteArray("trelvix experiment 2\nm = 0.1\n") << "строка 1";
+    QTest::newRow("larger than 64 KiB")
+        << QByteArray("trelvix experiment 1\nm = 0.1\n") + QByteArray(64 * 1024, '#') << "64 КБ";
+    QTest::newRow("not NAME = TEXT")
+        << QByteArray("trelvix experiment 1\nm = 0.1\nk 45\n") << "строка 3";
+}
+
+void ExperimentFilesTest::badFilesChangeNothing() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, where);
+    MainWindow& w = *window_;
+    enter(w.controls().field(Input::m), "0.2");
+    platform_->clear();
+    const QStringList before = fieldTexts(w);
+    const Inputs inputsBefore = w.experiment().inputs;
+    writeFile(path("bad.trelvix"), bytes);
+    w.openExperimentFile(path("bad.trelvix"));
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 1);
+    const PlatformEvent& box = platform_->events.first();
+    QCOMPARE(box.title, QString("Ошибка"));
+    QVERIFY2(box.text.contains(path("bad.trelvix")) && box.text.contains(where),
+             qPrintable(box.text));
+    QCOMPARE(fieldTexts(w), before);
+    QCOMPARE(w.experiment().inputs.m, inputsBefore.m);
+}
+
+void ExperimentFilesTest::unknownNamesWarnAndTheRestLoads() {
+    MainWindow& w = *window_;
+    writeFile(path("unknown.trelvix"), "trelvix experiment 1\nmass = 3\nk = 50\ncolour = red\n");
+    w.openExperimentFile(path("unknown.trelvix"));
+    QCOMPARE(w.controls().field(Input::k)->text(), QString("50.000"));
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 1);
+    QCOMPARE(platform_->events.first().title, QString("Предупреждение"));
+    QVERIFY(platform_->events.first().text.contains("mass, colour"));
+}
+
+// Each example is checked by the physics of its regime, from the characteristics it leaves.
+void ExperimentFilesTest::examplesGiveTheRegimesTheyName() {
+    MainWindow& w = *window_;
+    const auto& presets = w.menus().experiment.presets;
+    const Characteristics& now = w.experiment().derived;
+    const Inputs& in = w.experiment().inputs;
+
+    presets[1]->trigger(); // drive at resonance
+    QVERIFY(std::fabs(in.nu / now.nu_r - 1) < 1e-3);
+    presets[4]->trigger(); // beats: 5 % above ν0
+    QVERIFY(std::fabs(in.nu / (now.omega_0 / (2 * std::numbers::pi)) - 1.05) < 1e-3);
+    presets[0]->trigger(); // critical viscosity: the damping equals the natural frequency
+    QVERIFY(std::fabs(now.delta / now.omega_0 - 1) < 1e-3);
+    presets[2]->trigger();
+    QCOMPARE(in.Xm, 0.0);
+    const double k = in.k;
+    presets[3]->trigger();
+    QCOMPARE(in.ro, 0.0);
+    QCOMPARE(in.eta, 0.0);
+    QCOMPARE(in.k, k);                                           // everything else stays
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 2); // the two vacuum warnings
+
+    // Damped beyond ω0/√2 there is no resonance maximum to drive at: nothing changes.
+    enter(w.controls().field(Input::ro), "1000");
+    enter(w.controls().field(Input::eta), "20");
+    const double nu = in.nu;
+    platform_->clear();
+    presets[1]->trigger();
+    QCOMPARE(in.nu, nu);
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 1);
+    QCOMPARE(platform_->events.first().title, QString("Ошибка"));
+}
+
+void ExperimentFilesTest::lastRunExportsAsCsvAndToTheClipboard() {
+    MainWindow& w = *window_;
+    const ExperimentMenus& m = w.menus().experiment;
+    QVERIFY(!m.exportCsv->isEnabled() && !m.copyTable->isEnabled());
+    enter(w.controls().field(Input::T), "0.1");
+    int steps = 0;
+    connect(&w.runController(), &RunController::stepped, this, [&steps] { ++steps; });
+    const LastStep last(w);
+    w.startOrStop();
+    QVERIFY(m.exportCsv->isEnabled() && m.copyTable->isEnabled());
+
+    platform_->chosenFiles << path("run.csv");
+    m.exportCsv->trigger();
+    const QByteArray csv = fileBytes(path("run.csv"));
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(csv.mid(3)).split("\r\n", Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + steps);
+    QCOMPARE(lines[0], QString("t, с;X − Xg, м;Vx, м/с;W, Дж"));
+    const QStringList cells = lines.last().split(';');
+    QCOMPARE(cells.size(), 4);
+    QVERIFY(!lines.last().contains('.')); // the desktop's decimal comma, nowhere a point
+    const QLocale russian(QLocale::Russian);
+    QCOMPARE(russian.toDouble(cells[0]), last.state.t);
+    QCOMPARE(russian.toDouble(cells[1]), last.state.X - w.experiment().derived.Xg);
+    QCOMPARE(russian.toDouble(cells[2]), last.state.Vx);
+    QCOMPARE(russian.toFloat(cells[3]), last.state.W);
+
+    m.copyTable->trigger();
+    const QString copied = QGuiApplication::clipboard()->text();
+    QCOMPARE(copied, lines.join('\n').replace(';', '\t') + '\n');
+}
+
+// Every plot panel and the magnifier: PNG at the panel's device pixels, SVG, the clipboard.
+void ExperimentFilesTest::panelPicturesSaveAndCopy() {
+    MainWindow& w = *window_;
+    const QList<PictureBox*> panels{w.controls().Picture1, w.controls().Picture3,
+                                    w.magnifier()->surface()};
+    for (PictureBox* panel : panels) {
+        QAction* save = panel->findChild<QAction*>("savePicture");
+        QVERIFY(save && panel->contextMenuPolicy() == Qt::ActionsContextMenu);
+        platform_->chosenFiles << path("plot") << path("plot.svg");
+        save->trigger();
+        const QImage png(path("plot.png"));
+        QCOMPARE(png.size(), panel->image().size());
+        QCOMPARE(png.convertToFormat(QImage::Format_RGB32),
+                 panel->image().convertToFormat(QImage::Format_RGB32));
+        save->trigger();
+        QVERIFY(fileBytes(path("plot.svg")).contains("<svg"));
+        panel->findChild<QAction*>("copyPicture")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                 panel->image().convertToFormat(QImage::Format_RGB32));
+    }
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 0);
+}
+
+// The report needs a run; the printer gets the same pages as the PDF file.
+void ExperimentFilesTest::reportAsPdfAndPrinted() {
+    MainWindow& w = *window_;
+    const ExperimentMenus& m = w.menus().experiment;
+    QVERIFY(!m.report->isEnabled() && !m.print->isEnabled());
+    enter(w.controls().field(Input::T), "0.1");
+    w.startOrStop();
+    platform_->chosenFiles << path("report");
+    m.report->trigger();
+    const QByteArray pdf = fileBytes(path("report.pdf"));
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QVERIFY(pdfPageCount(pdf) >= 2); // the tables, then the four graphs
+    platform_->printerFile = path("printed.pdf");
+    m.print->trigger();
+    QCOMPARE(pdfPageCount(fileBytes(path("printed.pdf"))), pdfPageCount(pdf));
+}
+
+void ExperimentFilesTest::cleanup() {
+    window_.reset();
+    QCOMPARE(visibleTopLevelWindows(), QStringList());
+}
+
+int main(int argc, char* argv[]) {
+    qputenv("LC_ALL", "ru_RU.UTF-8");
+    QApplication app(argc, argv);
+    ExperimentFilesTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_experiment_files.moc"
