@@ -62,6 +62,7 @@ void MainWindow::connectHandlers() {
     connect(controls_.Command1, &QPushButton::clicked, this, &MainWindow::openMagnifier);
     connect(controls_.Check_p, &QCheckBox::toggled, this, &MainWindow::resultsFileToggled);
     connectRun();
+    connectHold();
     fields_.connectFields(clientArea());
     scrollBars_.connectScrollBars(clientArea());
 }

@@ -11,6 +11,7 @@
 #include "shell/main_controls.h"
 #include "shell/menus.h"
 #include "shell/run_controller.h"
+#include "shell/run_menu.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -36,6 +37,7 @@ public:
     ViewSettings& viewSettings() override { return experiment_.view; }
     const MainControls& controls() const { return controls_; }
     const MainMenus& menus() const { return menus_; }
+    const RunMenuItems& runMenu() const { return runMenu_; }
     QWidget* clientArea() const { return centralWidget(); }
     const ParameterFields& fields() const { return fields_; }
     const RunController& runController() const { return run_; }
@@ -96,6 +98,8 @@ private:
     void connectHandlers();
     void connectMenus();
     void connectRun();
+    void connectHold();
+    void showHold(bool held);
     void prepare();
     void placeOnScreen();
     void writeInitialInputs();
@@ -119,6 +123,9 @@ private:
     bool ready_ = false;
     MainControls controls_{};
     MainMenus menus_{};
+    RunMenuItems runMenu_{};
+    double heldSince_ = 0;   // clock reading when the run was last held, s
+    double heldSeconds_ = 0; // time the current run has spent held, s
     Layout placement_;
     graphics::PlotFrames frames_{};
     QPointer<MagnifierWindow> magnifier_;

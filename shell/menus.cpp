@@ -42,6 +42,8 @@ MainMenus buildMenus(QMenuBar* bar) {
     m.mnuHelpSep1 = addSeparator(m.mnuFile, "mnuHelpSep1");
     m.mnuFileExit = addItem(m.mnuFile, "mnuFileExit", QStringLiteral("Выход"));
 
+    m.mnuResearch = addMenu(bar, "mnuResearch", QStringLiteral("&Исследование"));
+
     m.mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Помощь"));
     m.mnuHelpInstruction = addItem(m.mnuHelp, "mnuHelpInstruction", QStringLiteral("Инструкция"));
     m.mnuHelpUprav = addItem(m.mnuHelp, "mnuHelpUprav", QStringLiteral("Управление"));

@@ -18,6 +18,8 @@ struct MainMenus {
     QAction* mnuHelpSep1;
     QAction* mnuFileExit;
 
+    QMenu* mnuResearch; // the study of runs; its items are added by the parts that serve them
+
     QMenu* mnuHelp;
     QAction* mnuHelpInstruction;
     QAction* mnuHelpUprav;

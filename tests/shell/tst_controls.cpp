@@ -399,9 +399,11 @@ void ControlsTest::menuBar() {
     QMenuBar bar;
     const MainMenus m = buildMenus(&bar);
     const QList<QAction*> top = bar.actions();
-    QCOMPARE(top.size(), 2);
+    QCOMPARE(top.size(), 3);
     QCOMPARE(top[0]->text(), "&Файл");
-    QCOMPARE(top[1]->text(), "&Помощь");
+    QCOMPARE(top[1]->text(), "&Исследование");
+    QCOMPARE(top[2]->text(), "&Помощь");
+    QCOMPARE(m.mnuResearch->objectName(), "mnuResearch");
     QCOMPARE(m.mnuFile->objectName(), "mnuFile");
     QCOMPARE(m.mnuHelp->objectName(), "mnuHelp");
 

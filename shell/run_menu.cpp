@@ -1,0 +1,32 @@
+#include "shell/run_menu.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace trelvix {
+
+namespace {
+
+QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                 const QList<QKeySequence>& keys = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    return action;
+}
+
+} // namespace
+
+RunMenuItems addRunItems(QMenu* research) {
+    RunMenuItems items{};
+    items.mnuRunPause = addItem(research, "mnuRunPause", QStringLiteral("Пауза"),
+                                {QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_Pause)});
+    items.mnuRunContinue = addItem(research, "mnuRunContinue", QStringLiteral("Продолжить"));
+    items.mnuRunStep =
+        addItem(research, "mnuRunStep", QStringLiteral("Шаг"), {QKeySequence(Qt::Key_F6)});
+    items.mnuRunContinue->setEnabled(false);
+    items.mnuRunStep->setEnabled(false);
+    return items;
+}
+
+} // namespace trelvix
