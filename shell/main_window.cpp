@@ -4,6 +4,8 @@
 #include "shell/authors_window.h"
 #include "shell/control_style.h"
 #include "shell/magnifier_window.h"
+#include "shell/measurements_window.h"
+#include "shell/phase_portrait_window.h"
 #include "shell/window_texts.h"
 
 #include <QCheckBox>
@@ -48,6 +50,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    delete measurements_;
+    delete phasePortrait_;
     delete magnifier_;
     delete authorsWindow_;
 }
@@ -63,6 +67,7 @@ void MainWindow::connectHandlers() {
     connect(controls_.Check_p, &QCheckBox::toggled, this, &MainWindow::resultsFileToggled);
     connectRun();
     connectHold();
+    connectResearch();
     fields_.connectFields(clientArea());
     scrollBars_.connectScrollBars(clientArea());
 }

@@ -20,6 +20,8 @@ namespace trelvix {
 
 class AuthorsWindow;
 class MagnifierWindow;
+class MeasurementsWindow;
+class PhasePortraitWindow;
 
 // The main window of the simulator.  It owns the experiment, its controls and the values of the
 // last layout for the whole life of the program.  Its client area (below the menu bar) is laid
@@ -85,6 +87,11 @@ public:
     void openControlsGuide();
     void showAuthors();
     void showAbout();
+    // The windows that study the last run.
+    void openMeasurements();
+    void openPhasePortrait();
+    MeasurementsWindow* measurementsWindow() const;
+    PhasePortraitWindow* phasePortraitWindow() const;
 
     // The six drawing surfaces, the magnifier's included (created hidden if need be).
     graphics::Surfaces surfaces();
@@ -100,6 +107,9 @@ private:
     void connectRun();
     void connectHold();
     void showHold(bool held);
+    void connectResearch();
+    void redrawPhasePortrait();
+    void drawPhaseStep(const RunState& state);
     void prepare();
     void placeOnScreen();
     void writeInitialInputs();
@@ -130,6 +140,8 @@ private:
     graphics::PlotFrames frames_{};
     QPointer<MagnifierWindow> magnifier_;
     QPointer<AuthorsWindow> authorsWindow_;
+    QPointer<MeasurementsWindow> measurements_;
+    QPointer<PhasePortraitWindow> phasePortrait_;
     RunController run_{experiment_.view, this};
     ParameterFields fields_{*this};
     ScrollBars scrollBars_{*this};

@@ -5,6 +5,8 @@
 #include "shell/authors_window.h"
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
+#include "shell/measurements_window.h"
+#include "shell/phase_portrait_window.h"
 #include "shell/window_texts.h"
 
 #include <QAction>
@@ -74,6 +76,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     run_.endProgram();
     if (authorsWindow_) authorsWindow_->close();
     if (magnifier_) magnifier_->close();
+    if (measurements_) measurements_->close();
+    if (phasePortrait_) phasePortrait_->close();
     event->accept();
 }
 

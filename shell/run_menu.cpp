@@ -24,6 +24,10 @@ RunMenuItems addRunItems(QMenu* research) {
     items.mnuRunContinue = addItem(research, "mnuRunContinue", QStringLiteral("Продолжить"));
     items.mnuRunStep =
         addItem(research, "mnuRunStep", QStringLiteral("Шаг"), {QKeySequence(Qt::Key_F6)});
+    research->addSeparator();
+    items.mnuPhasePortrait =
+        addItem(research, "mnuPhasePortrait", QStringLiteral("Фазовый портрет"));
+    items.mnuMeasurements = addItem(research, "mnuMeasurements", QStringLiteral("Измерения"));
     items.mnuRunContinue->setEnabled(false);
     items.mnuRunStep->setEnabled(false);
     return items;

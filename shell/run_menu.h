@@ -9,9 +9,11 @@ class QMenu;
 namespace trelvix {
 
 struct RunMenuItems {
-    QAction* mnuRunPause;    // F5 or Pause: holds the run, or continues a held one
-    QAction* mnuRunContinue; // continues a held run
-    QAction* mnuRunStep;     // F6: one step of a held run
+    QAction* mnuRunPause;      // F5 or Pause: holds the run, or continues a held one
+    QAction* mnuRunContinue;   // continues a held run
+    QAction* mnuRunStep;       // F6: one step of a held run
+    QAction* mnuPhasePortrait; // the phase portrait window
+    QAction* mnuMeasurements;  // the measurements of the last run
 };
 
 RunMenuItems addRunItems(QMenu* research);

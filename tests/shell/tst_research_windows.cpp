@@ -1,0 +1,96 @@
+// The windows that study a run through the main window: «Измерения» after a free run, and the
+// phase portrait traced live and drawn anew from the record after a resize.
+
+#include "graphics/style.h"
+#include "recording_platform.h"
+#include "shell/main_window.h"
+#include "shell/measurements_window.h"
+#include "shell/phase_portrait_window.h"
+#include "shell/picture_box.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace trelvix;
+
+namespace {
+
+void enter(MainWindow& w, Input input, const QString& text) {
+    QLineEdit* field = w.controls().field(input);
+    field->selectAll();
+    field->insert(text);
+}
+
+int pixelsOf(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
+} // namespace
+
+class ResearchWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void measurementsOfAFreeRunMatchThePrediction();
+    void phasePortraitSurvivesAResize();
+    void cleanup();
+
+private:
+    std::unique_ptr<RecordingPlatform> platform_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void ResearchWindowsTest::init() {
+    platform_ = std::make_unique<RecordingPlatform>();
+    window_ = std::make_unique<MainWindow>(platform_->platform());
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_->viewSettings().slowDown = 0; // no pauses: the runs take no wall time
+}
+
+void ResearchWindowsTest::measurementsOfAFreeRunMatchThePrediction() {
+    MainWindow& w = *window_;
+    enter(w, Input::Xm, "0");
+    enter(w, Input::c, "0");
+    enter(w, Input::eta, "0.05");
+    enter(w, Input::T, "3");
+    w.startOrStop();
+    w.runMenu().mnuMeasurements->trigger();
+    QTableWidget* table = w.measurementsWindow()->table();
+    QVERIFY(table->isVisible());
+    for (int row : {0, 1}) { // the period and the logarithmic decrement
+        const QString percent = table->item(row, 3)->text().replace(',', '.');
+        bool ok = false;
+        QVERIFY2(std::abs(percent.toDouble(&ok)) < 1 && ok, qPrintable(percent));
+    }
+    QVERIFY(table->item(3, 1)->text().startsWith("— (")); // no drive, no steady amplitude
+}
+
+void ResearchWindowsTest::phasePortraitSurvivesAResize() {
+    MainWindow& w = *window_;
+    enter(w, Input::T, "1");
+    w.runMenu().mnuPhasePortrait->trigger();
+    PhasePortraitWindow* portrait = w.phasePortraitWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(portrait));
+    w.startOrStop(); // traced live
+    const int traced = pixelsOf(portrait->surface()->image(), graphics::traceColour);
+    QVERIFY(traced > 200);
+
+    portrait->resize(portrait->width() + 150, portrait->height() + 90);
+    QTRY_VERIFY(portrait->surface()->image().width() >= portrait->width());
+    const int redrawn = pixelsOf(portrait->surface()->image(), graphics::traceColour);
+    QVERIFY2(redrawn > traced, qPrintable(QString::number(redrawn))); // larger, not lost
+}
+
+void ResearchWindowsTest::cleanup() {
+    window_.reset();
+    platform_.reset();
+}
+
+QTEST_MAIN(ResearchWindowsTest)
+#include "tst_research_windows.moc"
