@@ -4,8 +4,10 @@
 #include "entry/parameter_fields.h"
 #include "entry/scroll_bars.h"
 #include "graphics/plot_frames.h"
+#include "graphics/stored_traces.h"
 #include "graphics/surfaces.h"
 #include "model/experiment.h"
+#include "model/stored_runs.h"
 #include "platform/platform.h"
 #include "shell/layout.h"
 #include "shell/main_controls.h"
@@ -90,6 +92,10 @@ public:
     // The windows that study the last run.
     void openMeasurements();
     void openPhasePortrait();
+    // Keeping the last run and forgetting the kept ones; both redraw the plots.
+    void keepLastRun();
+    void forgetRuns();
+    const StoredRuns& storedRuns() const { return storedRuns_; }
     MeasurementsWindow* measurementsWindow() const;
     PhasePortraitWindow* phasePortraitWindow() const;
 
@@ -109,6 +115,8 @@ private:
     void showHold(bool held);
     void connectResearch();
     void redrawPhasePortrait();
+    void drawStoredRuns();
+    std::vector<graphics::LegendEntry> legend() const;
     void drawPhaseStep(const RunState& state);
     void prepare();
     void placeOnScreen();
@@ -142,6 +150,7 @@ private:
     QPointer<AuthorsWindow> authorsWindow_;
     QPointer<MeasurementsWindow> measurements_;
     QPointer<PhasePortraitWindow> phasePortrait_;
+    StoredRuns storedRuns_;
     RunController run_{experiment_.view, this};
     ParameterFields fields_{*this};
     ScrollBars scrollBars_{*this};

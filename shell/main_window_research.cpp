@@ -1,17 +1,21 @@
-// The windows that study runs: the measurements of the last run and its phase portrait.  Both
-// read the run controller's record, never the panels.
+// The windows and plots that study runs: the measurements of the last run, its phase portrait,
+// and the stored runs drawn behind the current one.  All of them read records, never the panels.
 
 #include "graphics/phase_portrait.h"
+#include "graphics/stored_traces.h"
 #include "shell/main_window.h"
 #include "shell/measurements_window.h"
 #include "shell/phase_portrait_window.h"
 #include "shell/picture_box.h"
+#include "shell/run_legend.h"
 
 #include <QAction>
 
 namespace trelvix {
 
 void MainWindow::connectResearch() {
+    connect(runMenu_.mnuRunKeep, &QAction::triggered, this, &MainWindow::keepLastRun);
+    connect(runMenu_.mnuRunForget, &QAction::triggered, this, &MainWindow::forgetRuns);
     connect(runMenu_.mnuMeasurements, &QAction::triggered, this, &MainWindow::openMeasurements);
     connect(runMenu_.mnuPhasePortrait, &QAction::triggered, this, &MainWindow::openPhasePortrait);
     connect(&run_, &RunController::finished, this, [this] {
@@ -36,6 +40,37 @@ void MainWindow::openPhasePortrait() {
     redrawPhasePortrait();
 }
 
+// Keeping and forgetting are refused during a run: the record is still growing, and the plots
+// must not be cleared under the trace being drawn.
+void MainWindow::keepLastRun() {
+    if (run_.isActive()) return;
+    storedRuns_.keep(run_.record());
+    redraw();
+    redrawPhasePortrait();
+}
+
+void MainWindow::forgetRuns() {
+    if (run_.isActive()) return;
+    storedRuns_.clear();
+    redraw();
+    redrawPhasePortrait();
+}
+
+// The stored runs behind the plots, and their legend on the X(t) graph.
+void MainWindow::drawStoredRuns() {
+    graphics::Surfaces all = surfaces();
+    graphics::drawStoredTraces(storedRuns_.runs(), all);
+    graphics::drawLegend(legend(), all.displacement);
+}
+
+std::vector<graphics::LegendEntry> MainWindow::legend() const {
+    std::vector<graphics::LegendEntry> entries;
+    for (std::size_t i = 0; i < storedRuns_.runs().size(); ++i)
+        entries.push_back({legendText(storedRuns_.runs()[i].inputs(), experiment_.inputs),
+                           graphics::storedRunColour(i)});
+    return entries;
+}
+
 MeasurementsWindow* MainWindow::measurementsWindow() const {
     return measurements_;
 }
@@ -46,14 +81,18 @@ PhasePortraitWindow* MainWindow::phasePortraitWindow() const {
 
 void MainWindow::redrawPhasePortrait() {
     if (!phasePortrait_) return;
-    phasePortrait_->drawWhole(graphics::phaseFrame(frames_.time), run_.record(), separatorText());
+    phasePortrait_->setBackground(graphics::phaseFrame(frames_.time), storedRuns_, legend(),
+                                  separatorText());
+    phasePortrait_->drawWhole(run_.record());
 }
 
 void MainWindow::drawPhaseStep(const RunState& state) {
     if (!phasePortrait_) return;
-    if (run_.record().stepCount() == 1)
-        phasePortrait_->beginRun(graphics::phaseFrame(frames_.time), run_.record(),
-                                 separatorText());
+    if (run_.record().stepCount() == 1) {
+        phasePortrait_->setBackground(graphics::phaseFrame(frames_.time), storedRuns_, legend(),
+                                      separatorText());
+        phasePortrait_->beginRun(run_.record());
+    }
     phasePortrait_->drawStep(state.X - experiment_.derived.Xg, state.Vx);
 }
 

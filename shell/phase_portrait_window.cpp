@@ -23,17 +23,33 @@ PhasePortraitWindow::PhasePortraitWindow() : surface_(new PictureBox(Qt::white, 
     resize(420, 420);
 }
 
-void PhasePortraitWindow::drawWhole(const graphics::PhaseFrame& frame, const RunRecord& record,
-                                    const QString& decimalSeparator) {
+void PhasePortraitWindow::setBackground(const graphics::PhaseFrame& frame, const StoredRuns& stored,
+                                        std::vector<graphics::LegendEntry> legend,
+                                        const QString& decimalSeparator) {
+    frame_ = frame;
+    stored_ = &stored;
+    legend_ = std::move(legend);
+    separator_ = decimalSeparator;
+}
+
+void PhasePortraitWindow::drawBackground() {
     surface_->clear();
-    graphics::drawPhaseBackground(frame, surface_->surface(), decimalSeparator.toStdString());
+    graphics::Surface& portrait = surface_->surface();
+    graphics::drawPhaseBackground(frame_, portrait, separator_.toStdString());
+    if (stored_)
+        for (std::size_t i = 0; i < stored_->runs().size(); ++i)
+            graphics::drawPhaseRecord(portrait, stored_->runs()[i], graphics::storedRunColour(i),
+                                      1);
+    graphics::drawLegend(legend_, portrait);
+}
+
+void PhasePortraitWindow::drawWhole(const RunRecord& record) {
+    drawBackground();
     graphics::drawPhaseRecord(surface_->surface(), record, graphics::traceColour, 2);
 }
 
-void PhasePortraitWindow::beginRun(const graphics::PhaseFrame& frame, const RunRecord& record,
-                                   const QString& decimalSeparator) {
-    surface_->clear();
-    graphics::drawPhaseBackground(frame, surface_->surface(), decimalSeparator.toStdString());
+void PhasePortraitWindow::beginRun(const RunRecord& record) {
+    drawBackground();
     const double Xg = record.derived().Xg;
     surface_->surface().setCurrentPosition({record.inputs().X0 - Xg, record.inputs().V0x});
 }

@@ -25,6 +25,9 @@ RunMenuItems addRunItems(QMenu* research) {
     items.mnuRunStep =
         addItem(research, "mnuRunStep", QStringLiteral("Шаг"), {QKeySequence(Qt::Key_F6)});
     research->addSeparator();
+    items.mnuRunKeep = addItem(research, "mnuRunKeep", QStringLiteral("Запомнить прогон"));
+    items.mnuRunForget = addItem(research, "mnuRunForget", QStringLiteral("Забыть прогоны"));
+    research->addSeparator();
     items.mnuPhasePortrait =
         addItem(research, "mnuPhasePortrait", QStringLiteral("Фазовый портрет"));
     items.mnuMeasurements = addItem(research, "mnuMeasurements", QStringLiteral("Измерения"));

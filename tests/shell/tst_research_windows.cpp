@@ -7,6 +7,7 @@
 #include "shell/measurements_window.h"
 #include "shell/phase_portrait_window.h"
 #include "shell/picture_box.h"
+#include "shell/run_legend.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -38,6 +39,8 @@ private slots:
     void init();
     void measurementsOfAFreeRunMatchThePrediction();
     void phasePortraitSurvivesAResize();
+    void storedRunsSurviveAResizeWithTheirLegend();
+    void legendNamesTheDifferingInputs();
     void cleanup();
 
 private:
@@ -85,6 +88,43 @@ void ResearchWindowsTest::phasePortraitSurvivesAResize() {
     QTRY_VERIFY(portrait->surface()->image().width() >= portrait->width());
     const int redrawn = pixelsOf(portrait->surface()->image(), graphics::traceColour);
     QVERIFY2(redrawn > traced, qPrintable(QString::number(redrawn))); // larger, not lost
+}
+
+// Two runs with different viscosities kept, the window resized: both still on every time graph
+// and the plane, in their own hues, named in the legend by their viscosity.
+void ResearchWindowsTest::storedRunsSurviveAResizeWithTheirLegend() {
+    MainWindow& w = *window_;
+    enter(w, Input::T, "0.5");
+    for (const QString eta : {"0.05", "0.2"}) {
+        enter(w, Input::eta, eta);
+        w.startOrStop();
+        w.runMenu().mnuRunKeep->trigger();
+    }
+    enter(w, Input::eta, "0.1");
+    w.resize(w.width() + 120, w.height() + 60);
+    QTRY_COMPARE(w.controls().Picture3->image().size(), w.controls().Picture3->size());
+    const MainControls& c = w.controls();
+    for (PictureBox* panel : {c.Picture1, c.Picture3, c.Picture4, c.Picture6})
+        for (std::size_t run : {0, 1})
+            QVERIFY2(pixelsOf(panel->image(), graphics::storedRunColour(run)) > 0,
+                     qPrintable(panel->objectName()));
+    QStringList labels;
+    for (const graphics::Surface::Label& label : c.Picture3->surface().labels())
+        labels << label.text;
+    QVERIFY2(labels.contains("η = 0.05") && labels.contains("η = 0.2"),
+             qPrintable(labels.join('|')));
+
+    w.runMenu().mnuRunForget->trigger();
+    QCOMPARE(pixelsOf(c.Picture3->image(), graphics::storedRunColour(0)), 0);
+}
+
+void ResearchWindowsTest::legendNamesTheDifferingInputs() {
+    const Inputs current = initialInputs();
+    Inputs stored = current;
+    QCOMPARE(legendText(stored, current), "те же параметры");
+    stored.nu = 4;
+    stored.T = 0.1F;
+    QCOMPARE(legendText(stored, current), "ν = 4.0, T = 0.1");
 }
 
 void ResearchWindowsTest::cleanup() {
