@@ -68,6 +68,7 @@ void MainWindow::connectHandlers() {
     connectRun();
     connectHold();
     connectResearch();
+    connectReadout();
     fields_.connectFields(clientArea());
     scrollBars_.connectScrollBars(clientArea());
 }
@@ -109,6 +110,7 @@ void MainWindow::magnifierResized() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == clientArea() && event->type() == QEvent::Resize) redraw();
+    if (showReadout(watched, event)) return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

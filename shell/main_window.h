@@ -117,6 +117,8 @@ private:
     void redrawPhasePortrait();
     void drawStoredRuns();
     std::vector<graphics::LegendEntry> legend() const;
+    void connectReadout();
+    bool showReadout(QObject* watched, QEvent* event);
     void drawPhaseStep(const RunState& state);
     void prepare();
     void placeOnScreen();

@@ -41,6 +41,7 @@ private slots:
     void phasePortraitSurvivesAResize();
     void storedRunsSurviveAResizeWithTheirLegend();
     void legendNamesTheDifferingInputs();
+    void hoverShowsTheRecordedValues();
     void cleanup();
 
 private:
@@ -125,6 +126,34 @@ void ResearchWindowsTest::legendNamesTheDifferingInputs() {
     stored.nu = 4;
     stored.T = 0.1F;
     QCOMPARE(legendText(stored, current), "ν = 4.0, T = 0.1");
+}
+
+// The tooltip over X(t) at the pixel of a recorded sample's time names that sample's time and
+// deviation; over the plane, the cursor's coordinates.
+void ResearchWindowsTest::hoverShowsTheRecordedValues() {
+    MainWindow& w = *window_;
+    enter(w, Input::T, "0.5");
+    w.startOrStop();
+    const std::vector<RunSample>& samples = w.runController().record().samples();
+    const RunSample& p = samples[samples.size() / 2];
+    const auto tooltipAt = [](PictureBox* panel, QPointF user) {
+        const QPoint at = panel->surface().toPixel(user).toPoint();
+        QHelpEvent help(QEvent::ToolTip, at, panel->mapToGlobal(at));
+        QCoreApplication::sendEvent(panel, &help);
+        return QToolTip::text();
+    };
+    const double Xg = w.experiment().derived.Xg;
+    const QString sep = QLocale::system().decimalPoint();
+    const auto number = [&](double x) { return QString::number(x, 'g', 5).replace('.', sep); };
+    QCOMPARE(tooltipAt(w.controls().Picture3, {p.t, 0}),
+             "t = " + number(p.t) + " с\nX − Xg = " + number(p.X - Xg) + " м");
+    QCOMPARE(tooltipAt(w.controls().Picture4, {p.t, 123}),
+             "t = " + number(p.t) + " с\nVx = " + number(p.Vx) + " м/с");
+
+    w.controls().Option1->click(); // the animation view shows the plane
+    QTRY_VERIFY(w.controls().Picture1->isVisible());
+    const QString plane = tooltipAt(w.controls().Picture1, {0, Xg});
+    QVERIFY2(plane.startsWith("Y = ") && plane.contains("\nX = "), qPrintable(plane));
 }
 
 void ResearchWindowsTest::cleanup() {
