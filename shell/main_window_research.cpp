@@ -46,21 +46,21 @@ void MainWindow::keepLastRun() {
     if (run_.isActive()) return;
     storedRuns_.keep(run_.record());
     redraw();
-    redrawPhasePortrait();
 }
 
 void MainWindow::forgetRuns() {
     if (run_.isActive()) return;
     storedRuns_.clear();
     redraw();
-    redrawPhasePortrait();
 }
 
-// The stored runs behind the plots, and their legend on the X(t) graph.
+// The stored runs behind the plots, and their legend on the X(t) graph; the phase portrait
+// follows, so its legend names the runs against the inputs as they are now.
 void MainWindow::drawStoredRuns() {
     graphics::Surfaces all = surfaces();
     graphics::drawStoredTraces(storedRuns_.runs(), all);
     graphics::drawLegend(legend(), all.displacement);
+    redrawPhasePortrait();
 }
 
 std::vector<graphics::LegendEntry> MainWindow::legend() const {

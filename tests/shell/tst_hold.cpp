@@ -37,6 +37,7 @@ private slots:
     void heldRunWritesLinesOnlyForItsSteps();
     void heldTimeIsLeftOutOfTheElapsedSeconds();
     void stopEndsAHeldRun();
+    void exitEndsAHeldRun();
     void cleanup();
 
 private:
@@ -140,6 +141,16 @@ void HoldTest::stopEndsAHeldRun() {
     QVERIFY(!w.runController().isHeld());
     QCOMPARE(w.controls().CmdOK->text(), texts::startCaption);
     QVERIFY(!w.runMenu().mnuRunStep->isEnabled());
+}
+
+void HoldTest::exitEndsAHeldRun() {
+    MainWindow& w = *window_;
+    platform_->answers.enqueue(true);
+    holdAfterThirdStep(Qt::Key_F5, [&] { QVERIFY(w.close()); });
+    w.startOrStop();
+    QCOMPARE(steps_, 3);
+    QVERIFY(w.runController().programEnding());
+    QVERIFY(!w.runController().isActive());
 }
 
 void HoldTest::cleanup() {
