@@ -67,7 +67,7 @@ void drawStoredTraces(std::span<const RunRecord> runs, Surfaces& s) {
     }
 }
 
-void drawLegend(std::span<const LegendEntry> entries, Surface& panel) {
+void drawLegend(std::span<const LegendEntry> entries, Surface& panel, LegendCorner corner) {
     if (entries.empty() || !panel.hasFrame()) return;
     const KeptDrawingState kept(panel);
     constexpr double margin = 4, sample = 16, gap = 4;
@@ -76,10 +76,13 @@ void drawLegend(std::span<const LegendEntry> entries, Surface& panel) {
         widest = std::max(widest, panel.textBox(e.text).width());
     const double lineHeight = panel.textBox(QStringLiteral("0")).height();
     const double left = panel.size().width() - margin - widest - gap - sample;
+    const double height = double(entries.size()) * lineHeight;
+    const double first =
+        corner == LegendCorner::TopRight ? margin : panel.size().height() - margin - height;
     panel.setPenWidth(2);
     panel.setForeground(axisColour);
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const double top = margin + double(i) * lineHeight;
+        const double top = first + double(i) * lineHeight;
         const double middle = top + lineHeight / 2;
         panel.line(panel.toUser({left, middle}), panel.toUser({left + sample, middle}),
                    entries[i].colour);

@@ -26,7 +26,10 @@ struct LegendEntry {
     QColor colour;
 };
 
-// The legend in the top right corner of `panel`: a short line of each entry's colour and its text.
-void drawLegend(std::span<const LegendEntry> entries, Surface& panel);
+enum class LegendCorner { TopRight, BottomRight };
+
+// The legend in a right-hand corner of `panel`: a short line of each entry's colour and its text.
+void drawLegend(std::span<const LegendEntry> entries, Surface& panel,
+                LegendCorner corner = LegendCorner::TopRight);
 
 } // namespace trelvix::graphics

@@ -18,7 +18,6 @@ public:
 
     // Oldest first.
     const std::vector<RunRecord>& runs() const { return runs_; }
-    bool empty() const { return runs_.empty(); }
 
 private:
     std::vector<RunRecord> runs_;

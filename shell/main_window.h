@@ -95,7 +95,6 @@ public:
     // Keeping the last run and forgetting the kept ones; both redraw the plots.
     void keepLastRun();
     void forgetRuns();
-    const StoredRuns& storedRuns() const { return storedRuns_; }
     MeasurementsWindow* measurementsWindow() const;
     PhasePortraitWindow* phasePortraitWindow() const;
 

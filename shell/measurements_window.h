@@ -21,7 +21,6 @@ public:
     void show(const RunRecord& record, const QString& decimalSeparator);
 
     QTableWidget* table() const { return table_; }
-    QLabel* note() const { return note_; }
 
 private:
     void fillRow(int row, const Measurement& m, const QString& separator);

@@ -40,7 +40,8 @@ void PhasePortraitWindow::drawBackground() {
         for (std::size_t i = 0; i < stored_->runs().size(); ++i)
             graphics::drawPhaseRecord(portrait, stored_->runs()[i], graphics::storedRunColour(i),
                                       1);
-    graphics::drawLegend(legend_, portrait);
+    // Below the horizontal axis, clear of the velocity axis name at the top.
+    graphics::drawLegend(legend_, portrait, graphics::LegendCorner::BottomRight);
 }
 
 void PhasePortraitWindow::drawWhole(const RunRecord& record) {

@@ -1,6 +1,7 @@
 // The record of a run: every step kept until it is full, then evenly thinned.
 
 #include "model/run_record.h"
+#include "model/stored_runs.h"
 
 #include <QtTest>
 
@@ -13,6 +14,7 @@ private slots:
     void keepsEveryStepUntilFull();
     void thinsEvenlyBeyondItsCapacity_data();
     void thinsEvenlyBeyondItsCapacity();
+    void keepsTheNewestFiveRuns();
 };
 
 namespace {
@@ -60,6 +62,16 @@ void RunRecordTest::thinsEvenlyBeyondItsCapacity() {
     for (std::size_t i = 0; i < samples.size(); ++i)
         QCOMPARE(samples[i].t, double(i) * double(record.stride()));
     QCOMPARE(static_cast<long long>(samples.size()), (steps - 1) / record.stride() + 1);
+}
+
+void RunRecordTest::keepsTheNewestFiveRuns() {
+    StoredRuns stored;
+    stored.keep(RunRecord()); // an empty record is not kept
+    for (long long steps = 1; steps <= 7; ++steps)
+        stored.keep(recordOfSteps(steps, 16));
+    QCOMPARE(stored.runs().size(), StoredRuns::capacity);
+    QCOMPARE(stored.runs().front().stepCount(), 3); // the first two dropped
+    QCOMPARE(stored.runs().back().stepCount(), 7);
 }
 
 QTEST_GUILESS_MAIN(RunRecordTest)
