@@ -6,6 +6,8 @@
 #include "shell/magnifier_window.h"
 #include "shell/picture_menu.h"
 #include "shell/resonance_window.h"
+#include "shell/measurements_window.h"
+#include "shell/phase_portrait_window.h"
 #include "shell/window_texts.h"
 
 #include <QCheckBox>
@@ -50,6 +52,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    delete measurements_;
+    delete phasePortrait_;
     delete magnifier_;
     delete authorsWindow_;
     delete resonanceWindow_;
@@ -66,6 +70,9 @@ void MainWindow::connectHandlers() {
     connect(controls_.Command1, &QPushButton::clicked, this, &MainWindow::openMagnifier);
     connect(controls_.Check_p, &QCheckBox::toggled, this, &MainWindow::resultsFileToggled);
     connectRun();
+    connectHold();
+    connectResearch();
+    connectReadout();
     fields_.connectFields(clientArea());
     scrollBars_.connectScrollBars(clientArea());
 }
@@ -108,6 +115,7 @@ void MainWindow::magnifierResized() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == clientArea() && event->type() == QEvent::Resize) redraw();
+    if (showReadout(watched, event)) return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -4,9 +4,11 @@
 #include "entry/parameter_fields.h"
 #include "entry/scroll_bars.h"
 #include "graphics/plot_frames.h"
+#include "graphics/stored_traces.h"
 #include "graphics/surfaces.h"
 #include "model/experiment.h"
 #include "model/run_table.h"
+#include "model/stored_runs.h"
 #include "platform/platform.h"
 #include "shell/lab_report.h"
 #include "shell/layout.h"
@@ -14,6 +16,7 @@
 #include "shell/menus.h"
 #include "shell/recent_files.h"
 #include "shell/run_controller.h"
+#include "shell/run_menu.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -23,6 +26,8 @@ namespace trelvix {
 class AuthorsWindow;
 class MagnifierWindow;
 class ResonanceWindow;
+class MeasurementsWindow;
+class PhasePortraitWindow;
 
 // The main window of the simulator.  It owns the experiment, its controls and the values of the
 // last layout for the whole life of the program.  Its client area (below the menu bar) is laid
@@ -40,6 +45,7 @@ public:
     ViewSettings& viewSettings() override { return experiment_.view; }
     const MainControls& controls() const { return controls_; }
     const MainMenus& menus() const { return menus_; }
+    const RunMenuItems& runMenu() const { return runMenu_; }
     QWidget* clientArea() const { return centralWidget(); }
     const ParameterFields& fields() const { return fields_; }
     const RunController& runController() const { return run_; }
@@ -103,6 +109,14 @@ public:
     // The lab report of the last run (main_window_report.cpp): a PDF file, or printed.
     void writeReport();
     void printReport();
+    // The windows that study the last run.
+    void openMeasurements();
+    void openPhasePortrait();
+    // Keeping the last run and forgetting the kept ones; both redraw the plots.
+    void keepLastRun();
+    void forgetRuns();
+    MeasurementsWindow* measurementsWindow() const;
+    PhasePortraitWindow* phasePortraitWindow() const;
 
     // The six drawing surfaces, the magnifier's included (created hidden if need be).
     graphics::Surfaces surfaces();
@@ -121,6 +135,15 @@ private:
     void enterFieldText(Input input, const QString& text);
     void listRecentFiles();
     LabReport labReport() const;
+    void connectHold();
+    void showHold(bool held);
+    void connectResearch();
+    void redrawPhasePortrait();
+    void drawStoredRuns();
+    std::vector<graphics::LegendEntry> legend() const;
+    void connectReadout();
+    bool showReadout(QObject* watched, QEvent* event);
+    void drawPhaseStep(const RunState& state);
     void prepare();
     void placeOnScreen();
     void writeInitialInputs();
@@ -144,11 +167,17 @@ private:
     bool ready_ = false;
     MainControls controls_{};
     MainMenus menus_{};
+    RunMenuItems runMenu_{};
+    double heldSince_ = 0;   // clock reading when the run was last held, s
+    double heldSeconds_ = 0; // time the current run has spent held, s
     Layout placement_;
     graphics::PlotFrames frames_{};
     QPointer<MagnifierWindow> magnifier_;
     QPointer<AuthorsWindow> authorsWindow_;
     QPointer<ResonanceWindow> resonanceWindow_;
+    QPointer<MeasurementsWindow> measurements_;
+    QPointer<PhasePortraitWindow> phasePortrait_;
+    StoredRuns storedRuns_;
     RunController run_{experiment_.view, this};
     ParameterFields fields_{*this};
     ScrollBars scrollBars_{*this};

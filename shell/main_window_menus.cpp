@@ -6,6 +6,8 @@
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
 #include "shell/resonance_window.h"
+#include "shell/measurements_window.h"
+#include "shell/phase_portrait_window.h"
 #include "shell/window_texts.h"
 
 #include <QAction>
@@ -77,6 +79,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (authorsWindow_) authorsWindow_->close();
     if (magnifier_) magnifier_->close();
     if (resonanceWindow_) resonanceWindow_->close();
+    if (measurements_) measurements_->close();
+    if (phasePortrait_) phasePortrait_->close();
     event->accept();
 }
 

@@ -49,6 +49,7 @@ void MainWindow::redrawPlots() {
         panel->clear(); // sizes each image to its panel, shown or not
     graphics::Surfaces all = surfaces();
     frames_ = graphics::redrawAll(experiment_, all, plotLayout(), separator());
+    drawStoredRuns(); // behind the traces of the run to come
     placeMarker(experiment_.inputs.X0);
 }
 

@@ -65,6 +65,7 @@ void MainWindow::startOrStop() {
         setRunWindowState(true);
         run_.setDecimalSeparator(separator());
         lastRun_.clear();
+        heldSeconds_ = 0;
         run_.run(experiment_.inputs, experiment_.derived);
     } else {
         controls_.CmdOK->setText(texts::startCaption);
@@ -72,9 +73,10 @@ void MainWindow::startOrStop() {
         run_.requestStop();
     }
     if (run_.programEnding()) return;
-    // Whole-second readings subtracted, as a student timing the run with a watch would.
-    const auto seconds =
-        static_cast<long long>(std::floor(platform_.clock.seconds()) - std::floor(clickedAt));
+    // Whole-second readings subtracted, as a student timing the run with a watch would that is
+    // stopped while the run is held.
+    const double endedAt = platform_.clock.seconds() - heldSeconds_;
+    const auto seconds = static_cast<long long>(std::floor(endedAt) - std::floor(clickedAt));
     setWindowTitle(windowTitle() + texts::elapsedPrefix + ' ' + QString::number(seconds) + " c");
 }
 

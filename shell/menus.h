@@ -21,7 +21,7 @@ struct MainMenus {
     QAction* mnuHelpSep1;
     QAction* mnuFileExit;
 
-    QMenu* mnuResearch; // items without pictures
+    QMenu* mnuResearch; // items without pictures; the study of runs adds its own
     QAction* mnuResearchResonance;
 
     QMenu* mnuHelp;

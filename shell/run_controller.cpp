@@ -21,6 +21,9 @@ bool RunController::run(const Inputs& in, const Characteristics& derived) {
     if (!driver) return false;
     active_ = true;
     stopRequested_ = false;
+    held_ = false;
+    stepAsked_ = false;
+    record_ = RunRecord(in, derived);
     pace_.restart(Pace::Clock::now());
     std::optional<RunEnd> end;
     while (!end && !ending_) {
@@ -30,6 +33,10 @@ bool RunController::run(const Inputs& in, const Characteristics& derived) {
             end = RunEnd::ReachedEnd;
         else
             end = makeStep(*driver, derived.Xg);
+    }
+    if (held_) {
+        held_ = false;
+        if (!ending_) emit holdChanged(false);
     }
     if (!ending_) {
         if (recording_) resultsFile_.close();
@@ -44,9 +51,11 @@ bool RunController::run(const Inputs& in, const Characteristics& derived) {
 std::optional<RunEnd> RunController::makeStep(RunDriver& driver, double Xg) {
     const StepReport report = driver.step();
     if (report.outcome == StepOutcome::NonFinite) return RunEnd::NonFinite; // nothing to draw
+    record_.append(driver.state());
     if (recording_) recordStep(driver.state(), Xg);
     emit stepped(driver.state(), report.drawsFrame);
     pause(0.01 * view_.slowDown);
+    if (held_ && !ending_ && report.outcome == StepOutcome::GoOn) holdPause();
     if (report.outcome == StepOutcome::Touched && !ending_) return RunEnd::Touched;
     return std::nullopt;
 }
@@ -68,6 +77,7 @@ FileStatus RunController::startRecording(HeaderRows header) {
 void RunController::endProgram() {
     ending_ = true;
     if (pauseLoop_) pauseLoop_->quit();
+    wakeHold();
     resultsFile_.close();
 }
 
@@ -101,6 +111,53 @@ void RunController::pauseEnded() {
     timer_->stop();
     timerFired_ = true;
     if (pauseLoop_) pauseLoop_->quit();
+}
+
+void RunController::requestStop() {
+    stopRequested_ = true;
+    wakeHold();
+}
+
+void RunController::hold() {
+    if (!active_ || held_ || stopRequested_) return;
+    held_ = true;
+    emit holdChanged(true);
+}
+
+void RunController::proceed() {
+    if (!held_) return;
+    held_ = false;
+    wakeHold();
+    emit holdChanged(false);
+}
+
+void RunController::stepOnce() {
+    if (!held_) return;
+    stepAsked_ = true;
+    wakeHold();
+}
+
+// The hold after a step: the window stays live until the run is continued, stepped, stopped or
+// the program ends.  The pace then starts afresh, so a long hold neither rushes the following
+// steps nor counts as lateness.
+void RunController::holdPause() {
+    while (held_ && !stepAsked_ && !stopRequested_ && !ending_) {
+        QEventLoop loop;
+        holdLoop_ = &loop;
+        woken_ = false;
+        loop.exec();
+        holdLoop_ = nullptr;
+        // Once the application has been told to quit every new loop returns at once: the run
+        // must end rather than spin.
+        if (!woken_) ending_ = true;
+    }
+    stepAsked_ = false;
+    pace_.restart(Pace::Clock::now());
+}
+
+void RunController::wakeHold() {
+    woken_ = true;
+    if (holdLoop_) holdLoop_->quit();
 }
 
 } // namespace trelvix

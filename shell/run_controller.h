@@ -9,9 +9,14 @@
 // menus, painting) while the computation itself stays one straight loop.  A modal box opened
 // during a run holds the run until it is closed, because the pause cannot end before the box's
 // own loop returns.
+//
+// A run can be held: after the step in progress it stays in a pause that ends only when it is
+// continued, stopped, stepped once (one step with all its drawing and its results line, then held
+// again) or the program ends.  The pace starts afresh after a hold.
 
 #include "model/results_file.h"
 #include "model/run.h"
+#include "model/run_record.h"
 #include "model/view_settings.h"
 #include "shell/pace.h"
 
@@ -42,8 +47,14 @@ public:
     // computed.  Returns whether the run started.
     bool run(const Inputs& in, const Characteristics& derived);
 
-    // The student pressed STOP: the run ends after its current pause.
-    void requestStop() { stopRequested_ = true; }
+    // The student pressed STOP: the run ends after its current pause (a hold included).
+    void requestStop();
+    // Holding and continuing a run, and one step of a held run.  Asked while no run is active
+    // they do nothing.
+    void hold();
+    void proceed();
+    void stepOnce();
+    bool isHeld() const { return held_; }
     // The program is ending: the run ends at once, without finishing its step or its pause.
     void endProgram();
     bool programEnding() const { return ending_; }
@@ -60,6 +71,9 @@ public:
     // The decimal separator of the numbers in the file: the desktop's.
     void setDecimalSeparator(std::string separator) { separator_ = std::move(separator); }
 
+    // The record of the run in progress or of the last one.
+    const RunRecord& record() const { return record_; }
+
     // The timer that ends each pause.
     QTimer* pauseTimer() const { return timer_; }
 
@@ -70,12 +84,16 @@ signals:
     void recordingFailed(const QString& path, const QString& reason);
     // The run is over.  Recording (if it was on) has ended and the file is closed.
     void finished(trelvix::RunEnd end);
+    // The run was held (true) or goes on again (false).
+    void holdChanged(bool held);
 
 private:
     std::optional<RunEnd> makeStep(RunDriver& driver, double Xg);
     void recordStep(const RunState& state, double Xg);
     void pause(double seconds);
     void pauseEnded();
+    void holdPause();
+    void wakeHold();
 
     const ViewSettings& view_;
     ResultsFile resultsFile_;
@@ -83,9 +101,14 @@ private:
     Pace pace_;
     QTimer* timer_;
     QEventLoop* pauseLoop_ = nullptr; // the nested loop of the pause in progress
-    bool timerFired_ = false;         // whether the pause ended by its timer
+    QEventLoop* holdLoop_ = nullptr;  // the nested loop of the hold in progress
+    RunRecord record_;
+    bool timerFired_ = false; // whether the pause ended by its timer
     bool active_ = false;
     bool stopRequested_ = false;
+    bool held_ = false;
+    bool stepAsked_ = false;
+    bool woken_ = false; // whether the hold's loop was ended by us
     bool recording_ = false;
     bool ending_ = false;
 };

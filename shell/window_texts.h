@@ -17,6 +17,8 @@ inline const QString titleAfterRun =
     QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде.");
 // The caption of both windows while a run locks their size.
 inline const QString titleWhileRunning = QStringLiteral("При работе размер окна изменить нельзя!");
+// After the caption of a run while it is held.
+inline const QString heldSuffix = QStringLiteral(" — Пауза");
 // The magnifier's own caption.
 inline const QString magnifierTitle = QStringLiteral("Лупа (движение центра шара)");
 // Appended to the caption after a click on CmdOK, before the elapsed seconds.

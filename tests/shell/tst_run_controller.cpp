@@ -72,6 +72,8 @@ private slots:
     void stopRequestedDuringAStepEndsTheRunAfterIt();
     void recordingWritesALinePerStepAndClosesTheFile();
     void inputsThatCannotRunAreRefusedSilently();
+    void recordKeepsEveryStepItReported();
+    void heldRunStepsOnlyWhenAsked();
 
 private:
     ViewSettings view_;
@@ -172,6 +174,53 @@ void RunControllerTest::inputsThatCannotRunAreRefusedSilently() {
     QVERIFY(reports.steps.empty());
     QVERIFY(reports.ends.empty());
     QVERIFY(!run.isActive());
+}
+
+void RunControllerTest::recordKeepsEveryStepItReported() {
+    const Experiment e = experiment(0.05F);
+    RunController run(view_);
+    Reports reports(run);
+    QVERIFY(run.run(e.inputs, e.derived));
+    const std::vector<RunSample>& samples = run.record().samples();
+    QCOMPARE(samples.size(), reports.states.size());
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const RunState& s = reports.states[i];
+        QCOMPARE(samples[i].t, s.t);
+        QCOMPARE(samples[i].X, s.X);
+        QCOMPARE(samples[i].Vx, s.Vx);
+        QCOMPARE(samples[i].W, s.W);
+        QCOMPARE(samples[i].crankY, float(s.crankY));
+    }
+    QCOMPARE(run.record().inputs().T, e.inputs.T);
+}
+
+// Held after the third step, the run makes no step of its own; each step asked for is one step,
+// after which it is held again; continued, it runs to the same end as an unheld run.
+void RunControllerTest::heldRunStepsOnlyWhenAsked() {
+    const Experiment e = experiment(0.05F);
+    RunController run(view_);
+    Reports reports(run);
+    std::vector<bool> holds;
+    QObject::connect(&run, &RunController::holdChanged, &run,
+                     [&](bool held) { holds.push_back(held); });
+    QObject::connect(&run, &RunController::stepped, &run, [&] {
+        if (reports.steps.size() == 3 && holds.empty()) run.hold();
+    });
+    std::vector<std::size_t> seen;
+    for (int i = 1; i <= 4; ++i)
+        QTimer::singleShot(20 * i, &run, [&, i] {
+            seen.push_back(reports.steps.size());
+            QVERIFY(run.isHeld());
+            if (i < 4)
+                run.stepOnce();
+            else
+                run.proceed();
+        });
+    QVERIFY(run.run(e.inputs, e.derived));
+    QCOMPARE(seen, (std::vector<std::size_t>{3, 4, 5, 6}));
+    QCOMPARE(holds, (std::vector<bool>{true, false}));
+    QVERIFY(reports.steps == referenceSteps(e));
+    QCOMPARE(reports.ends, std::vector<RunEnd>{RunEnd::ReachedEnd});
 }
 
 QTEST_GUILESS_MAIN(RunControllerTest)

@@ -1,0 +1,75 @@
+#include "graphics/phase_portrait.h"
+
+#include "graphics/plot_texts.h"
+#include "graphics/style.h"
+#include "model/number_text.h"
+
+#include <vector>
+
+namespace trelvix::graphics {
+
+namespace {
+
+constexpr int cellsEachWay = 2; // four cells across and down
+constexpr int currentRunWidth = 2;
+const QString deviationName = QStringLiteral("X-Xg, м");
+
+void printAxisName(Surface& portrait, QPointF at, const QString& name) {
+    portrait.setCurrentPosition(at);
+    const QRectF box = portrait.textBoxInside(name);
+    portrait.reserveLabelArea(box);
+    portrait.printReservedLabel(name, box);
+}
+
+} // namespace
+
+PhaseFrame phaseFrame(const TimeFrames& time) {
+    return {time.displacementHalfHeight, time.velocityHalfHeight};
+}
+
+void drawPhaseBackground(const PhaseFrame& f, Surface& portrait,
+                         std::string_view decimalSeparator) {
+    portrait.clear();
+    portrait.scale(-f.halfWidth, f.halfHeight, f.halfWidth, -f.halfHeight);
+    portrait.setPenWidth(1);
+    portrait.setForeground(axisColour);
+    printAxisName(portrait, {0.7 * f.halfWidth, -0.02 * f.halfHeight}, deviationName);
+    printAxisName(portrait, {0.03 * f.halfWidth, 0.98 * f.halfHeight},
+                  QString::fromUtf8(velocityAxisName));
+    const auto label = [&](double v) {
+        return QString::fromStdString(formatNumber(v, "#0.000", decimalSeparator));
+    };
+    for (int j = -cellsEachWay; j <= cellsEachWay; ++j) {
+        if (j == 0) continue;
+        const double x = j * f.halfWidth / cellsEachWay;
+        const double y = j * f.halfHeight / cellsEachWay;
+        portrait.line({x, -f.halfHeight}, {x, f.halfHeight}, gridColour);
+        portrait.line({-f.halfWidth, y}, {f.halfWidth, y}, gridColour);
+        portrait.pointWithLabel({x, 0}, label(x));
+        portrait.pointWithLabel({0, y}, label(y));
+    }
+    portrait.line({-f.halfWidth, 0}, {f.halfWidth, 0}, axisColour);
+    portrait.line({0, -f.halfHeight}, {0, f.halfHeight}, axisColour);
+}
+
+void drawPhaseRecord(Surface& portrait, const RunRecord& record, const QColor& colour, int width) {
+    const std::vector<RunSample>& samples = record.samples();
+    if (samples.empty()) return;
+    const double Xg = record.derived().Xg;
+    std::vector<QPointF> points;
+    points.reserve(samples.size());
+    for (const RunSample& s : samples)
+        points.emplace_back(s.X - Xg, s.Vx);
+    portrait.setPenWidth(width);
+    portrait.setCurrentPosition({record.inputs().X0 - Xg, record.inputs().V0x});
+    portrait.polylineTo(points, colour);
+    portrait.setPenWidth(1);
+}
+
+void drawPhaseStep(Surface& portrait, double deviation, double Vx) {
+    portrait.setPenWidth(currentRunWidth);
+    portrait.lineTo({deviation, Vx}, traceColour);
+    portrait.setPenWidth(1);
+}
+
+} // namespace trelvix::graphics

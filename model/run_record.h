@@ -1,0 +1,64 @@
+#pragma once
+
+// What a run leaves behind: the inputs and characteristics it ran with and its samples, one per
+// step, in memory.  Everything drawn or measured about a run after the fact reads this record
+// rather than the pixels of the panels.
+//
+// The record is bounded: once it holds `capacity` samples, every second one is dropped and from
+// then on only every second step is kept, and so on, so a run of any length keeps between half
+// the capacity and the capacity of evenly spaced samples.  `stride()` says how many steps one
+// kept sample stands for.
+
+#include "model/characteristics.h"
+#include "model/inputs.h"
+#include "model/motion.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace trelvix {
+
+struct RunSample {
+    double t = 0;  // model time, s
+    double X = 0;  // coordinate of the ball centre, m
+    double Vx = 0; // velocity, m/s
+    float W = 0;   // mechanical energy, J
+    // Crank pin offset from the wheel centre, m (single precision: it only places a drawing).
+    float crankX = 0;
+    float crankY = 0;
+};
+
+class RunRecord {
+public:
+    // About a million steps: a default run has ~1400, the longest sensible ones a few hundred
+    // thousand.
+    static constexpr std::size_t defaultCapacity = std::size_t{1} << 20;
+
+    RunRecord() = default;
+    RunRecord(const Inputs& in, const Characteristics& derived,
+              std::size_t capacity = defaultCapacity);
+
+    // Adds the state after a step; kept when the step falls on the stride.
+    void append(const RunState& state);
+
+    const Inputs& inputs() const { return inputs_; }
+    const Characteristics& derived() const { return derived_; }
+    const std::vector<RunSample>& samples() const { return samples_; }
+    bool empty() const { return samples_.empty(); }
+    // How many steps one kept sample stands for: 1 until the record first overflowed.
+    long long stride() const { return stride_; }
+    bool thinned() const { return stride_ > 1; }
+    long long stepCount() const { return steps_; }
+
+private:
+    void thinOut();
+
+    Inputs inputs_{};
+    Characteristics derived_{};
+    std::size_t capacity_ = defaultCapacity;
+    std::vector<RunSample> samples_;
+    long long stride_ = 1;
+    long long steps_ = 0;
+};
+
+} // namespace trelvix
