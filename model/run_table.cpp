@@ -23,7 +23,7 @@ void appendNumber(std::string& text, Number value, std::string_view decimalSepar
 
 } // namespace
 
-std::string runTableText(const RunTable& table, char columnSeparator,
+std::string runTableText(const RunRecord& record, char columnSeparator,
                          std::string_view decimalSeparator, std::string_view lineEnd) {
     std::string text;
     for (std::string_view name : {"t, с", "X − Xg, м", "Vx, м/с", "W, Дж"}) {
@@ -31,10 +31,11 @@ std::string runTableText(const RunTable& table, char columnSeparator,
         text += name;
     }
     text += lineEnd;
-    for (const RunTableRow& row : table.rows()) {
+    const double Xg = record.derived().Xg;
+    for (const RunSample& row : record.samples()) {
         appendNumber(text, row.t, decimalSeparator);
         text += columnSeparator;
-        appendNumber(text, row.deviation, decimalSeparator);
+        appendNumber(text, row.X - Xg, decimalSeparator);
         text += columnSeparator;
         appendNumber(text, row.Vx, decimalSeparator);
         text += columnSeparator;
@@ -44,8 +45,8 @@ std::string runTableText(const RunTable& table, char columnSeparator,
     return text;
 }
 
-std::string runTableCsv(const RunTable& table, std::string_view decimalSeparator) {
-    return std::string(byteOrderMark) + runTableText(table, ';', decimalSeparator, "\r\n");
+std::string runTableCsv(const RunRecord& record, std::string_view decimalSeparator) {
+    return std::string(byteOrderMark) + runTableText(record, ';', decimalSeparator, "\r\n");
 }
 
 } // namespace trelvix

@@ -7,7 +7,6 @@
 #include "graphics/stored_traces.h"
 #include "graphics/surfaces.h"
 #include "model/experiment.h"
-#include "model/run_table.h"
 #include "model/stored_runs.h"
 #include "platform/platform.h"
 #include "shell/lab_report.h"
@@ -181,7 +180,6 @@ private:
     RunController run_{experiment_.view, this};
     ParameterFields fields_{*this};
     ScrollBars scrollBars_{*this};
-    RunTable lastRun_; // the rows of the last run, for its export
     RecentFiles recentFiles_;
     QString experimentPath_; // the experiment file opened or saved last
 };

@@ -39,8 +39,6 @@ void MainWindow::connectExperimentMenus() {
     const MainControls& c = controls_;
     for (PictureBox* panel : {c.Picture1, c.Picture2, c.Picture3, c.Picture4, c.Picture6})
         addPictureMenu(panel, platform_.files, platform_.messages);
-    connect(&run_, &RunController::stepped, this,
-            [this](const RunState& state) { lastRun_.add(state, experiment_.derived.Xg); });
     setExperimentItemsEnabled(true);
 }
 
@@ -51,7 +49,7 @@ void MainWindow::setExperimentItemsEnabled(bool enabled) {
     for (QAction* item : {m.open, m.recent->menuAction(), m.examples->menuAction()})
         item->setEnabled(enabled);
     for (QAction* item : {m.exportCsv, m.copyTable, m.report, m.print})
-        item->setEnabled(enabled && !lastRun_.empty());
+        item->setEnabled(enabled && !run_.record().empty());
 }
 
 // A text equal to the one shown changes nothing in the field, but its rule must still be

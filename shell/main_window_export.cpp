@@ -19,7 +19,7 @@ void MainWindow::exportTableCsv() {
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
     const FileStatus status =
-        saveFileAtomically(path.toStdString(), runTableCsv(lastRun_, separator()));
+        saveFileAtomically(path.toStdString(), runTableCsv(run_.record(), separator()));
     if (!status.ok)
         platform_.messages.inform(texts::errorTitle,
                                   texts::exportFailed(path, QString::fromStdString(status.reason)));
@@ -27,7 +27,7 @@ void MainWindow::exportTableCsv() {
 
 void MainWindow::copyTable() {
     QGuiApplication::clipboard()->setText(
-        QString::fromStdString(runTableText(lastRun_, '\t', separator(), "\n")));
+        QString::fromStdString(runTableText(run_.record(), '\t', separator(), "\n")));
 }
 
 } // namespace trelvix

@@ -64,7 +64,6 @@ void MainWindow::startOrStop() {
         redraw(); // the plots cleared, their static layers drawn, the marker at the start
         setRunWindowState(true);
         run_.setDecimalSeparator(separator());
-        lastRun_.clear();
         heldSeconds_ = 0;
         run_.run(experiment_.inputs, experiment_.derived);
     } else {

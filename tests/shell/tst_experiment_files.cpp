@@ -6,7 +6,6 @@
 #include "../help/pdf_pages.h"
 #include "entry/input_table.h"
 #include "last_step.h"
-#include "model/run_table.h"
 #include "open_windows.h"
 #include "recording_platform.h"
 #include "shell/magnifier_window.h"
