@@ -8,6 +8,7 @@
 #include "recording_platform.h"
 #include "shell/control_inventory.h"
 #include "shell/main_window.h"
+#include "test_files.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -32,17 +33,6 @@ Outcome runProgram(const QStringList& arguments) {
     outcome.errorLines =
         QString::fromUtf8(program.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
     return outcome;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
+#include "test_files.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -25,17 +26,6 @@ QStringList fieldTexts(const MainWindow& window) {
     for (const InputRow& row : inputTable())
         texts << window.controls().field(row.input)->text();
     return texts;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Types a new text into a parameter field as the student would overwrite it.

@@ -8,6 +8,7 @@
 #include "shell/phase_portrait_window.h"
 #include "shell/picture_box.h"
 #include "shell/run_legend.h"
+#include "test_files.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -20,14 +21,6 @@ void enter(MainWindow& w, Input input, const QString& text) {
     QLineEdit* field = w.controls().field(input);
     field->selectAll();
     field->insert(text);
-}
-
-int pixelsOf(const QImage& image, const QColor& colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == colour;
-    return count;
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "shell/resonance_texts.h"
 #include "shell/resonance_window.h"
 #include "shell/window_texts.h"
+#include "test_files.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -30,14 +31,6 @@ QLineEdit* rangeField(ResonanceWindow* w, const char* name) {
 
 QPushButton* windowButton(ResonanceWindow* w, const char* name) {
     return w->findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
-int pixelsOf(const QImage& image, const QColor& colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == colour;
-    return count;
 }
 
 } // namespace
