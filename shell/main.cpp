@@ -4,6 +4,8 @@
 #include "shell/main_window.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -17,16 +19,24 @@ bool displayAvailable() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-void describeProgram() {
+// The name and version, and Qt's own texts (dialog buttons, the command line's messages) in
+// Russian where the desktop has Qt's translations; without them they stay English.
+void describeProgram(QCoreApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("trelvix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRELVIX_VERSION));
+    auto* qtTexts = new QTranslator(&app);
+    if (qtTexts->load(QStringLiteral("qtbase_ru"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
 }
 
-// The modes that print their results run without a display.
-int runWithoutWindow(int argc, char* argv[], const trelvix::CommandLine& line) {
+// The modes that print their results run without a display.  The command line is read again
+// once the application exists, so that the help names the program and Qt's messages are Russian.
+int runWithoutWindow(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    describeProgram();
-    return trelvix::runHeadless(line, std::cout, std::cerr);
+    describeProgram(app);
+    return trelvix::runHeadless(trelvix::parseCommandLine(QCoreApplication::arguments()), std::cout,
+                                std::cerr);
 }
 
 } // namespace
@@ -36,7 +46,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const trelvix::CommandLine line = trelvix::parseCommandLine(arguments);
-    if (line.mode != trelvix::ProgramMode::Window) return runWithoutWindow(argc, argv, line);
+    if (line.mode != trelvix::ProgramMode::Window) return runWithoutWindow(argc, argv);
 
     if (!displayAvailable()) {
         std::fputs("trelvix: нет графического дисплея (DISPLAY не задан): запустите программу "
@@ -45,7 +55,7 @@ int main(int argc, char* argv[]) {
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
-    describeProgram();
+    describeProgram(app);
     trelvix::DesktopPlatform desktop;
     trelvix::MainWindow window(desktop.platform());
     window.show();

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
-          fonts-liberation)
+          fonts-liberation qt6-translations-l10n)
 if [[ "${1:-}" == "--test" ]]; then
     # clang with its sanitizer and libFuzzer run-time libraries for the sanitizer stage; the
     # desktop's validators, the file-type database and its lookup, and dpkg's tools for the test
