@@ -4,10 +4,10 @@
 #include "shell/authors_window.h"
 #include "shell/control_style.h"
 #include "shell/magnifier_window.h"
-#include "shell/picture_menu.h"
-#include "shell/resonance_window.h"
 #include "shell/measurements_window.h"
 #include "shell/phase_portrait_window.h"
+#include "shell/picture_menu.h"
+#include "shell/resonance_window.h"
 #include "shell/window_texts.h"
 
 #include <QCheckBox>

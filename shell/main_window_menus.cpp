@@ -5,9 +5,9 @@
 #include "shell/authors_window.h"
 #include "shell/magnifier_window.h"
 #include "shell/main_window.h"
-#include "shell/resonance_window.h"
 #include "shell/measurements_window.h"
 #include "shell/phase_portrait_window.h"
+#include "shell/resonance_window.h"
 #include "shell/window_texts.h"
 
 #include <QAction>
