@@ -161,11 +161,12 @@ void measureSteadyState(const RunRecord& r, RunMeasurements& out) {
     const double T_v = r.derived().T_v;
     const double omega = 2 * pi / T_v;
     const double end = r.samples().empty() ? 0 : r.samples().back().t;
-    const int periods = std::min(5, int(std::floor(end / T_v)));
     if (isFree(r) || !std::isfinite(T_v) || T_v <= 0) {
         out.amplitude = out.phaseLag = failed("только для вынужденных колебаний (Xm ≠ 0, ν ≠ 0)");
         return;
     }
+    // Counted in floating point first: a run far longer than int periods still has its last five.
+    const int periods = int(std::min(5.0, std::floor(end / T_v)));
     if (periods < 2) {
         out.amplitude = out.phaseLag = failed("меньше двух полных периодов вынуждающей силы");
         return;
