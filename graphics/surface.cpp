@@ -66,6 +66,36 @@ QImage withKeyTransparent(const QImage& image, QRgb key) {
 
 } // namespace
 
+// The painter of one drawing operation: a new one on the image, or the lent one with its state
+// kept for the operation after.
+class Surface::OperationPainter {
+public:
+    explicit OperationPainter(Surface& s) : lent_(s.lent_) {
+        if (lent_)
+            lent_->save();
+        else
+            own_.emplace(&s.image_);
+    }
+    ~OperationPainter() {
+        if (lent_) lent_->restore();
+    }
+    OperationPainter(const OperationPainter&) = delete;
+    OperationPainter& operator=(const OperationPainter&) = delete;
+    QPainter* operator->() { return lent_ ? lent_ : &*own_; }
+
+private:
+    QPainter* lent_;
+    std::optional<QPainter> own_;
+};
+
+Surface::PaintingThrough::PaintingThrough(Surface& surface, QPainter& painter) : surface_(surface) {
+    surface_.lent_ = &painter;
+}
+
+Surface::PaintingThrough::~PaintingThrough() {
+    surface_.lent_ = nullptr;
+}
+
 Surface::Surface() : font_(panelFont()), metrics_(font_) {}
 
 void Surface::setFont(const QFont& font) {
@@ -76,23 +106,39 @@ void Surface::setFont(const QFont& font) {
 void Surface::resize(QSize logicalSize, qreal devicePixelRatio) {
     logicalSize = logicalSize.expandedTo(QSize(0, 0));
     if (!(devicePixelRatio > 0) || !std::isfinite(devicePixelRatio)) devicePixelRatio = 1;
-    if (logicalSize == size_ && devicePixelRatio == image_.devicePixelRatio() && !image_.isNull())
-        return;
-    QImage next((QSizeF(logicalSize) * devicePixelRatio).toSize(), QImage::Format_RGB32);
-    if (!next.isNull()) {
-        next.setDevicePixelRatio(devicePixelRatio);
-        next.fill(background_);
-        if (!image_.isNull()) {
-            QPainter painter(&next);
-            painter.drawImage(QPointF(0, 0), image_);
-        }
-    }
-    image_ = std::move(next);
+    const bool sameSize = logicalSize == size_ && devicePixelRatio == devicePixelRatio_;
+    if (sameSize && (image_.isNull() != keepsPicture_)) return;
     size_ = logicalSize;
+    devicePixelRatio_ = devicePixelRatio;
+    if (keepsPicture_) {
+        QImage next = blankImage();
+        if (!next.isNull() && !image_.isNull()) QPainter(&next).drawImage(QPointF(0, 0), image_);
+        image_ = std::move(next);
+    }
     setFont(font_);
     updateFrame();
     noteInk(background_);
     changed(QRectF(QPointF(0, 0), QSizeF(size_)));
+}
+
+QImage Surface::blankImage() const {
+    QImage blank((QSizeF(size_) * devicePixelRatio_).toSize(), QImage::Format_RGB32);
+    if (blank.isNull()) return blank;
+    blank.setDevicePixelRatio(devicePixelRatio_);
+    blank.fill(background_);
+    return blank;
+}
+
+void Surface::setKeepsPicture(bool keeps) {
+    if (keeps == keepsPicture_) return;
+    keepsPicture_ = keeps;
+    image_ = keeps ? blankImage() : QImage();
+    inks_.clear();
+    labels_.clear();
+    reservedAreas_.clear();
+    if (keeps) noteInk(background_);
+    setFont(font_);
+    updateFrame();
 }
 
 void Surface::setChangeHandler(std::function<void(const QRect&)> handler) {
@@ -100,32 +146,30 @@ void Surface::setChangeHandler(std::function<void(const QRect&)> handler) {
 }
 
 void Surface::scale(double x1, double y1, double x2, double y2) {
-    hasUserFrame_ = true;
-    userX1_ = x1;
-    userY1_ = y1;
-    userX2_ = x2;
-    userY2_ = y2;
+    userFrame_ = Corners{x1, y1, x2, y2};
     updateFrame();
 }
 
 void Surface::updateFrame() {
-    if (hasUserFrame_) {
-        const double width = userX2_ - userX1_;
-        const double height = userY2_ - userY1_;
-        frame_.x1 = userX1_;
-        frame_.y1 = userY1_;
+    if (userFrame_) {
+        const auto [x1, y1, x2, y2] = *userFrame_;
+        const double width = x2 - x1;
+        const double height = y2 - y1;
+        frame_.x1 = x1;
+        frame_.y1 = y1;
         frame_.pixelsPerX = width != 0 ? size_.width() / width : notANumber;
         frame_.pixelsPerY = height != 0 ? size_.height() / height : notANumber;
     } else {
         frame_ = Frame{};
     }
-    frameUsable_ = !image_.isNull() && std::isfinite(frame_.x1) && std::isfinite(frame_.y1) &&
-                   std::isfinite(frame_.pixelsPerX) && std::isfinite(frame_.pixelsPerY) &&
-                   frame_.pixelsPerX != 0 && frame_.pixelsPerY != 0;
+    frameUsable_ = (!keepsPicture_ || !image_.isNull()) && std::isfinite(frame_.x1) &&
+                   std::isfinite(frame_.y1) && std::isfinite(frame_.pixelsPerX) &&
+                   std::isfinite(frame_.pixelsPerY) && frame_.pixelsPerX != 0 &&
+                   frame_.pixelsPerY != 0;
 }
 
 bool Surface::hasFrame() const {
-    return frameUsable_;
+    return canDraw();
 }
 
 QPointF Surface::toPixel(QPointF user) const {
@@ -163,7 +207,7 @@ void Surface::lineTo(QPointF to, const QColor& colour) {
 
 void Surface::polylineTo(std::span<const QPointF> points, const QColor& colour) {
     if (points.empty()) return;
-    if (frameUsable_) {
+    if (canDraw()) {
         QVarLengthArray<QPointF, 8> path;
         path.reserve(qsizetype(points.size() + 1));
         path.append(current_);
@@ -185,16 +229,16 @@ QRectF Surface::userBox() const {
 // go to the painter as one polyline each.
 void Surface::strokePolyline(std::span<const QPointF> path, const QColor& colour) {
     const QRectF box = userBox();
-    QPainter painter;
+    std::optional<OperationPainter> painter;
     QPolygonF piece;
     QRectF touched;
     const auto flush = [&] {
         if (piece.size() >= 2) {
-            if (!painter.isActive()) {
-                painter.begin(&image_);
-                painter.setPen(penFor(colour, penWidth_, lineStyle_));
+            if (!painter) {
+                painter.emplace(*this);
+                (*painter)->setPen(penFor(colour, penWidth_, lineStyle_));
             }
-            painter.drawPolyline(piece);
+            (*painter)->drawPolyline(piece);
             touched |= piece.boundingRect();
         }
         piece.clear();
@@ -213,8 +257,8 @@ void Surface::strokePolyline(std::span<const QPointF> path, const QColor& colour
         piece << toPixel(cut->second);
     }
     flush();
-    if (!painter.isActive()) return;
-    painter.end();
+    if (!painter) return;
+    painter.reset();
     noteInk(colour);
     const double reach = penWidth_ / 2.0 + 1;
     changed(touched.adjusted(-reach, -reach, reach, reach));
@@ -223,19 +267,18 @@ void Surface::strokePolyline(std::span<const QPointF> path, const QColor& colour
 void Surface::point(QPointF at) {
     current_ = at;
     const QPointF pixel = toPixel(at);
-    if (!frameUsable_ || !drawableBox().contains(pixel)) return;
-    QPainter painter(&image_);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(foreground_);
+    if (!canDraw() || !drawableBox().contains(pixel)) return;
+    OperationPainter painter(*this);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(foreground_);
     // A dot of width 1 is the pixel that holds the point; a wider one a disc about it.
     const QRectF dot = penWidth_ == 1 ? QRectF(std::floor(pixel.x()), std::floor(pixel.y()), 1, 1)
                                       : QRectF(pixel.x() - penWidth_ / 2.0,
                                                pixel.y() - penWidth_ / 2.0, penWidth_, penWidth_);
     if (penWidth_ == 1)
-        painter.drawRect(dot);
+        painter->drawRect(dot);
     else
-        painter.drawEllipse(dot);
-    painter.end();
+        painter->drawEllipse(dot);
     noteInk(foreground_);
     changed(dot.adjusted(-1, -1, 1, 1));
 }
@@ -244,16 +287,17 @@ void Surface::circle(QPointF centre, double radius, const QColor& outline) {
     current_ = centre;
     const QPointF c = toPixel(centre);
     const double r = std::abs(radius * frame_.pixelsPerX);
-    if (!frameUsable_ || !isFinite(c) || !std::isfinite(r) || r > largestCircleRadius) return;
+    if (!canDraw() || !isFinite(c) || !std::isfinite(r) || r > largestCircleRadius) return;
     const QRectF box = drawableBox();
     if (c.x() + r < box.left() || c.x() - r > box.right() || c.y() + r < box.top() ||
         c.y() - r > box.bottom())
         return;
-    QPainter painter(&image_);
-    painter.setPen(penFor(outline, penWidth_, lineStyle_));
-    if (fillStyle_ == FillStyle::Solid) painter.setBrush(fillColor_);
-    painter.drawEllipse(c, r, r);
-    painter.end();
+    {
+        OperationPainter painter(*this);
+        painter->setPen(penFor(outline, penWidth_, lineStyle_));
+        if (fillStyle_ == FillStyle::Solid) painter->setBrush(fillColor_);
+        painter->drawEllipse(c, r, r);
+    }
     noteInk(outline);
     if (fillStyle_ == FillStyle::Solid) noteInk(fillColor_);
     const double reach = r + penWidth_ / 2.0 + 1;
@@ -270,12 +314,13 @@ void Surface::drawTextAt(QPointF anchor, const QString& text) {
     // Text runs right and down from its anchor: one beyond the right or bottom edge never shows.
     const QRectF reach(-textReach, -textReach, size_.width() + textReach,
                        size_.height() + textReach);
-    if (!frameUsable_ || !reach.contains(anchor)) return;
-    QPainter painter(&image_);
-    painter.setFont(font_);
-    painter.setPen(foreground_);
-    painter.drawText(QPointF(anchor.x(), anchor.y() + metrics_.ascent()), text);
-    painter.end();
+    if (!canDraw() || !reach.contains(anchor)) return;
+    {
+        OperationPainter painter(*this);
+        painter->setFont(font_);
+        painter->setPen(foreground_);
+        painter->drawText(QPointF(anchor.x(), anchor.y() + metrics_.ascent()), text);
+    }
     noteInk(foreground_);
     if (onChange_)
         changed(QRectF(anchor, QSizeF(metrics_.horizontalAdvance(text), metrics_.height()))
@@ -346,26 +391,33 @@ void Surface::clear() {
     inks_.clear();
     labels_.clear();
     reservedAreas_.clear();
-    if (image_.isNull()) return;
-    image_.fill(background_);
+    if (lent_) {
+        OperationPainter(*this)->fillRect(QRectF(QPointF(0, 0), QSizeF(size_)), background_);
+    } else {
+        if (image_.isNull()) return;
+        image_.fill(background_);
+    }
     noteInk(background_);
     changed(QRectF(QPointF(0, 0), QSizeF(size_)));
 }
 
 void Surface::transparentCopyFrom(const Surface& source, const QRect& sourceRect,
                                   const QRect& targetRect, const QColor& key) {
-    if (image_.isNull() || source.image_.isNull() || sourceRect.isEmpty() || targetRect.isEmpty())
+    if (!(lent_ || !image_.isNull()) || source.image_.isNull() || sourceRect.isEmpty() ||
+        targetRect.isEmpty())
         return;
     const QRectF from = deviceRect(sourceRect, source.image_.devicePixelRatio());
-    QPainter painter(&image_);
-    if (source.mayContain(key)) {
-        painter.drawImage(QRectF(targetRect), withKeyTransparent(source.image_, key.rgb()), from);
-    } else {
-        // Nothing of the key colour was ever drawn there: the plain copy is the same picture.
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(QRectF(targetRect), source.image_, from);
+    {
+        OperationPainter painter(*this);
+        if (source.mayContain(key)) {
+            painter->drawImage(QRectF(targetRect), withKeyTransparent(source.image_, key.rgb()),
+                               from);
+        } else {
+            // Nothing of the key colour was ever drawn there: the plain copy is the same picture.
+            painter->setCompositionMode(QPainter::CompositionMode_Source);
+            painter->drawImage(QRectF(targetRect), source.image_, from);
+        }
     }
-    painter.end();
     for (QRgb ink : source.inks_)
         noteInk(QColor::fromRgb(ink));
     changed(QRectF(targetRect));
@@ -388,7 +440,7 @@ void Surface::noteInk(const QColor& colour) {
 }
 
 void Surface::changed(const QRectF& logical) {
-    if (!onChange_) return;
+    if (!onChange_ || lent_) return;
     const QRect area = logical.toAlignedRect().intersected(QRect(QPoint(0, 0), size_));
     if (!area.isEmpty()) onChange_(area);
 }

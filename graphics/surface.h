@@ -3,8 +3,13 @@
 // A drawing surface with a persistent image: every plot panel and the magnifier draw into one.
 //
 // What is drawn stays in the image until clear() (or a resize, which keeps the old picture at the
-// top-left): hiding or covering the widget that shows it loses nothing, and the animation can
-// read the Y-X plot's picture at any moment.  The widget only copies image() when it paints.
+// top-left): covering the widget that shows it loses nothing, and the animation can read the Y-X
+// plot's picture at any moment.  The widget only copies image() when it paints.
+//
+// A surface may also keep no picture at all (setKeepsPicture(false)): a large image costs tens of
+// megabytes, which a hidden panel, redrawn when it is shown, or the animation, composed anew on
+// every frame, need not hold.  Such a surface keeps its size and frame and draws only through a
+// painter lent to it (PaintingThrough) while its widget paints.
 //
 // Drawing is done in a user frame set by scale(): the vertical coordinate may grow downward
 // (the plane, where X is counted down) or upward (the time graphs).  Lines are not antialiased,
@@ -16,11 +21,13 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 #include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -47,11 +54,31 @@ public:
     // the widget showing the surface can schedule a repaint of just that part.
     void setChangeHandler(std::function<void(const QRect&)> handler);
 
+    // Whether the surface holds an image.  Giving the picture up frees the image and leaves the
+    // size and frame; keeping it again starts from a blank image of the background colour.
+    void setKeepsPicture(bool keeps);
+    bool keepsPicture() const { return keepsPicture_; }
+
+    // While one lives, every drawing operation goes through `painter` (already begun on a device
+    // of the surface's logical size) instead of into the image, and no change is reported: the
+    // caller is painting.  clear() fills the surface's area with the background colour.
+    class PaintingThrough {
+    public:
+        PaintingThrough(Surface& surface, QPainter& painter);
+        ~PaintingThrough();
+        PaintingThrough(const PaintingThrough&) = delete;
+        PaintingThrough& operator=(const PaintingThrough&) = delete;
+
+    private:
+        Surface& surface_;
+    };
+
     // --- The user frame. ----------------------------------------------------------------------
     // (x1, y1) is the top-left corner, (x2, y2) the bottom-right.  Until the first call the frame
     // is the surface's own pixels.
     void scale(double x1, double y1, double x2, double y2);
-    // Whether drawing is possible: a non-empty surface and a frame of finite, non-zero extent.
+    // Whether drawing is possible: a non-empty surface, a frame of finite, non-zero extent, and
+    // something to draw on (the image, or a lent painter).
     bool hasFrame() const;
     // The one conversion between the user frame and logical pixels.  Without a usable frame
     // both give NaN coordinates.
@@ -142,7 +169,10 @@ private:
         double pixelsPerX = 1, pixelsPerY = 1; // signed: negative where the axis grows upward
     };
 
+    class OperationPainter;
+    QImage blankImage() const;
     void updateFrame();
+    bool canDraw() const { return frameUsable_ && (lent_ != nullptr || !image_.isNull()); }
     QRectF drawableBox() const;
     QRectF userBox() const;
     void strokePolyline(std::span<const QPointF> path, const QColor& colour);
@@ -152,10 +182,16 @@ private:
     bool overlapsALabel(const QRectF& box) const;
     bool isPrintedLabel(const QRectF& box, const QString& text) const;
 
+    struct Corners {
+        double x1, y1, x2, y2; // top-left and bottom-right, user units
+    };
+
     QImage image_;
     QSize size_;
-    bool hasUserFrame_ = false;
-    double userX1_ = 0, userY1_ = 0, userX2_ = 0, userY2_ = 0;
+    qreal devicePixelRatio_ = 1;
+    bool keepsPicture_ = true;
+    QPainter* lent_ = nullptr; // while painting through a caller's painter
+    std::optional<Corners> userFrame_;
     Frame frame_;
     bool frameUsable_ = false;
 
