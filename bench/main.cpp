@@ -5,6 +5,7 @@
 //   ./build/bench/trelvix_bench --quick    shorter runs and fewer redraws, for a smoke check
 
 #include "groups.h"
+#include "platform/memory.h"
 #include "process_usage.h"
 #include "report.h"
 
@@ -28,8 +29,12 @@ Options quickOptions() {
     return quick;
 }
 
-void reportPeakMemory(const std::string& stage) {
-    print({"peak memory, " + stage, peakMemoryMegabytes(), "MB", 80});
+// Megabytes: most windows are at most full HD; a 4K window's pictures alone take about 60.
+constexpr double memoryTarget = 80;
+constexpr double ultraHdMemoryTarget = 100;
+
+void reportPeakMemory(const std::string& stage, double target = memoryTarget) {
+    print({"peak memory, " + stage, peakMemoryMegabytes(), "MB", target});
 }
 
 // The offscreen platform warns each time a window gets a fixed size, as every run does to keep
@@ -50,7 +55,7 @@ void measureEverything(const Options& options, const QElapsedTimer& sinceMain) {
     reportPeakMemory("windows up to 1920x1080");
     // Last, since the peak memory never comes down again: a 4K window holds far larger images.
     measureRedraws(options, {ultraHdSize});
-    reportPeakMemory("with a 3840x2160 window");
+    reportPeakMemory("with a 3840x2160 window", ultraHdMemoryTarget);
 }
 
 } // namespace
@@ -59,6 +64,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer sinceMain;
     sinceMain.start();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    trelvix::returnLargeBlocksWhenFreed(); // as the program does at start
     QApplication app(argc, argv);
     platformHandler = qInstallMessageHandler(withoutSizeHintWarnings);
 

@@ -81,6 +81,7 @@ void drawBall(const Inputs& in, Surface& scene, QPointF centre) {
 
 void drawInitialScene(const Experiment& e, Surfaces& s, const PlotLayout& layout) {
     const Inputs& in = e.inputs;
+    s.scene.clear();
     backgroundCopy(s, layout);
     const QPointF pin = wheelCentre + QPointF(0, in.wheelRadius());
     drawSpring(e.view, s.scene, pin, {0, in.X0 - in.ballRadius()});

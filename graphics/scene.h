@@ -11,8 +11,8 @@
 
 namespace trelvix::graphics {
 
-// The initial scene, in the redraw sequence after drawPlane(): the pin at the bottom of the
-// wheel, the ball at X0.
+// The initial scene, in the redraw sequence after drawPlane(): cleared, copied from the plane,
+// the pin at the bottom of the wheel, the ball at X0.
 void drawInitialScene(const Experiment& e, Surfaces& surfaces, const PlotLayout& layout);
 
 // The scene during a run: cleared, copied anew from the plane, the pin at the wheel centre plus

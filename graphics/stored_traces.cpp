@@ -35,13 +35,32 @@ private:
     QColor foreground_;
 };
 
-template <class Point>
-void drawCurve(Surface& panel, const RunRecord& run, const QColor& colour, Point point) {
-    const KeptDrawingState kept(panel);
+template <class Point> std::vector<QPointF> pointsOf(const RunRecord& run, Point point) {
     std::vector<QPointF> points;
     points.reserve(run.samples().size());
     for (const RunSample& s : run.samples())
         points.push_back(point(s));
+    return points;
+}
+
+// The point of a sample on each of the four plots of a run.
+QPointF onPlane(const RunSample& p) {
+    return {0, p.X};
+}
+QPointF onVelocityGraph(const RunSample& p) {
+    return {p.t, p.Vx};
+}
+QPointF onEnergyGraph(const RunSample& p) {
+    return {p.t, p.W};
+}
+auto onDisplacementGraph(double Xg) {
+    return [Xg](const RunSample& p) { return QPointF(p.t, p.X - Xg); };
+}
+
+template <class Point>
+void drawCurve(Surface& panel, const RunRecord& run, const QColor& colour, Point point) {
+    const KeptDrawingState kept(panel);
+    const std::vector<QPointF> points = pointsOf(run, point);
     panel.setPenWidth(1);
     panel.setCurrentPosition(points.front());
     panel.polylineTo(points, colour);
@@ -58,13 +77,19 @@ void drawStoredTraces(std::span<const RunRecord> runs, Surfaces& s) {
         const RunRecord& run = runs[i];
         if (run.empty()) continue;
         const QColor colour = storedRunColour(i);
-        const double Xg = run.derived().Xg;
-        drawCurve(s.plane, run, colour, [](const RunSample& p) { return QPointF(0, p.X); });
-        drawCurve(s.displacement, run, colour,
-                  [Xg](const RunSample& p) { return QPointF(p.t, p.X - Xg); });
-        drawCurve(s.velocity, run, colour, [](const RunSample& p) { return QPointF(p.t, p.Vx); });
-        drawCurve(s.energy, run, colour, [](const RunSample& p) { return QPointF(p.t, p.W); });
+        drawCurve(s.plane, run, colour, onPlane);
+        drawCurve(s.displacement, run, colour, onDisplacementGraph(run.derived().Xg));
+        drawCurve(s.velocity, run, colour, onVelocityGraph);
+        drawCurve(s.energy, run, colour, onEnergyGraph);
     }
+}
+
+void drawRecordedRun(const RunRecord& run, Surfaces& s) {
+    if (run.empty()) return;
+    s.plane.polylineTo(pointsOf(run, onPlane), traceColour);
+    s.displacement.polylineTo(pointsOf(run, onDisplacementGraph(run.derived().Xg)), traceColour);
+    s.velocity.polylineTo(pointsOf(run, onVelocityGraph), traceColour);
+    s.energy.polylineTo(pointsOf(run, onEnergyGraph), traceColour);
 }
 
 void drawLegend(std::span<const LegendEntry> entries, Surface& panel, LegendCorner corner) {

@@ -1,7 +1,8 @@
 #pragma once
 
-// Stored runs drawn behind the current one: thin curves in faded, distinct hues on the Y-X
-// plane and the three time graphs, with a small legend naming each run.  They are drawn after the
+// Runs drawn from their records.  Stored runs are drawn behind the current one: thin curves in
+// faded, distinct hues on the Y-X plane and the three time graphs, with a small legend naming
+// each run.  They are drawn after the
 // static layer and leave each surface's pen and current position as they found them, so the
 // current run's trace still starts where the static layer put it.
 
@@ -20,6 +21,12 @@ namespace trelvix::graphics {
 QColor storedRunColour(std::size_t index);
 
 void drawStoredTraces(std::span<const RunRecord> runs, Surfaces& surfaces);
+
+// The run on the panels drawn again from its record, as its steps drew it: the red trace on the
+// plane and the three time graphs, continuing from each surface's current position (where the
+// static layer leaves the start) and leaving it at the last sample, so that a run in progress
+// goes on from there.
+void drawRecordedRun(const RunRecord& run, Surfaces& surfaces);
 
 struct LegendEntry {
     QString text;

@@ -1,4 +1,5 @@
 #include "platform/desktop_platform.h"
+#include "platform/memory.h"
 #include "shell/command_line.h"
 #include "shell/headless.h"
 #include "shell/main_window.h"
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
                    stderr);
         return EXIT_FAILURE;
     }
+    trelvix::returnLargeBlocksWhenFreed();
     QApplication app(argc, argv);
     describeProgram(app);
     trelvix::DesktopPlatform desktop;

@@ -19,6 +19,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <optional>
 
 namespace trelvix {
 
@@ -133,7 +134,7 @@ private:
     void setExperimentItemsEnabled(bool enabled);
     void enterFieldText(Input input, const QString& text);
     void listRecentFiles();
-    LabReport labReport() const;
+    LabReport labReport();
     void connectHold();
     void showHold(bool held);
     void connectResearch();
@@ -155,6 +156,13 @@ private:
     void placeMarker(double X);
 
     void drawStep(const RunState& state, bool drawsFrame);
+    // The pictures of the plot panels (main_window_pictures.cpp).
+    void composeScene();
+    void showSceneAtRest();
+    void showSceneFrame(const RunState& state);
+    void keepPicturesOfShownPanels();
+    void redrawPanel(PictureBox* panel);
+    QImage plotPicture(PictureBox* panel);
     void runFinished(RunEnd end);
     void setRunControlsEnabled(bool enabled);
     void setRunWindowState(bool runInProgress);
@@ -171,6 +179,8 @@ private:
     double heldSeconds_ = 0; // time the current run has spent held, s
     Layout placement_;
     graphics::PlotFrames frames_{};
+    std::optional<RunState> sceneState_; // the animation's frame during a run; none at rest
+    bool runOnPanels_ = false;           // whether the plots show the last run since a redraw
     QPointer<MagnifierWindow> magnifier_;
     QPointer<AuthorsWindow> authorsWindow_;
     QPointer<ResonanceWindow> resonanceWindow_;

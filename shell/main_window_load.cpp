@@ -2,6 +2,7 @@
 
 #include "model/number_text.h"
 #include "shell/main_window.h"
+#include "shell/picture_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@ void MainWindow::prepare() {
          {c.Picture8, c.Picture9, c.Picture10, c.Picture11, c.Picture12, c.Picture13, c.Picture5})
         holder->hide();
     attachMenuPictures(menus_, controls_);
+    controls_.Picture2->composeWith([this] { composeScene(); });
 
     ready_ = false;
     placeOnScreen();

@@ -51,6 +51,8 @@ void MainWindow::redrawPlots() {
     frames_ = graphics::redrawAll(experiment_, all, plotLayout(), separator());
     drawStoredRuns(); // behind the traces of the run to come
     placeMarker(experiment_.inputs.X0);
+    runOnPanels_ = false;
+    showSceneAtRest();
 }
 
 graphics::Surfaces MainWindow::surfaces() {
@@ -102,6 +104,7 @@ void MainWindow::showChosenView() {
     };
     for (const auto& [widget, visible] : visibility)
         widget->setVisible(visible);
+    keepPicturesOfShownPanels();
 }
 
 } // namespace trelvix

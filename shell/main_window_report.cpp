@@ -20,7 +20,7 @@
 
 namespace trelvix {
 
-LabReport MainWindow::labReport() const {
+LabReport MainWindow::labReport() {
     LabReport report{QDateTime::currentDateTime(), {}, {}, {}};
     for (const InputRow& row : inputTable())
         report.parameters.push_back({QString::fromLatin1(row.symbol),
@@ -30,10 +30,10 @@ LabReport MainWindow::labReport() const {
     for (std::size_t i = 0; i < resultRows.size(); ++i)
         report.characteristics.push_back({QString::fromUtf8(resultRows[i].tooltip), lines[i]});
     const MainControls& c = controls_;
-    report.graphs = {{QStringLiteral("Траектория центра шара (Y-X)"), c.Picture1->image()},
-                     {QStringLiteral("Координата X(t)"), c.Picture3->image()},
-                     {QStringLiteral("Скорость Vx(t)"), c.Picture4->image()},
-                     {QStringLiteral("Энергия W(t)"), c.Picture6->image()}};
+    report.graphs = {{QStringLiteral("Траектория центра шара (Y-X)"), plotPicture(c.Picture1)},
+                     {QStringLiteral("Координата X(t)"), plotPicture(c.Picture3)},
+                     {QStringLiteral("Скорость Vx(t)"), plotPicture(c.Picture4)},
+                     {QStringLiteral("Энергия W(t)"), plotPicture(c.Picture6)}};
     return report;
 }
 

@@ -4,7 +4,6 @@
 #include "graphics/magnifier.h"
 #include "graphics/redraw.h"
 #include "graphics/run_step.h"
-#include "graphics/scene.h"
 #include "model/characteristics.h"
 #include "shell/circle_shape.h"
 #include "shell/magnifier_window.h"
@@ -62,6 +61,7 @@ void MainWindow::startOrStop() {
         controls_.CmdOK->setText(texts::stopCaption);
         setRunControlsEnabled(false);
         redraw(); // the plots cleared, their static layers drawn, the marker at the start
+        runOnPanels_ = true;
         setRunWindowState(true);
         run_.setDecimalSeparator(separator());
         heldSeconds_ = 0;
@@ -85,7 +85,7 @@ void MainWindow::drawStep(const RunState& state, bool drawsFrame) {
     graphics::Surfaces all = surfaces();
     graphics::drawRunStep(state, experiment_.derived.Xg, all);
     placeMarker(state.X);
-    if (drawsFrame) graphics::repaintScene(experiment_, state, all, plotLayout());
+    if (drawsFrame) showSceneFrame(state);
 }
 
 void MainWindow::runFinished(RunEnd end) {

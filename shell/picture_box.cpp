@@ -12,6 +12,34 @@ PictureBox::PictureBox(const QColor& background, QWidget* parent) : QWidget(pare
     surface_.setChangeHandler([this](const QRect& changed) { update(changed); });
 }
 
+QImage PictureBox::image() const {
+    if (!compose_) return surface_.image();
+    const qreal ratio = devicePixelRatioF();
+    QImage picture((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+    if (picture.isNull()) return picture;
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(background());
+    QPainter painter(&picture);
+    composeOn(painter);
+    return picture;
+}
+
+void PictureBox::composeWith(std::function<void()> compose) {
+    compose_ = std::move(compose);
+    setKeepsPicture(false);
+    update();
+}
+
+void PictureBox::setKeepsPicture(bool keeps) {
+    surface_.setKeepsPicture(keeps);
+    fitSurfaceToSize();
+}
+
+void PictureBox::composeOn(QPainter& painter) const {
+    const graphics::Surface::PaintingThrough lent(surface_, painter);
+    compose_();
+}
+
 void PictureBox::clear() {
     fitSurfaceToSize();
     surface_.clear();
@@ -26,7 +54,11 @@ void PictureBox::fitSurfaceToSize() {
 void PictureBox::paintEvent(QPaintEvent*) {
     // The image carries its device pixel ratio, so it lands pixel for pixel on the screen; the
     // painter is clipped to the part that needs painting.
-    QPainter(this).drawImage(QPoint(0, 0), surface_.image());
+    QPainter painter(this);
+    if (compose_)
+        composeOn(painter);
+    else
+        painter.drawImage(QPoint(0, 0), surface_.image());
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {

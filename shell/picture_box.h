@@ -4,21 +4,32 @@
 
 #include <QColor>
 #include <QWidget>
+#include <functional>
 
 namespace trelvix {
 
 // A drawing panel that keeps what is drawn on it: the picture lives in the image of its drawing
-// surface, so it survives being covered or hidden, and painting only copies that image to the
-// screen.  The image has the panel's size in device pixels, so drawings stay sharp on
-// high-density screens.
+// surface, so it survives being covered, and painting only copies that image to the screen.  The
+// image has the panel's size in device pixels, so drawings stay sharp on high-density screens.
+//
+// A panel may instead compose its picture whenever it paints (composeWith), or give its picture
+// up while hidden (setKeepsPicture): at large sizes each image costs tens of megabytes.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
     PictureBox(const QColor& background, QWidget* parent);
 
     QColor background() const { return surface_.background(); }
-    const QImage& image() const { return surface_.image(); }
+    // The picture as the panel shows it: the kept image, or a composition made now.
+    QImage image() const;
     graphics::Surface& surface() { return surface_; }
+
+    // From now on the panel keeps no image: `compose` draws the whole picture on surface() each
+    // time the panel paints or its image() is asked for.
+    void composeWith(std::function<void()> compose);
+    // Whether the panel holds its picture; one given up is blank when kept again.
+    void setKeepsPicture(bool keeps);
+    bool keepsPicture() const { return surface_.keepsPicture(); }
 
     // Returns the whole panel to its background colour (the drawing is lost).
     void clear();
@@ -30,8 +41,12 @@ protected:
 
 private:
     void fitSurfaceToSize();
+    void composeOn(QPainter& painter) const;
 
-    graphics::Surface surface_;
+    // Mutable: a composing panel lends its surface a painter while it makes its picture, and
+    // takes it back before it returns.
+    mutable graphics::Surface surface_;
+    std::function<void()> compose_;
 };
 
 } // namespace trelvix

@@ -96,12 +96,14 @@ void ResearchWindowsTest::storedRunsSurviveAResizeWithTheirLegend() {
     }
     enter(w, Input::eta, "0.1");
     w.resize(w.width() + 120, w.height() + 60);
-    QTRY_COMPARE(w.controls().Picture3->image().size(), w.controls().Picture3->size());
+    QTRY_COMPARE(w.controls().Picture1->image().size(), w.controls().Picture1->size());
     const MainControls& c = w.controls();
-    for (PictureBox* panel : {c.Picture1, c.Picture3, c.Picture4, c.Picture6})
+    for (PictureBox* panel : {c.Picture1, c.Picture3, c.Picture4, c.Picture6}) {
+        if (panel == c.Picture3) c.Option2->click(); // the time graphs are drawn when shown
         for (std::size_t run : {0, 1})
             QVERIFY2(pixelsOf(panel->image(), graphics::storedRunColour(run)) > 0,
                      qPrintable(panel->objectName()));
+    }
     QStringList labels;
     for (const graphics::Surface::Label& label : c.Picture3->surface().labels())
         labels << label.text;
@@ -127,6 +129,7 @@ void ResearchWindowsTest::hoverShowsTheRecordedValues() {
     MainWindow& w = *window_;
     enter(w, Input::T, "0.5");
     w.startOrStop();
+    w.controls().Option2->click(); // the time graphs
     const std::vector<RunSample>& samples = w.runController().record().samples();
     const RunSample& p = samples[samples.size() / 2];
     const auto tooltipAt = [](PictureBox* panel, QPointF user) {
