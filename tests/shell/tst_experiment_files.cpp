@@ -267,7 +267,7 @@ void ExperimentFilesTest::reportAsPdfAndPrinted() {
     m.report->trigger();
     const QByteArray pdf = fileBytes(path("report.pdf"));
     QVERIFY(pdf.startsWith("%PDF-"));
-    QVERIFY(pdfPageCount(pdf) >= 2); // the tables, then the four graphs
+    QVERIFY(pdfPageCount(pdf) >= 2);           // the tables, then the four graphs
     QCOMPARE(pdf.count("/Subtype /Image"), 4); // those out of sight drawn for the report
     platform_->printerFile = path("printed.pdf");
     m.print->trigger();
