@@ -1,6 +1,7 @@
 #include "graphics/phase_portrait.h"
 
 #include "graphics/plot_texts.h"
+#include "graphics/record_curve.h"
 #include "graphics/style.h"
 #include "model/number_text.h"
 
@@ -53,16 +54,12 @@ void drawPhaseBackground(const PhaseFrame& f, Surface& portrait,
 }
 
 void drawPhaseRecord(Surface& portrait, const RunRecord& record, const QColor& colour, int width) {
-    const std::vector<RunSample>& samples = record.samples();
-    if (samples.empty()) return;
+    if (record.empty()) return;
     const double Xg = record.derived().Xg;
-    std::vector<QPointF> points;
-    points.reserve(samples.size());
-    for (const RunSample& s : samples)
-        points.emplace_back(s.X - Xg, s.Vx);
     portrait.setPenWidth(width);
     portrait.setCurrentPosition({record.inputs().X0 - Xg, record.inputs().V0x});
-    portrait.polylineTo(points, colour);
+    drawRecordCurve(portrait, record, colour,
+                    [Xg](const RunSample& s) { return QPointF(s.X - Xg, s.Vx); });
     portrait.setPenWidth(1);
 }
 

@@ -1,5 +1,6 @@
 #include "graphics/stored_traces.h"
 
+#include "graphics/record_curve.h"
 #include "graphics/style.h"
 
 #include <algorithm>
@@ -35,35 +36,13 @@ private:
     QColor foreground_;
 };
 
-template <class Point> std::vector<QPointF> pointsOf(const RunRecord& run, Point point) {
-    std::vector<QPointF> points;
-    points.reserve(run.samples().size());
-    for (const RunSample& s : run.samples())
-        points.push_back(point(s));
-    return points;
-}
-
-// The point of a sample on each of the four plots of a run.
-QPointF onPlane(const RunSample& p) {
-    return {0, p.X};
-}
-QPointF onVelocityGraph(const RunSample& p) {
-    return {p.t, p.Vx};
-}
-QPointF onEnergyGraph(const RunSample& p) {
-    return {p.t, p.W};
-}
-auto onDisplacementGraph(double Xg) {
-    return [Xg](const RunSample& p) { return QPointF(p.t, p.X - Xg); };
-}
-
-template <class Point>
-void drawCurve(Surface& panel, const RunRecord& run, const QColor& colour, Point point) {
-    const KeptDrawingState kept(panel);
-    const std::vector<QPointF> points = pointsOf(run, point);
-    panel.setPenWidth(1);
-    panel.setCurrentPosition(points.front());
-    panel.polylineTo(points, colour);
+// Calls draw(plot, point) for each of the four plots of a run, with the point of a sample there.
+template <class Draw> void forEachPlot(const RunRecord& run, Surfaces& s, Draw draw) {
+    const double Xg = run.derived().Xg;
+    draw(s.plane, [](const RunSample& p) { return QPointF(0, p.X); });
+    draw(s.displacement, [Xg](const RunSample& p) { return QPointF(p.t, p.X - Xg); });
+    draw(s.velocity, [](const RunSample& p) { return QPointF(p.t, p.Vx); });
+    draw(s.energy, [](const RunSample& p) { return QPointF(p.t, p.W); });
 }
 
 } // namespace
@@ -77,19 +56,19 @@ void drawStoredTraces(std::span<const RunRecord> runs, Surfaces& s) {
         const RunRecord& run = runs[i];
         if (run.empty()) continue;
         const QColor colour = storedRunColour(i);
-        drawCurve(s.plane, run, colour, onPlane);
-        drawCurve(s.displacement, run, colour, onDisplacementGraph(run.derived().Xg));
-        drawCurve(s.velocity, run, colour, onVelocityGraph);
-        drawCurve(s.energy, run, colour, onEnergyGraph);
+        forEachPlot(run, s, [&](Surface& plot, auto point) {
+            const KeptDrawingState kept(plot);
+            plot.setPenWidth(1);
+            plot.setCurrentPosition(point(run.samples().front()));
+            drawRecordCurve(plot, run, colour, point);
+        });
     }
 }
 
 void drawRecordedRun(const RunRecord& run, Surfaces& s) {
     if (run.empty()) return;
-    s.plane.polylineTo(pointsOf(run, onPlane), traceColour);
-    s.displacement.polylineTo(pointsOf(run, onDisplacementGraph(run.derived().Xg)), traceColour);
-    s.velocity.polylineTo(pointsOf(run, onVelocityGraph), traceColour);
-    s.energy.polylineTo(pointsOf(run, onEnergyGraph), traceColour);
+    forEachPlot(run, s,
+                [&](Surface& plot, auto point) { drawRecordCurve(plot, run, traceColour, point); });
 }
 
 void drawLegend(std::span<const LegendEntry> entries, Surface& panel, LegendCorner corner) {

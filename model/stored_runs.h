@@ -12,8 +12,8 @@ class StoredRuns {
 public:
     static constexpr std::size_t capacity = 5;
 
-    // Keeps a copy of `record` as the newest; an empty record is not kept.
-    void keep(const RunRecord& record);
+    // Keeps `record` as the newest; an empty record is not kept.
+    void keep(RunRecord record);
     void clear() { runs_.clear(); }
 
     // Oldest first.

@@ -116,6 +116,8 @@ public:
     void keepLastRun();
     void forgetRuns();
     MeasurementsWindow* measurementsWindow() const;
+    // The runs kept for comparison, drawn at every redraw.
+    StoredRuns& keptRuns() { return storedRuns_; }
     PhasePortraitWindow* phasePortraitWindow() const;
 
     // The six drawing surfaces, the magnifier's included (created hidden if need be).
