@@ -67,6 +67,40 @@ private slots:
         QCOMPARE(s.labels().size(), std::size_t(1));
     }
 
+    // A surface without its picture keeps its frame, draws nothing and reports no change until a
+    // painter is lent to it; through that painter it draws exactly what it would have drawn into
+    // its own image.
+    void drawsThroughALentPainterAsIntoItsImage() {
+        Surface kept;
+        tenPixelsPerUnit(kept);
+        drawEverything(kept);
+
+        Surface lent;
+        tenPixelsPerUnit(lent);
+        lent.setKeepsPicture(false);
+        int changes = 0;
+        lent.setChangeHandler([&](const QRect&) { ++changes; });
+        drawEverything(lent);
+        QVERIFY(lent.image().isNull());
+        QCOMPARE(changes, 0);
+        QCOMPARE(lent.toPixel({5, 2.5}), QPointF(50, 25));
+
+        QImage picture(kept.image().size(), kept.image().format());
+        QPainter painter(&picture);
+        {
+            const Surface::PaintingThrough through(lent, painter);
+            lent.clear();
+            drawEverything(lent);
+        }
+        painter.end();
+        QCOMPARE(picture, kept.image());
+        QCOMPARE(changes, 0);
+
+        lent.setKeepsPicture(true); // kept again: blank, at its size
+        QCOMPARE(lent.image().size(), QSize(100, 50));
+        QVERIFY(allBackground(lent));
+    }
+
     void frameMapping_data() {
         QTest::addColumn<QRectF>("frame"); // x1, y1 and the extents to x2, y2
         QTest::addColumn<QPointF>("user");
