@@ -107,7 +107,7 @@ void Surface::resize(QSize logicalSize, qreal devicePixelRatio) {
     logicalSize = logicalSize.expandedTo(QSize(0, 0));
     if (!(devicePixelRatio > 0) || !std::isfinite(devicePixelRatio)) devicePixelRatio = 1;
     const bool sameSize = logicalSize == size_ && devicePixelRatio == devicePixelRatio_;
-    if (sameSize && (image_.isNull() != keepsPicture_)) return;
+    if (sameSize && (!keepsPicture_ || !image_.isNull())) return;
     size_ = logicalSize;
     devicePixelRatio_ = devicePixelRatio;
     if (keepsPicture_) {

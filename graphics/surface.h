@@ -58,6 +58,9 @@ public:
     // size and frame; keeping it again starts from a blank image of the background colour.
     void setKeepsPicture(bool keeps);
     bool keepsPicture() const { return keepsPicture_; }
+    // A new image of the surface's size and pixel ratio in its background colour; null when the
+    // size cannot be allocated.
+    QImage blankImage() const;
 
     // While one lives, every drawing operation goes through `painter` (already begun on a device
     // of the surface's logical size) instead of into the image, and no change is reported: the
@@ -170,7 +173,6 @@ private:
     };
 
     class OperationPainter;
-    QImage blankImage() const;
     void updateFrame();
     bool canDraw() const { return frameUsable_ && (lent_ != nullptr || !image_.isNull()); }
     QRectF drawableBox() const;

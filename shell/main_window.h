@@ -117,7 +117,7 @@ public:
     void forgetRuns();
     MeasurementsWindow* measurementsWindow() const;
     // The runs kept for comparison, drawn at every redraw.
-    StoredRuns& keptRuns() { return storedRuns_; }
+    StoredRuns& storedRuns() { return storedRuns_; }
     PhasePortraitWindow* phasePortraitWindow() const;
 
     // The six drawing surfaces, the magnifier's included (created hidden if need be).

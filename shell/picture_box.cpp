@@ -14,11 +14,8 @@ PictureBox::PictureBox(const QColor& background, QWidget* parent) : QWidget(pare
 
 QImage PictureBox::image() const {
     if (!compose_) return surface_.image();
-    const qreal ratio = devicePixelRatioF();
-    QImage picture((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+    QImage picture = surface_.blankImage(); // the surface follows the panel's size
     if (picture.isNull()) return picture;
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(background());
     QPainter painter(&picture);
     composeOn(painter);
     return picture;
