@@ -27,7 +27,7 @@ BenchWindow::BenchWindow(QSize client, View view)
     window_->show();
     settle();
     resizeClientArea(client);
-    if (view == View::TimeGraphs) window_->controls().Option2->click();
+    if (view == View::TimeGraphs) window_->controls().graphsOption->click();
     settle();
     platform_.clear();
 }

@@ -40,7 +40,7 @@ void measureKeptRuns(QSize client, double windowMegabytes) {
         RunRecord record = longRun(window.experiment());
         steps = record.stepCount();
         samplesMegabytes += double(record.samples().capacity() * sizeof(RunSample)) / (1 << 20);
-        window.storedRuns().keep(std::move(record));
+        window.document().keepRun(std::move(record));
     }
     QElapsedTimer timer;
     timer.start();

@@ -59,7 +59,9 @@ std::string runName(QSize client, View view) {
 void measureStepCost(QSize client, View view, const Options& options) {
     BenchWindow bench(client, view);
     applyComputationTime(bench, options);
-    bench.window().viewSettings().slowDown = 0;
+    ViewSettings noPauses = bench.window().viewSettings();
+    noPauses.slowDown = 0;
+    bench.window().setViewSettings(noPauses, ViewChange::Pace);
     const RunTiming run = timeRun(bench);
     print({"drawing per step, " + runName(client, view),
            run.wallSeconds * 1000 / static_cast<double>(run.steps), "ms", std::nullopt,

@@ -1,12 +1,11 @@
 #pragma once
 
-// What the parameter fields and the scroll bars need from the main window.  The window
-// implements it; the entry layer never sees the window itself.
+// What the parameter fields and the scroll bars need from the window that holds them.  The
+// window implements it over its experiment; the entry layer never sees the window itself.
 
+#include "model/captions.h"
 #include "model/inputs.h"
 #include "model/view_settings.h"
-
-#include <QString>
 
 namespace trelvix {
 
@@ -17,18 +16,23 @@ class EntryHost {
 public:
     virtual ~EntryHost() = default;
 
-    // The inputs and the view settings of the experiment, owned by the window.
-    virtual Inputs& inputs() = 0;
-    virtual ViewSettings& viewSettings() = 0;
+    virtual const Inputs& inputs() const = 0;
+    // Stores one input while its field is being edited; the characteristics follow when the
+    // edit is complete (inputEdited).
+    virtual void storeInput(Input input, double value) = 0;
+    // A field's edit is complete: its value stands and what depends on it is shown anew.
+    virtual void inputEdited(Input input) = 0;
 
-    // Shows or hides the control with this object name ("Label15", "Text9", "Label23_2", …).
-    virtual void setControlVisible(const QString& controlName, bool visible) = 0;
+    virtual const ViewSettings& viewSettings() const = 0;
+    virtual void setViewSettings(const ViewSettings& view, ViewChange change) = 0;
+
+    // Shows or hides the parameter row of an input (caption, Greek letter and field) or a result
+    // row (with its letter).
+    virtual void setInputRowVisible(Input input, bool visible) = 0;
+    virtual void setResultVisible(Result result, bool visible) = 0;
 
     // Shows the slow-down factor beside its scroll bar.
     virtual void showSlowDown(int factor) = 0;
-
-    // The full redraw of the main window; does nothing while the window is still starting.
-    virtual void redraw() = 0;
 
     virtual MessageBoxes& messages() = 0;
     virtual Tone& tone() = 0;

@@ -7,10 +7,13 @@
 // handles the inputs one by one loops over this table.
 
 #include "entry/text_colour.h"
+#include "model/captions.h"
 #include "model/inputs.h"
+#include "model/results_file.h"
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,9 +35,11 @@ struct Warning {
     WarningKind kind;
 };
 
-// Controls that are hidden while `hidden` holds and shown otherwise.
+// Parameter rows (caption, its Greek letter and field) and result rows (with their letters) that
+// are hidden while `hidden` holds and shown otherwise.
 struct VisibilityGroup {
-    QStringList controls;
+    std::vector<Input> inputRows;
+    std::vector<Result> resultRows;
     bool (*hidden)(const Inputs&);
 };
 
@@ -68,5 +73,9 @@ const InputRow& inputRow(Input input);
 
 // The text a field shows for the value stored in its input.
 std::string displayText(const InputRow& row, const Inputs& in);
+
+// The header of the results file: each input's fixed key or the caption of its row, and the text
+// its field shows.
+std::array<HeaderRow, allInputs.size()> resultsFileHeader(const Inputs& in);
 
 } // namespace trelvix

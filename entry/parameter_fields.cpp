@@ -7,7 +7,6 @@
 #include "platform/tone.h"
 
 #include <QLineEdit>
-#include <QWidget>
 
 namespace trelvix {
 
@@ -20,21 +19,14 @@ constexpr double messageTone = 25;
 
 ParameterFields::ParameterFields(EntryHost& host, QObject* parent) : QObject(parent), host_(host) {}
 
-QStringList ParameterFields::connectFields(QWidget* form) {
-    QStringList missing;
-    for (const InputRow& row : inputTable()) {
-        auto* edit = form->findChild<QLineEdit*>(QString::fromLatin1(row.fieldName));
-        if (!edit) {
-            missing << QString::fromLatin1(row.fieldName);
-            continue;
-        }
-        fields_[static_cast<std::size_t>(row.input)] = edit;
+void ParameterFields::connectFields(const std::array<QLineEdit*, allInputs.size()>& fields) {
+    fields_ = fields;
+    for (const Input input : allInputs) {
         // textChanged comes for typing and for program writes alike, and not at all when the
         // written text equals the shown one: exactly when the handler must run.
-        const Input input = row.input;
-        connect(edit, &QLineEdit::textChanged, this, [this, input] { fieldEdited(input); });
+        connect(fields_[static_cast<std::size_t>(input)], &QLineEdit::textChanged, this,
+                [this, input] { fieldEdited(input); });
     }
-    return missing;
 }
 
 // Writing back runs this handler once more on the written text.
@@ -44,26 +36,25 @@ void ParameterFields::fieldEdited(Input input) {
     const InputRow& row = inputRow(input);
     const QString typed = edit->text();
     const int caret = edit->cursorPosition();
-    Inputs& in = host_.inputs();
 
-    in.setValue(input, readNumber(typed.toStdString()));
-    const bool refused = row.refusal && row.refusal->refuses(in);
-    if (refused) refuse(row, in);
-    writeBack(*edit, QString::fromStdString(displayText(row, in)), typed, caret);
+    host_.storeInput(input, readNumber(typed.toStdString()));
+    const bool refused = row.refusal && row.refusal->refuses(host_.inputs());
+    if (refused) refuse(row);
+    writeBack(*edit, QString::fromStdString(displayText(row, host_.inputs())), typed, caret);
     // After a reset the student's typing goes on at the end of the value put back, not in the
     // middle of it, where the next key would make a refused value again.
     if (refused) edit->end(false);
-    if (row.warning) warnOnce(*row.warning, in);
-    applyVisibility(row.visibility, in);
-    host_.redraw();
+    if (row.warning) warnOnce(*row.warning, host_.inputs());
+    applyVisibility(row.visibility, host_.inputs());
+    host_.inputEdited(input);
 }
 
 // While the box is open the field still shows the refused text and the input holds the refused
 // value; the reset follows the closing of the box.
-void ParameterFields::refuse(const InputRow& row, Inputs& in) {
+void ParameterFields::refuse(const InputRow& row) {
     host_.tone().sound(messageTone);
     host_.messages().inform(refusalTitle, row.refusal->message);
-    in.setValue(row.input, row.refusal->resetValue(in));
+    host_.storeInput(row.input, row.refusal->resetValue(host_.inputs()));
 }
 
 // Writing a different text changes the field and so runs the handler again on that text, which
@@ -87,8 +78,10 @@ void ParameterFields::applyVisibility(const std::vector<VisibilityGroup>& groups
                                       const Inputs& in) {
     for (const VisibilityGroup& group : groups) {
         const bool visible = !group.hidden(in);
-        for (const QString& control : group.controls)
-            host_.setControlVisible(control, visible);
+        for (const Input row : group.inputRows)
+            host_.setInputRowVisible(row, visible);
+        for (const Result row : group.resultRows)
+            host_.setResultVisible(row, visible);
     }
 }
 

@@ -12,7 +12,6 @@
 #include <set>
 
 class QLineEdit;
-class QWidget;
 
 namespace trelvix {
 
@@ -23,10 +22,9 @@ class ParameterFields : public QObject {
 public:
     explicit ParameterFields(EntryHost& host, QObject* parent = nullptr);
 
-    // Finds the twelve input fields among the children of `form` by their object names and runs
-    // the field's handler on every change of its text.  Returns the names of the fields that
-    // were not found.
-    QStringList connectFields(QWidget* form);
+    // Runs the field's handler on every change of the text of each of the twelve fields, given
+    // in the order of Input.
+    void connectFields(const std::array<QLineEdit*, allInputs.size()>& fields);
 
     // The handler of every field: read, store, refuse, write back, warn, show or hide the labels
     // that depend on the value, redraw.
@@ -36,7 +34,7 @@ public:
     bool warningShown(WarningKind kind) const { return warningsShown_.count(kind) > 0; }
 
 private:
-    void refuse(const InputRow& row, Inputs& in);
+    void refuse(const InputRow& row);
     void writeBack(QLineEdit& edit, const QString& written, const QString& typed, int caret);
     void warnOnce(const Warning& warning, const Inputs& in);
     void applyVisibility(const std::vector<VisibilityGroup>& groups, const Inputs& in);

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 
 namespace trelvix {
@@ -13,7 +14,7 @@ namespace trelvix {
 namespace {
 
 struct ScrollBarRule {
-    const char* name;
+    ScrollBarRole role;
     int minimum;
     int maximum;
     int position; // at start; agrees with the initial value of its setting
@@ -22,18 +23,21 @@ struct ScrollBarRule {
     bool shownAsNumber;
     // The slow-down factor takes effect at the next step of a run and redraws nothing, so the
     // curves of a run stay; a new zoom needs new scales and axes.
-    bool redraws;
+    ViewChange change;
 };
 
+using enum ScrollBarRole;
 const ScrollBarRule scrollBarRules[] = {
-    {"HScroll1", 1, 9, 1, [](ViewSettings& v, int x) { v.slowDown = x; }, true, false},
-    {"HScroll2", 1, 10, 1, [](ViewSettings& v, int x) { v.magnifierZoom = x; }, false, true},
-    {"VScroll1", -20, 20, 1, [](ViewSettings& v, int x) { v.displacementZoom = zoomFactor(x); },
-     false, true},
-    {"VScroll2", -20, 20, 1, [](ViewSettings& v, int x) { v.velocityZoom = zoomFactor(x); }, false,
-     true},
-    {"VScroll3", -100, 100, 0,
-     [](ViewSettings& v, int x) { v.energyZoom = toSingle(zoomFactor(x)); }, false, true},
+    {slowDown, 1, 9, 1, [](ViewSettings& v, int x) { v.slowDown = x; }, true, ViewChange::Pace},
+    {magnifierZoom, 1, 10, 1, [](ViewSettings& v, int x) { v.magnifierZoom = x; }, false,
+     ViewChange::Scales},
+    {displacementZoom, -20, 20, 1,
+     [](ViewSettings& v, int x) { v.displacementZoom = zoomFactor(x); }, false, ViewChange::Scales},
+    {velocityZoom, -20, 20, 1, [](ViewSettings& v, int x) { v.velocityZoom = zoomFactor(x); },
+     false, ViewChange::Scales},
+    {energyZoom, -100, 100, 0,
+     [](ViewSettings& v, int x) { v.energyZoom = toSingle(zoomFactor(x)); }, false,
+     ViewChange::Scales},
 };
 
 // Left and Right move a horizontal scroll bar the way they point, towards the minimum at the
@@ -70,13 +74,11 @@ void configureScrollBar(QScrollBar& bar, int minimum, int maximum, int position)
     bar.setValue(position);
     bar.setSingleStep(1);
     bar.setPageStep(1);
-    const QString filterName = QStringLiteral("pointingArrowKeys");
-    if (bar.orientation() == Qt::Horizontal &&
-        !bar.findChild<QObject*>(filterName, Qt::FindDirectChildrenOnly)) {
-        auto* filter = new PointingArrowKeys(&bar);
-        filter->setObjectName(filterName);
-        bar.installEventFilter(filter);
-    }
+    const auto hasFilter =
+        std::any_of(bar.children().begin(), bar.children().end(),
+                    [](QObject* child) { return dynamic_cast<PointingArrowKeys*>(child); });
+    if (bar.orientation() == Qt::Horizontal && !hasFilter)
+        bar.installEventFilter(new PointingArrowKeys(&bar));
     // valueChanged then comes after an arrow, the track, a key or the wheel at once, and after a
     // drag only when the thumb is released (sliderReleased would come before the value is set).
     bar.setTracking(false);
@@ -84,22 +86,17 @@ void configureScrollBar(QScrollBar& bar, int minimum, int maximum, int position)
 
 ScrollBars::ScrollBars(EntryHost& host, QObject* parent) : QObject(parent), host_(host) {}
 
-QStringList ScrollBars::connectScrollBars(QWidget* form) {
-    QStringList missing;
+void ScrollBars::connectScrollBars(const ScrollBarSet& bars) {
     for (const ScrollBarRule& rule : scrollBarRules) {
-        auto* bar = form->findChild<QScrollBar*>(QString::fromLatin1(rule.name));
-        if (!bar) {
-            missing << QString::fromLatin1(rule.name);
-            continue;
-        }
+        QScrollBar* bar = bars[static_cast<std::size_t>(rule.role)];
         configureScrollBar(*bar, rule.minimum, rule.maximum, rule.position);
         connect(bar, &QScrollBar::valueChanged, this, [this, &rule](int value) {
-            rule.store(host_.viewSettings(), value);
+            ViewSettings view = host_.viewSettings();
+            rule.store(view, value);
+            host_.setViewSettings(view, rule.change);
             if (rule.shownAsNumber) host_.showSlowDown(value);
-            if (rule.redraws) host_.redraw();
         });
     }
-    return missing;
 }
 
 } // namespace trelvix

@@ -1,13 +1,12 @@
 #pragma once
 
-// The five scroll bars of the main window: the slow-down factor of a run (HScroll1), the zoom of
-// the magnifier (HScroll2) and the vertical zoom of the three time graphs (VScroll1 … 3).
+// The five scroll bars of the main window: the slow-down factor of a run, the zoom of the
+// magnifier and the vertical zoom of each of the three time graphs.
 
 #include <QObject>
-#include <QStringList>
+#include <array>
 
 class QScrollBar;
-class QWidget;
 
 namespace trelvix {
 
@@ -23,16 +22,18 @@ double zoomFactor(int value);
 // value only when released.  The key filter is installed once, however often a bar is configured.
 void configureScrollBar(QScrollBar& bar, int minimum, int maximum, int position);
 
+// The scroll bars in the order the window passes them to connectScrollBars.
+enum class ScrollBarRole { slowDown, magnifierZoom, displacementZoom, velocityZoom, energyZoom };
+using ScrollBarSet = std::array<QScrollBar*, 5>;
+
 class ScrollBars : public QObject {
     Q_OBJECT
 public:
     explicit ScrollBars(EntryHost& host, QObject* parent = nullptr);
 
-    // Finds the five scroll bars among the children of `form` by their object names, gives
-    // each its range and starting position, and on every change of its value stores the
-    // setting it controls and redraws what depends on it.  Returns the names of the scroll bars
-    // that were not found.
-    QStringList connectScrollBars(QWidget* form);
+    // Gives each bar (in the order of ScrollBarRole) its range and starting position, and on
+    // every change of its value stores the setting it controls.
+    void connectScrollBars(const ScrollBarSet& bars);
 
 private:
     EntryHost& host_;

@@ -88,4 +88,18 @@ Captions captionsOf(const Inputs& in, const Characteristics& ch, std::string_vie
     return c;
 }
 
+const std::string& captionOf(const Captions& c, Result result) {
+    static constexpr std::string Captions::*rows[resultCount] = {
+        &Captions::ballDensity,       &Captions::mediumMass,
+        &Captions::equilibrium,       &Captions::quadraticDistance,
+        &Captions::damping,           &Captions::harmonicFrequency,
+        &Captions::naturalFrequency,  &Captions::drivingFrequency,
+        &Captions::harmonicPeriod,    &Captions::naturalPeriod,
+        &Captions::drivingPeriod,     &Captions::logDecrement,
+        &Captions::qualityFactor,     &Captions::resonanceFrequency,
+        &Captions::criticalViscosity,
+    };
+    return c.*rows[static_cast<std::size_t>(result)];
+}
+
 } // namespace trelvix

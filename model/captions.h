@@ -8,10 +8,31 @@
 
 #include "model/characteristics.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace trelvix {
+
+// The fifteen characteristics shown in the result rows, from top to bottom.
+enum class Result {
+    ballDensity,
+    mediumMass,
+    equilibrium,
+    quadraticDistance,
+    damping,
+    harmonicFrequency,
+    naturalFrequency,
+    drivingFrequency,
+    harmonicPeriod,
+    naturalPeriod,
+    drivingPeriod,
+    logDecrement,
+    qualityFactor,
+    resonanceFrequency,
+    criticalViscosity,
+};
+inline constexpr std::size_t resultCount = 15;
 
 struct Captions {
     std::string ballDensity;
@@ -33,6 +54,9 @@ struct Captions {
 
 // Numbers use `decimalSeparator` (the desktop's), except the equilibrium coordinate, which
 // always shows a point.
+// The text of one result row.
+const std::string& captionOf(const Captions& captions, Result result);
+
 Captions captionsOf(const Inputs& in, const Characteristics& ch, std::string_view decimalSeparator);
 
 } // namespace trelvix

@@ -21,6 +21,8 @@ struct DrivenOscillator {
     double Xg = 0;            // equilibrium coordinate of the ball centre, m
     double Xm = 0;            // amplitude of the suspension point, m
     double touchLimit = 0;    // Xm + d/2: a ball centre above it reaches the suspension point, m
+
+    bool operator==(const DrivenOscillator&) const = default;
 };
 
 // The oscillator of an experiment: the coefficients of its equation of motion.

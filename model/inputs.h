@@ -37,6 +37,7 @@ struct Inputs {
     double wheelRadius() const { return Xm; }
 
     double value(Input input) const;
+    bool operator==(const Inputs&) const = default;
     // Stores `x` into the input; the computation time rounds to single precision, saturating.
     void setValue(Input input, double x);
 };

@@ -17,4 +17,10 @@ struct ViewSettings {
     double springTurns = 7;        // turns of the drawn spring
 };
 
+// What a change of the view settings asks of the plots.
+enum class ViewChange {
+    Pace,   // the slow-down factor: read at the next step of a run, nothing to redraw
+    Scales, // a zoom: new scales and axes
+};
+
 } // namespace trelvix

@@ -12,8 +12,8 @@ QPixmap authorsPicture() {
     return QPixmap(QStringLiteral(":/assets/authors.jpg"));
 }
 
-QPixmap menuPicture(const QString& holderName) {
-    return QPixmap(QStringLiteral(":/assets/%1.bmp").arg(holderName.toLower()));
+QIcon menuPicture(const char* name) {
+    return QIcon(QPixmap(QStringLiteral(":/assets/menu-%1.bmp").arg(QLatin1String(name))));
 }
 
 } // namespace trelvix::assets

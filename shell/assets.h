@@ -13,7 +13,8 @@ QIcon programIcon();
 // The picture of the authors window.
 QPixmap authorsPicture();
 
-// The 32 × 32 menu picture held by the named bitmap holder ("Picture5", "Picture8" …).
-QPixmap menuPicture(const QString& holderName);
+// The 32 × 32 picture of a menu item, by the name of its file without "menu-" and ".bmp"
+// ("exit", "reference" …).
+QIcon menuPicture(const char* name);
 
 } // namespace trelvix::assets

@@ -9,21 +9,21 @@ namespace trelvix {
 
 AuthorsWindow::AuthorsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), image_(new QLabel(this)), label_(new QLabel(this)) {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("authorsWindow"));
     setWindowTitle(texts::authorsTitle);
     setWindowIcon(assets::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
     setFixedSize(222, 297);
 
-    image_->setObjectName(QStringLiteral("Image1"));
+    image_->setObjectName(QStringLiteral("picture"));
     image_->setGeometry(32, 8, 150, 180);
     image_->setPixmap(assets::authorsPicture());
     image_->setAccessibleName(QStringLiteral("рисунок: шар на пружине"));
 
-    label_->setObjectName(QStringLiteral("Label1"));
+    label_->setObjectName(QStringLiteral("credit"));
     label_->setGeometry(8, 200, 209, 81);
-    label_->setText(QStringLiteral("Label1"));
+    label_->setText(texts::authorsText);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label_->setWordWrap(true);
 }

@@ -68,16 +68,10 @@ void alignCaptionsWithFields(const MainControls& c) {
 }
 
 void alignGreekLetters(const MainControls& c) {
-    const auto align = [&c](const GreekOverlay& o, bool joins) {
-        QLabel* letter = c.*o.label;
-        const auto* partner = letter->parentWidget()->findChild<QLabel*>(
-            QString::fromLatin1(o.partner), Qt::FindDirectChildrenOnly);
-        alignLetter(*letter, *partner, joins);
-    };
-    for (const GreekOverlay& o : parameterOverlays)
-        align(o, false);
-    for (const GreekOverlay& o : resultOverlays)
-        align(o, true);
+    for (std::size_t i = 0; i < parameterOverlays.size(); ++i)
+        alignLetter(*c.parameterLetters[i], *partnerLabel(c, parameterOverlays[i].partner), false);
+    for (std::size_t i = 0; i < resultOverlays.size(); ++i)
+        alignLetter(*c.resultLetters[i], *partnerLabel(c, resultOverlays[i].partner), true);
 }
 
 } // namespace trelvix

@@ -14,29 +14,36 @@ namespace trelvix {
 
 // One characteristic of the motion, shown in a bordered label.
 struct ResultRow {
-    const char* name;
-    QLabel* MainControls::*label;
-    std::string Captions::*caption; // its text among the computed characteristics
+    Result result;
+    const char* name; // object name of the label
     const char* tooltip;
     TextColour colour;
 };
 
-// A Greek letter drawn by a small label over the leading blanks of its partner's caption.
-struct GreekOverlay {
-    const char* name;
-    QLabel* MainControls::*label;
-    const char* partner;
+// A Greek letter drawn by a small label over the leading blanks of its partner's caption: a
+// parameter caption (Partner = Input) or a result label (Partner = Result).
+template <typename Partner> struct GreekOverlay {
+    const char* name; // object name of the letter's label
+    Partner partner;
     const char* letter;
     int width;  // fixed: the layout moves the overlay but never changes its width
     int indent; // pixels from the partner's left edge to the overlay's
     int lift;   // pixels the overlay stands above the partner's top edge
 };
 
-// Rows from top to bottom.  The parameter rows are the rows of the input table
-// (entry/input_table.h).
-extern const std::array<ResultRow, 15> resultRows;
+// Rows from top to bottom, in the order of Result.  The parameter rows are the rows of the input
+// table (entry/input_table.h).
+extern const std::array<ResultRow, resultCount> resultRows;
 
-extern const std::array<GreekOverlay, 3> parameterOverlays;
-extern const std::array<GreekOverlay, 8> resultOverlays;
+extern const std::array<GreekOverlay<Input>, 3> parameterOverlays;
+extern const std::array<GreekOverlay<Result>, 8> resultOverlays;
+
+// The label a letter is laid over.
+inline QLabel* partnerLabel(const MainControls& c, Input input) {
+    return c.caption(input);
+}
+inline QLabel* partnerLabel(const MainControls& c, Result row) {
+    return c.result(row);
+}
 
 } // namespace trelvix

@@ -28,10 +28,9 @@ void printLine(std::ostream& stream, const QString& text) {
 }
 
 // The Greek letter drawn over the leading blanks of a result label, if it has one.
-QString greekLetterOf(const char* labelName) {
-    for (const GreekOverlay& overlay : resultOverlays)
-        if (std::string_view(overlay.partner) == labelName)
-            return QString::fromUtf8(overlay.letter);
+QString greekLetterOf(Result row) {
+    for (const GreekOverlay<Result>& overlay : resultOverlays)
+        if (overlay.partner == row) return QString::fromUtf8(overlay.letter);
     return {};
 }
 
@@ -51,15 +50,6 @@ int printCharacteristics(const LoadedInputs& loaded, std::ostream& out) {
     return 0;
 }
 
-std::array<HeaderRow, allInputs.size()> headerRows(const LoadedInputs& loaded) {
-    std::array<HeaderRow, allInputs.size()> rows;
-    for (const InputRow& row : inputTable()) {
-        const auto i = static_cast<std::size_t>(row.input);
-        rows[i] = {row.resultsFileKey ? row.resultsFileKey : row.captionText, loaded.shownTexts[i]};
-    }
-    return rows;
-}
-
 // The messages a run can end with in the window go to standard error; the file keeps every line.
 int runToFile(const LoadedInputs& loaded, const QString& outPath, std::ostream& err) {
     const Characteristics derived = deriveCharacteristics(loaded.inputs);
@@ -70,7 +60,7 @@ int runToFile(const LoadedInputs& loaded, const QString& outPath, std::ostream& 
     }
     ResultsFile file(outPath.isEmpty() ? std::string(resultsFileName) : outPath.toStdString());
     const std::string separator = decimalSeparator();
-    FileStatus status = file.create(headerRows(loaded));
+    FileStatus status = file.create(resultsFileHeader(loaded.inputs));
     while (status.ok && driver->goesOn()) {
         const StepOutcome outcome = driver->step().outcome;
         if (outcome == StepOutcome::NonFinite) {
@@ -116,8 +106,8 @@ std::vector<QString> characteristicLines(const Inputs& in, const std::string& se
     const Captions captions = captionsOf(in, deriveCharacteristics(in), separator);
     std::vector<QString> lines;
     for (const ResultRow& row : resultRows)
-        lines.push_back(
-            withLetter(greekLetterOf(row.name), QString::fromStdString(captions.*row.caption)));
+        lines.push_back(withLetter(greekLetterOf(row.result),
+                                   QString::fromStdString(captionOf(captions, row.result))));
     return lines;
 }
 

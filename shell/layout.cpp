@@ -2,10 +2,17 @@
 
 #include "entry/input_table.h"
 #include "shell/control_inventory.h"
+#include "shell/main_controls.h"
+#include "shell/picture_box.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
-#include <span>
 
 namespace trelvix {
 
@@ -37,12 +44,32 @@ QRect pixels(const Box& b) {
     return QRect(left, top, right - left, bottom - top);
 }
 
+template <auto member> QWidget* single(const MainControls& c, std::size_t) {
+    return c.*member;
+}
+QWidget* caption(const MainControls& c, std::size_t i) {
+    return c.captions[i];
+}
+QWidget* field(const MainControls& c, std::size_t i) {
+    return c.fields[i];
+}
+QWidget* result(const MainControls& c, std::size_t i) {
+    return c.results[i];
+}
+QWidget* parameterLetter(const MainControls& c, std::size_t i) {
+    return c.parameterLetters[i];
+}
+QWidget* resultLetter(const MainControls& c, std::size_t i) {
+    return c.resultLetters[i];
+}
+using M = MainControls;
+
 class Placer {
 public:
     explicit Placer(Layout& layout) : layout_(layout) {}
 
-    void place(const char* name, const Box& box) {
-        layout_.placements.push_back({name, pixels(box)});
+    void place(const char* name, ControlRef control, const Box& box) {
+        layout_.placements.push_back({name, control, pixels(box)});
         boxes_.push_back(box);
     }
 
@@ -58,10 +85,20 @@ private:
     Box empty_{0, 0, 0, 0};
 };
 
-void placeOverlays(Placer& placer, std::span<const GreekOverlay> overlays) {
-    for (const GreekOverlay& o : overlays) {
-        const Box& partner = placer.box(o.partner);
-        placer.place(o.name,
+const char* partnerName(Input input) {
+    return inputRow(input).captionName;
+}
+const char* partnerName(Result row) {
+    return resultRows[static_cast<std::size_t>(row)].name;
+}
+
+template <typename Partner, std::size_t N>
+void placeOverlays(Placer& placer, const std::array<GreekOverlay<Partner>, N>& overlays,
+                   ControlRef::Pick letter) {
+    for (std::size_t i = 0; i < N; ++i) {
+        const GreekOverlay<Partner>& o = overlays[i];
+        const Box& partner = placer.box(partnerName(o.partner));
+        placer.place(o.name, {letter, i},
                      {partner.left + o.indent, partner.top - o.lift, double(o.width), rowHeight});
     }
 }
@@ -70,69 +107,85 @@ void placeOverlays(Placer& placer, std::span<const GreekOverlay> overlays) {
 // right edge: column A (captions), B (fields), C (results); row r at d + r·(h + d).
 Box placeRows(Placer& placer, double SW) {
     const double d = margin, w = columnWidth, h = rowHeight;
-    const Box label10{SW - 2 * (2 * w) - 2 * d, d, 2 * w, h};
-    placer.place("Label10", label10);
+    const Box parametersBox{SW - 2 * (2 * w) - 2 * d, d, 2 * w, h};
+    placer.place("parametersHeading", {single<&M::parametersHeading>}, parametersBox);
 
-    const double firstRowTop = label10.top + h + d;
+    const double firstRowTop = parametersBox.top + h + d;
     Box caption{};
     for (std::size_t i = 0; i < inputTable().size(); ++i) {
-        caption = {label10.left, firstRowTop + double(i) * (h + d), w, h};
-        placer.place(inputTable()[i].captionName, caption);
-        placer.place(inputTable()[i].fieldName, {caption.right(), caption.top, w, h});
+        caption = {parametersBox.left, firstRowTop + double(i) * (h + d), w, h};
+        placer.place(inputTable()[i].captionName, {trelvix::caption, i}, caption);
+        placer.place(inputTable()[i].fieldName, {field, i}, {caption.right(), caption.top, w, h});
     }
-    placeOverlays(placer, parameterOverlays);
+    placeOverlays(placer, parameterOverlays, parameterLetter);
 
-    const Box label11{label10.right() + d, d, 2 * w, h};
-    placer.place("Label11", label11);
+    const Box characteristicsBox{parametersBox.right() + d, d, 2 * w, h};
+    placer.place("characteristicsHeading", {single<&M::characteristicsHeading>},
+                 characteristicsBox);
     for (std::size_t i = 0; i < resultRows.size(); ++i)
-        placer.place(resultRows[i].name, {label11.left, d + double(i + 1) * (h + d), 2 * w, h});
-    placeOverlays(placer, resultOverlays);
+        placer.place(resultRows[i].name, {result, i},
+                     {characteristicsBox.left, d + double(i + 1) * (h + d), 2 * w, h});
+    placeOverlays(placer, resultOverlays, resultLetter);
 
     return caption; // the last parameter row's caption, under which the run controls stand
 }
 
 void placeRunControls(Placer& placer, const Box& lastCaption) {
     const double d = margin, w = columnWidth, h = rowHeight;
-    const Box hScroll1{lastCaption.left, lastCaption.bottom() + 2 * d, w - d, h / 2};
-    const double label21Width = w / 4;
-    const Box label21{hScroll1.left + hScroll1.width / 2 - label21Width / 2 + 6, hScroll1.bottom(),
-                      label21Width, h};
-    const Box hScroll2{hScroll1.right() + 2 * d, hScroll1.top, w - d, h / 2};
-    const Box command1{hScroll2.left + 1.5 * d, hScroll2.bottom(), 0.8 * w, h};
-    const Box frame1{hScroll1.left, label21.bottom() + d, 1.16 * w, 2.4 * h};
-    const Box cmdOK{frame1.right() + d, frame1.top, 0.8 * w, h};
-    const Box checkP{cmdOK.left, cmdOK.bottom() + d, 0.8 * w, h};
+    const Box slowDownBox{lastCaption.left, lastCaption.bottom() + 2 * d, w - d, h / 2};
+    const double slowDownLabelWidth = w / 4;
+    const Box slowDownLabelBox{slowDownBox.left + slowDownBox.width / 2 - slowDownLabelWidth / 2 +
+                                   6,
+                               slowDownBox.bottom(), slowDownLabelWidth, h};
+    const Box zoomBarBox{slowDownBox.right() + 2 * d, slowDownBox.top, w - d, h / 2};
+    const Box magnifierButtonBox{zoomBarBox.left + 1.5 * d, zoomBarBox.bottom(), 0.8 * w, h};
+    const Box viewFrameBox{slowDownBox.left, slowDownLabelBox.bottom() + d, 1.16 * w, 2.4 * h};
+    const Box startButtonBox{viewFrameBox.right() + d, viewFrameBox.top, 0.8 * w, h};
+    const Box fileBox{startButtonBox.left, startButtonBox.bottom() + d, 0.8 * w, h};
 
-    placer.place("HScroll1", hScroll1);
-    placer.place("Label21", label21);
-    placer.place("HScroll2", hScroll2);
-    placer.place("Command1", command1);
-    placer.place("Frame1", frame1);
-    placer.place("CmdOK", cmdOK);
-    placer.place("Check_p", checkP);
+    placer.place("slowDownBar", {single<&M::slowDownBar>}, slowDownBox);
+    placer.place("slowDownLabel", {single<&M::slowDownLabel>}, slowDownLabelBox);
+    placer.place("magnifierZoomBar", {single<&M::magnifierZoomBar>}, zoomBarBox);
+    placer.place("magnifierButton", {single<&M::magnifierButton>}, magnifierButtonBox);
+    placer.place("viewFrame", {single<&M::viewFrame>}, viewFrameBox);
+    placer.place("startButton", {single<&M::startButton>}, startButtonBox);
+    placer.place("resultsFileBox", {single<&M::resultsFileBox>}, fileBox);
 }
 
 // The Y-X plane and the animation share the left area; the three time graphs split its height
 // into three bands, each with its zoom scroll bar at the left.
-void placePlots(Placer& placer, double SH, const Box& label10) {
+void placePlots(Placer& placer, double SH, const Box& parametersBox) {
     const double d = margin, h = rowHeight;
-    const Box picture1{d, d, label10.left - 2 * d, SH - 2 * d};
-    const Box vScroll1{d, d, h / 2, picture1.height / 3 - d};
-    const Box picture3{vScroll1.right(), d, picture1.width - vScroll1.width - d, vScroll1.height};
-    const Box vScroll2{d, vScroll1.height + 2 * d, vScroll1.width, picture3.height};
-    const Box vScroll3{d, 2 * vScroll2.height + 3 * d, vScroll1.width, picture3.height};
+    const Box planeBox{d, d, parametersBox.left - 2 * d, SH - 2 * d};
+    const Box displacementBarBox{d, d, h / 2, planeBox.height / 3 - d};
+    const Box displacementBox{displacementBarBox.right(), d,
+                              planeBox.width - displacementBarBox.width - d,
+                              displacementBarBox.height};
+    const Box velocityBarBox{d, displacementBarBox.height + 2 * d, displacementBarBox.width,
+                             displacementBox.height};
+    const Box energyBarBox{d, 2 * velocityBarBox.height + 3 * d, displacementBarBox.width,
+                           displacementBox.height};
 
-    placer.place("Picture1", picture1);
-    placer.place("Picture2", picture1);
-    placer.place("VScroll1", vScroll1);
-    placer.place("Picture3", picture3);
-    placer.place("VScroll2", vScroll2);
-    placer.place("Picture4", {picture3.left, vScroll2.top, picture3.width, picture3.height});
-    placer.place("VScroll3", vScroll3);
-    placer.place("Picture6", {picture3.left, vScroll3.top, picture3.width, picture3.height});
+    placer.place("planePanel", {single<&M::planePanel>}, planeBox);
+    placer.place("animationPanel", {single<&M::animationPanel>}, planeBox);
+    placer.place("displacementZoomBar", {single<&M::displacementZoomBar>}, displacementBarBox);
+    placer.place("displacementPanel", {single<&M::displacementPanel>}, displacementBox);
+    placer.place("velocityZoomBar", {single<&M::velocityZoomBar>}, velocityBarBox);
+    placer.place(
+        "velocityPanel", {single<&M::velocityPanel>},
+        {displacementBox.left, velocityBarBox.top, displacementBox.width, displacementBox.height});
+    placer.place("energyZoomBar", {single<&M::energyZoomBar>}, energyBarBox);
+    placer.place(
+        "energyPanel", {single<&M::energyPanel>},
+        {displacementBox.left, energyBarBox.top, displacementBox.width, displacementBox.height});
 }
 
 } // namespace
+
+void Layout::apply(const MainControls& controls) const {
+    for (const Placement& p : placements)
+        p.control.in(controls)->setGeometry(p.rect);
+}
 
 QRect Layout::rect(std::string_view name) const {
     for (const Placement& p : placements)
@@ -145,9 +198,9 @@ Layout layoutFor(QSize client) {
     Placer placer(layout);
     const Box lastCaption = placeRows(placer, client.width());
     placeRunControls(placer, lastCaption);
-    placePlots(placer, client.height(), placer.box("Label10"));
+    placePlots(placer, client.height(), placer.box("parametersHeading"));
 
-    layout.plots = graphics::layoutForPlane(layout.rect("Picture1").size());
+    layout.plots = graphics::layoutForPlane(layout.rect("planePanel").size());
     return layout;
 }
 

@@ -17,14 +17,27 @@
 #include <string_view>
 #include <vector>
 
+class QWidget;
+
 namespace trelvix {
 
 // The height of every row of the right-hand block: captions, fields and results.
 inline constexpr int rowHeightOfTheRightBlock = 26;
 
+struct MainControls;
+
+// The control a rectangle is for: one of a row of controls, or a single one.
+struct ControlRef {
+    using Pick = QWidget* (*)(const MainControls& controls, std::size_t index);
+    Pick pick;
+    std::size_t index = 0;
+    QWidget* in(const MainControls& controls) const { return pick(controls, index); }
+};
+
 struct Placement {
     const char* name; // object name of the control
-    QRect rect;       // in logical pixels of the client area
+    ControlRef control;
+    QRect rect; // in logical pixels of the client area
 };
 
 struct Layout {
@@ -34,8 +47,11 @@ struct Layout {
     graphics::PlotLayout plots;
 
     // The rectangle of the named control, or a null rectangle for a control that the layout
-    // leaves where it is (the option buttons, the menu picture holders).
+    // leaves where it is (the option buttons).
     QRect rect(std::string_view name) const;
+
+    // Gives every placed control its rectangle.
+    void apply(const MainControls& controls) const;
 };
 
 Layout layoutFor(QSize client);

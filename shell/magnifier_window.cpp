@@ -12,7 +12,7 @@ namespace trelvix {
 
 MagnifierWindow::MagnifierWindow()
     : surface_(new PictureBox(Qt::white, this)), shape_(new CircleShape(surface_)) {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QStringLiteral("magnifierWindow"));
     setWindowTitle(texts::magnifierTitle);
     setWindowIcon(assets::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
@@ -25,7 +25,7 @@ MagnifierWindow::MagnifierWindow()
     layout->addWidget(surface_);
     surface_->setAccessibleName(QStringLiteral("лупа: движение центра шара"));
 
-    shape_->setObjectName(QStringLiteral("Shape1"));
+    shape_->setObjectName(QStringLiteral("marker"));
     shape_->setGeometry(40, 96, 10, 17);
     resize(250, 250);
 }

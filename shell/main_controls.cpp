@@ -1,7 +1,6 @@
 #include "shell/main_controls.h"
 
 #include "entry/input_table.h"
-#include "shell/assets.h"
 #include "shell/caption_alignment.h"
 #include "shell/control_inventory.h"
 #include "shell/control_style.h"
@@ -25,7 +24,8 @@ namespace trelvix {
 namespace {
 
 // Builds the controls one group after another.  Creation order is stacking order: a Greek
-// overlay is created after its partner and so lies above it, as Picture2 lies above Picture1.
+// overlay is created after its partner and so lies above it, as animationPanel lies above
+// planePanel.
 class Builder {
 public:
     explicit Builder(QWidget* area) : area_(area) {}
@@ -40,7 +40,6 @@ private:
     void runControls();
     void viewChoice();
     void plotPanels();
-    void bitmapHolders();
     void keyboardOrder();
 
     QLabel* label(const char* name, const QString& text, const QFont& font);
@@ -108,9 +107,10 @@ void Builder::headings() {
         setTip(l, QString::fromUtf8(tip));
         return l;
     };
-    c_.Label10 = heading("Label10", "Параметры задачи", fonts::times12Bold(), "Параметры задачи");
-    c_.Label11 =
-        heading("Label11", "Характеристики", fonts::times1125Bold(), "Характеристики движения");
+    c_.parametersHeading =
+        heading("parametersHeading", "Параметры задачи", fonts::times12Bold(), "Параметры задачи");
+    c_.characteristicsHeading = heading("characteristicsHeading", "Характеристики",
+                                        fonts::times1125Bold(), "Характеристики движения");
 }
 
 void Builder::parameterRows() {
@@ -124,8 +124,7 @@ void Builder::parameterRows() {
         setTip(caption, tip);
         c_.captions[static_cast<std::size_t>(row.input)] = caption;
 
-        auto* field =
-            named(new QLineEdit(QString::fromLatin1(row.fieldName), area_), row.fieldName);
+        auto* field = named(new QLineEdit(area_), row.fieldName);
         field->setFont(fonts::times12());
         QPalette palette = field->palette();
         palette.setColor(QPalette::Base, colours::fieldYellow);
@@ -139,12 +138,12 @@ void Builder::parameterRows() {
 
 void Builder::resultRows() {
     for (const ResultRow& row : trelvix::resultRows) {
-        QLabel* result = label(row.name, QString::fromLatin1(row.name), fonts::times12());
+        QLabel* result = label(row.name, QString(), fonts::times12());
         bordered(result);
         setBackground(result, colours::resultCyan);
         setTextColour(result, row.colour);
         setTip(result, QString::fromUtf8(row.tooltip));
-        c_.*row.label = result;
+        c_.results[static_cast<std::size_t>(row.result)] = result;
     }
 }
 
@@ -152,8 +151,8 @@ void Builder::resultRows() {
 // after them (the o of ρo) stays whole.  Where the letter stands inside its overlay is set by
 // alignGreekLetters() once the captions are known.
 void Builder::greekOverlays() {
-    const auto overlay = [this](const GreekOverlay& o) {
-        const QLabel* partner = area_->findChild<QLabel*>(QString::fromLatin1(o.partner));
+    const auto overlay = [this](const auto& o) {
+        const QLabel* partner = partnerLabel(c_, o.partner);
         QLabel* letter = label(o.name, QString::fromUtf8(o.letter), fonts::greekLetters());
         letter->resize(o.width, letter->height());
         letter->setPalette(partner->palette());
@@ -161,105 +160,92 @@ void Builder::greekOverlays() {
         // The letter is part of its partner's caption: the mouse over it shows the partner's
         // tooltip.
         letter->setAttribute(Qt::WA_TransparentForMouseEvents);
-        c_.*o.label = letter;
         return letter;
     };
-    for (const GreekOverlay& o : parameterOverlays)
-        setTextColour(overlay(o), TextColour::WindowText);
-    for (const GreekOverlay& o : resultOverlays)
-        overlay(o);
+    for (std::size_t i = 0; i < parameterOverlays.size(); ++i) {
+        c_.parameterLetters[i] = overlay(parameterOverlays[i]);
+        setTextColour(c_.parameterLetters[i], TextColour::WindowText);
+    }
+    for (std::size_t i = 0; i < resultOverlays.size(); ++i)
+        c_.resultLetters[i] = overlay(resultOverlays[i]);
 }
 
 void Builder::runControls() {
-    c_.CmdOK = named(new QPushButton(texts::startCaption, area_), "CmdOK");
-    c_.CmdOK->setFont(fonts::times12Bold());
-    setTip(c_.CmdOK, QStringLiteral("Запуск (остановка) установки"));
-    inKeyboardOrder(0, c_.CmdOK);
+    c_.startButton = named(new QPushButton(texts::startCaption, area_), "startButton");
+    c_.startButton->setFont(fonts::times12Bold());
+    setTip(c_.startButton, QStringLiteral("Запуск (остановка) установки"));
+    inKeyboardOrder(0, c_.startButton);
 
-    c_.Command1 = named(new QPushButton(QStringLiteral("ЛУПА"), area_), "Command1");
-    c_.Command1->setFont(fonts::times12Bold());
-    setTip(c_.Command1, QStringLiteral("Увеличение масштаба просмотра до 10 раз"));
-    inKeyboardOrder(30, c_.Command1);
+    c_.magnifierButton = named(new QPushButton(QStringLiteral("ЛУПА"), area_), "magnifierButton");
+    c_.magnifierButton->setFont(fonts::times12Bold());
+    setTip(c_.magnifierButton, QStringLiteral("Увеличение масштаба просмотра до 10 раз"));
+    inKeyboardOrder(30, c_.magnifierButton);
 
-    c_.Check_p = named(new QCheckBox(QStringLiteral("Файл"), area_), "Check_p");
-    c_.Check_p->setFont(fonts::times1125());
-    setTip(c_.Check_p, QStringLiteral("Вывод результатов на печать"));
-    inKeyboardOrder(75, c_.Check_p);
+    c_.resultsFileBox = named(new QCheckBox(QStringLiteral("Файл"), area_), "resultsFileBox");
+    c_.resultsFileBox->setFont(fonts::times1125());
+    setTip(c_.resultsFileBox, QStringLiteral("Вывод результатов на печать"));
+    inKeyboardOrder(75, c_.resultsFileBox);
 
-    c_.HScroll1 = scrollBar("HScroll1", Qt::Horizontal, "замедление времени");
-    inKeyboardOrder(20, c_.HScroll1);
+    c_.slowDownBar = scrollBar("slowDownBar", Qt::Horizontal, "замедление времени");
+    inKeyboardOrder(20, c_.slowDownBar);
 
-    c_.Label21 = label("Label21", QStringLiteral("label21"), fonts::times12());
-    c_.Label21->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    bordered(c_.Label21);
-    setBackground(c_.Label21, Qt::white);
-    setTextColour(c_.Label21, TextColour::Black);
-    setTip(c_.Label21, QStringLiteral("Замедление времени"));
+    c_.slowDownLabel = label("slowDownLabel", QString(), fonts::times12());
+    c_.slowDownLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    bordered(c_.slowDownLabel);
+    setBackground(c_.slowDownLabel, Qt::white);
+    setTextColour(c_.slowDownLabel, TextColour::Black);
+    setTip(c_.slowDownLabel, QStringLiteral("Замедление времени"));
 
-    c_.HScroll2 = scrollBar("HScroll2", Qt::Horizontal, "увеличение лупы");
-    inKeyboardOrder(31, c_.HScroll2);
+    c_.magnifierZoomBar = scrollBar("magnifierZoomBar", Qt::Horizontal, "увеличение лупы");
+    inKeyboardOrder(31, c_.magnifierZoomBar);
 }
 
 void Builder::viewChoice() {
-    c_.Frame1 = named(new QGroupBox(QStringLiteral("Графики"), area_), "Frame1");
-    c_.Frame1->setFont(fonts::times1125());
-    setTip(c_.Frame1, QStringLiteral("Выбор показа графика"));
+    c_.viewFrame = named(new QGroupBox(QStringLiteral("Графики"), area_), "viewFrame");
+    c_.viewFrame->setFont(fonts::times1125());
+    setTip(c_.viewFrame, QStringLiteral("Выбор показа графика"));
 
     const auto option = [this](const char* name, const QString& caption, const QString& tip,
                                const QRect& box, int tabIndex) {
-        auto* button = named(new QRadioButton(caption, c_.Frame1), name);
+        auto* button = named(new QRadioButton(caption, c_.viewFrame), name);
         button->setFont(fonts::times1125());
         button->setGeometry(box);
         setTip(button, tip);
         inKeyboardOrder(tabIndex, button);
         return button;
     };
-    c_.Option1 = option("Option1", QStringLiteral("анимация"),
-                        QStringLiteral("Анимация движения (траектория)"), QRect(3, 17, 81, 20), 34);
-    c_.Option2 = option(
-        "Option2", QStringLiteral("X,Vx,W(t)"),
+    c_.animationOption =
+        option("animationOption", QStringLiteral("анимация"),
+               QStringLiteral("Анимация движения (траектория)"), QRect(3, 17, 81, 20), 34);
+    c_.graphsOption = option(
+        "graphsOption", QStringLiteral("X,Vx,W(t)"),
         QStringLiteral("Зависимости координаты, проекции скорости и полной энергии от времени"),
         QRect(3, 37, 88, 20), 35);
-    c_.Option1->setChecked(true);
+    c_.animationOption->setChecked(true);
 }
 
 void Builder::plotPanels() {
-    c_.Picture1 = pictureBox("Picture1", Qt::white, "Плоскость Y-X график", "плоскость Y-X");
-    c_.Picture2 = pictureBox("Picture2", QApplication::palette().color(QPalette::Button),
-                             "Анимация движения", "анимация движения шара на пружине");
-    c_.Picture3 =
-        pictureBox("Picture3", Qt::white,
+    c_.planePanel = pictureBox("planePanel", Qt::white, "Плоскость Y-X график", "плоскость Y-X");
+    c_.animationPanel =
+        pictureBox("animationPanel", QApplication::palette().color(QPalette::Button),
+                   "Анимация движения", "анимация движения шара на пружине");
+    c_.displacementPanel =
+        pictureBox("displacementPanel", Qt::white,
                    "Зависимость смещения от положения равновесия от времени. Слева - масштаб",
                    "график смещения X(t)");
-    c_.Picture4 = pictureBox("Picture4", Qt::white,
-                             "Зависимость проекции скорости от времени. Слева - масштаб",
-                             "график скорости Vx(t)");
-    c_.Picture6 =
-        pictureBox("Picture6", Qt::white, "Зависимость полной энергии от времени. Слева - масштаб",
-                   "график энергии W(t)");
+    c_.velocityPanel = pictureBox("velocityPanel", Qt::white,
+                                  "Зависимость проекции скорости от времени. Слева - масштаб",
+                                  "график скорости Vx(t)");
+    c_.energyPanel =
+        pictureBox("energyPanel", Qt::white,
+                   "Зависимость полной энергии от времени. Слева - масштаб", "график энергии W(t)");
 
-    c_.VScroll1 = scrollBar("VScroll1", Qt::Vertical, "масштаб графика X(t)");
-    c_.VScroll2 = scrollBar("VScroll2", Qt::Vertical, "масштаб графика Vx(t)");
-    c_.VScroll3 = scrollBar("VScroll3", Qt::Vertical, "масштаб графика W(t)");
-    inKeyboardOrder(38, c_.VScroll1);
-    inKeyboardOrder(39, c_.VScroll2);
-    inKeyboardOrder(73, c_.VScroll3);
-}
-
-void Builder::bitmapHolders() {
-    const auto holder = [this](const char* name, const QRect& box) {
-        QLabel* l = named(new QLabel(area_), name);
-        l->setPixmap(assets::menuPicture(QString::fromLatin1(name)));
-        l->setGeometry(box);
-        return l;
-    };
-    c_.Picture5 = holder("Picture5", QRect(464, 400, 41, 33));
-    c_.Picture8 = holder("Picture8", QRect(368, 400, 32, 32));
-    c_.Picture9 = holder("Picture9", QRect(456, 448, 32, 32));
-    c_.Picture10 = holder("Picture10", QRect(416, 400, 32, 32));
-    c_.Picture11 = holder("Picture11", QRect(496, 448, 32, 32));
-    c_.Picture12 = holder("Picture12", QRect(416, 448, 32, 32));
-    c_.Picture13 = holder("Picture13", QRect(368, 448, 32, 32));
+    c_.displacementZoomBar = scrollBar("displacementZoomBar", Qt::Vertical, "масштаб графика X(t)");
+    c_.velocityZoomBar = scrollBar("velocityZoomBar", Qt::Vertical, "масштаб графика Vx(t)");
+    c_.energyZoomBar = scrollBar("energyZoomBar", Qt::Vertical, "масштаб графика W(t)");
+    inKeyboardOrder(38, c_.displacementZoomBar);
+    inKeyboardOrder(39, c_.velocityZoomBar);
+    inKeyboardOrder(73, c_.energyZoomBar);
 }
 
 void Builder::keyboardOrder() {
@@ -277,7 +263,6 @@ MainControls Builder::build() {
     runControls();
     viewChoice();
     plotPanels();
-    bitmapHolders();
     keyboardOrder();
     alignCaptionsWithFields(c_);
     return c_;

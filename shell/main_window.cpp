@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,12 +29,12 @@ constexpr QSize smallestClientSize{480, 240};
 
 MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(texts::titleAtStart);
     setWindowIcon(assets::programIcon());
 
     auto* area = new QWidget(this);
-    area->setObjectName(QStringLiteral("Form1Client"));
+    area->setObjectName(QStringLiteral("clientArea"));
     area->setFont(fonts::formFont());
     setBackground(area, colours::formGrey);
     setTextColour(area, TextColour::Black);
@@ -48,7 +49,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 
     connectHandlers();
     prepare();
-    controls_.CmdOK->setFocus();
+    controls_.startButton->setFocus();
 }
 
 MainWindow::~MainWindow() {
@@ -62,28 +63,48 @@ MainWindow::~MainWindow() {
 // Every control's handler is connected here, before start-up writes the initial texts into the
 // fields, so that a field's change handler also runs for its initial text.
 void MainWindow::connectHandlers() {
-    connect(controls_.Option1, &QRadioButton::clicked, this, &MainWindow::showChosenView);
-    connect(controls_.Option2, &QRadioButton::clicked, this, &MainWindow::showChosenView);
+    connect(controls_.animationOption, &QRadioButton::clicked, this, &MainWindow::showChosenView);
+    connect(controls_.graphsOption, &QRadioButton::clicked, this, &MainWindow::showChosenView);
     connectMenus();
     connectExperimentMenus();
-    connect(controls_.CmdOK, &QPushButton::clicked, this, &MainWindow::startOrStop);
-    connect(controls_.Command1, &QPushButton::clicked, this, &MainWindow::openMagnifier);
-    connect(controls_.Check_p, &QCheckBox::toggled, this, &MainWindow::resultsFileToggled);
+    connect(controls_.startButton, &QPushButton::clicked, this, &MainWindow::startOrStop);
+    connect(controls_.magnifierButton, &QPushButton::clicked, this, &MainWindow::openMagnifier);
+    connect(controls_.resultsFileBox, &QCheckBox::toggled, this, &MainWindow::resultsFileToggled);
     connectRun();
     connectHold();
     connectResearch();
     connectReadout();
-    fields_.connectFields(clientArea());
-    scrollBars_.connectScrollBars(clientArea());
+    const MainControls& c = controls_;
+    fields_.connectFields(c.fields);
+    scrollBars_.connectScrollBars({c.slowDownBar, c.magnifierZoomBar, c.displacementZoomBar,
+                                   c.velocityZoomBar, c.energyZoomBar});
 }
 
-void MainWindow::setControlVisible(const QString& controlName, bool visible) {
-    if (auto* control = clientArea()->findChild<QWidget*>(controlName))
-        control->setVisible(visible);
+// The views of the document: whatever changes what the window shows redraws it.  Connected once
+// start-up has written the initial inputs.
+void MainWindow::connectDocument() {
+    connect(&document_, &ExperimentDocument::characteristicsChanged, this, &MainWindow::redraw);
+    connect(&document_, &ExperimentDocument::storedRunsChanged, this, &MainWindow::redraw);
+    connect(&document_, &ExperimentDocument::lastRunChanged, this, &MainWindow::redraw);
+    connect(&document_, &ExperimentDocument::viewChanged, this, [this](ViewChange change) {
+        if (change == ViewChange::Scales) redraw();
+    });
+}
+
+void MainWindow::setInputRowVisible(Input input, bool visible) {
+    for (QWidget* control : {static_cast<QWidget*>(controls_.caption(input)),
+                             static_cast<QWidget*>(controls_.field(input)),
+                             static_cast<QWidget*>(controls_.letter(input))})
+        if (control) control->setVisible(visible);
+}
+
+void MainWindow::setResultVisible(Result row, bool visible) {
+    controls_.result(row)->setVisible(visible);
+    if (QLabel* letter = controls_.letter(row)) letter->setVisible(visible);
 }
 
 void MainWindow::showSlowDown(int factor) {
-    controls_.Label21->setText(QString::number(factor));
+    controls_.slowDownLabel->setText(QString::number(factor));
 }
 
 MagnifierWindow* MainWindow::magnifier() {
@@ -121,7 +142,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    activateWindow(); // keyboard focus goes to the new window, and within it to CmdOK
+    activateWindow(); // keyboard focus goes to the new window, and within it to startButton
 }
 
 } // namespace trelvix

@@ -7,8 +7,8 @@
 #include "graphics/stored_traces.h"
 #include "graphics/surfaces.h"
 #include "model/experiment.h"
-#include "model/stored_runs.h"
 #include "platform/platform.h"
+#include "shell/document/experiment_document.h"
 #include "shell/lab_report.h"
 #include "shell/layout.h"
 #include "shell/main_controls.h"
@@ -40,9 +40,19 @@ public:
     explicit MainWindow(const Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const Experiment& experiment() const { return experiment_; }
-    Inputs& inputs() override { return experiment_.inputs; }
-    ViewSettings& viewSettings() override { return experiment_.view; }
+    ExperimentDocument& document() { return document_; }
+    const Experiment& experiment() const { return document_.experiment(); }
+
+    // What the parameter fields and scroll bars need besides the messages.
+    const Inputs& inputs() const override { return document_.inputs(); }
+    void storeInput(Input input, double value) override { document_.storeInput(input, value); }
+    void inputEdited(Input) override { document_.derive(); }
+    const ViewSettings& viewSettings() const override { return document_.view(); }
+    void setViewSettings(const ViewSettings& view, ViewChange change) override {
+        document_.setView(view, change);
+    }
+    void setInputRowVisible(Input input, bool visible) override;
+    void setResultVisible(Result row, bool visible) override;
     const MainControls& controls() const { return controls_; }
     const MainMenus& menus() const { return menus_; }
     const RunMenuItems& runMenu() const { return runMenu_; }
@@ -57,9 +67,10 @@ public:
     // Whether start-up has finished; until then size changes draw nothing.
     bool isReady() const { return ready_; }
 
-    // The one redraw routine: lays the window out, recomputes and shows the characteristics and
-    // clears every plot.  Does nothing before start-up has finished.
-    void redraw() override;
+    // The one redraw routine: lays the window out, shows the characteristics and draws every
+    // plot anew from the document (the last run included while it belongs to the inputs shown).
+    // Does nothing before start-up has finished.
+    void redraw();
 
     // Shows the animation view or the time-graph view, as the option buttons say.
     void showChosenView();
@@ -71,15 +82,13 @@ public:
     // The resonance window, while it is open.
     ResonanceWindow* resonanceWindow() const;
 
-    // What the parameter fields and scroll bars need besides the inputs and the redraw.
-    void setControlVisible(const QString& controlName, bool visible) override;
     void showSlowDown(int factor) override;
     MessageBoxes& messages() override { return platform_.messages; }
     Tone& tone() override { return platform_.tone; }
 
     // START/STOP: runs the experiment inside the click, or stops the run in progress.
     void startOrStop();
-    // Whether the start button reads STOP, the run state of the window.
+    // Whether a run is going on (held or not) and has not been told to stop.
     bool running() const;
     // "Файл" turned on: the results file is created with the header of the parameters.
     void resultsFileToggled(bool on);
@@ -116,8 +125,6 @@ public:
     void keepLastRun();
     void forgetRuns();
     MeasurementsWindow* measurementsWindow() const;
-    // The runs kept for comparison, drawn at every redraw.
-    StoredRuns& storedRuns() { return storedRuns_; }
     PhasePortraitWindow* phasePortraitWindow() const;
 
     // The six drawing surfaces, the magnifier's included (created hidden if need be).
@@ -130,6 +137,8 @@ protected:
 
 private:
     void connectHandlers();
+    void connectDocument();
+    bool lastRunBelongsToInputs() const;
     void connectMenus();
     void connectRun();
     void connectExperimentMenus();
@@ -172,7 +181,7 @@ private:
     void reportFileFailure(const QString& path, const QString& reason);
 
     Platform platform_;
-    Experiment experiment_{};
+    ExperimentDocument document_;
     bool ready_ = false;
     MainControls controls_{};
     MainMenus menus_{};
@@ -182,18 +191,15 @@ private:
     Layout placement_;
     graphics::PlotFrames frames_{};
     std::optional<RunState> sceneState_; // the animation's frame during a run; none at rest
-    bool runOnPanels_ = false;           // whether the plots show the last run since a redraw
     QPointer<MagnifierWindow> magnifier_;
     QPointer<AuthorsWindow> authorsWindow_;
     QPointer<ResonanceWindow> resonanceWindow_;
     QPointer<MeasurementsWindow> measurements_;
     QPointer<PhasePortraitWindow> phasePortrait_;
-    StoredRuns storedRuns_;
-    RunController run_{experiment_.view, this};
+    RunController run_{document_, this};
     ParameterFields fields_{*this};
     ScrollBars scrollBars_{*this};
     RecentFiles recentFiles_;
-    QString experimentPath_; // the experiment file opened or saved last
 };
 
 } // namespace trelvix

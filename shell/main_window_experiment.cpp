@@ -37,7 +37,8 @@ void MainWindow::connectExperimentMenus() {
     connect(m.report, &QAction::triggered, this, &MainWindow::writeReport);
     connect(m.print, &QAction::triggered, this, &MainWindow::printReport);
     const MainControls& c = controls_;
-    for (PictureBox* panel : {c.Picture1, c.Picture2, c.Picture3, c.Picture4, c.Picture6})
+    for (PictureBox* panel :
+         {c.planePanel, c.animationPanel, c.displacementPanel, c.velocityPanel, c.energyPanel})
         addPictureMenu(panel, platform_.files, platform_.messages);
     setExperimentItemsEnabled(true);
 }
@@ -83,14 +84,14 @@ void MainWindow::openExperimentFile(const QString& path) {
     if (!entries.unknownNames.isEmpty())
         platform_.messages.inform(warningTitle,
                                   texts::unknownExperimentNames(path, entries.unknownNames));
-    experimentPath_ = path;
+    document_.setPath(path);
     recentFiles_.add(path);
 }
 
 void MainWindow::saveExperiment() {
     QString path = platform_.files.fileToSave(
         QStringLiteral("Сохранить эксперимент"),
-        experimentPath_.isEmpty() ? defaultExperimentName : experimentPath_, experimentFilter);
+        document_.path().isEmpty() ? defaultExperimentName : document_.path(), experimentFilter);
     if (path.isEmpty()) return;
     if (!path.endsWith(QString::fromLatin1(experimentFileExtension.data(),
                                            qsizetype(experimentFileExtension.size()))))
@@ -98,8 +99,7 @@ void MainWindow::saveExperiment() {
                                     qsizetype(experimentFileExtension.size()));
     std::array<std::string, allInputs.size()> shown;
     for (const InputRow& row : inputTable())
-        shown[static_cast<std::size_t>(row.input)] =
-            controls_.field(row.input)->text().toStdString();
+        shown[static_cast<std::size_t>(row.input)] = displayText(row, document_.inputs());
     const FileStatus status = saveFileAtomically(path.toStdString(), savedExperiment(shown));
     if (!status.ok) {
         platform_.messages.inform(
@@ -107,7 +107,7 @@ void MainWindow::saveExperiment() {
             texts::experimentSaveFailed(path, QString::fromStdString(status.reason)));
         return;
     }
-    experimentPath_ = path;
+    document_.setPath(path);
     recentFiles_.add(path);
 }
 
@@ -125,7 +125,7 @@ void MainWindow::listRecentFiles() {
 
 // The values are written in the general number form; each field then rounds to its own.
 void MainWindow::applyPreset(Preset preset) {
-    const auto changes = presetValues(preset, experiment_.derived);
+    const auto changes = presetValues(preset, document_.characteristics());
     if (changes.empty()) {
         platform_.messages.inform(texts::errorTitle, texts::presetImpossible);
         return;

@@ -13,17 +13,13 @@ namespace trelvix {
 // Nothing is drawn here: the first redraw comes with the first resize of the shown window, once
 // the window is ready.
 void MainWindow::prepare() {
-    const MainControls& c = controls_;
-    for (QLabel* holder :
-         {c.Picture8, c.Picture9, c.Picture10, c.Picture11, c.Picture12, c.Picture13, c.Picture5})
-        holder->hide();
-    attachMenuPictures(menus_, controls_);
-    controls_.Picture2->composeWith([this] { composeScene(); });
+    controls_.animationPanel->composeWith([this] { composeScene(); });
 
     ready_ = false;
     placeOnScreen();
     writeInitialInputs();
     showCharacteristics();
+    connectDocument();
     ready_ = true;
 }
 
@@ -37,11 +33,11 @@ void MainWindow::placeOnScreen() {
 // The initial experiment, its inputs written into the fields (whose handlers store them) with a
 // decimal point whatever the desktop's regional settings.
 void MainWindow::writeInitialInputs() {
-    experiment_ = Experiment{};
-    const Inputs initial = experiment_.inputs;
+    document_.reset();
+    const Inputs initial = document_.inputs();
     for (const InputRow& row : inputTable())
         controls_.field(row.input)->setText(QString::fromStdString(displayText(row, initial)));
-    showSlowDown(int(experiment_.view.slowDown));
+    showSlowDown(int(document_.view().slowDown));
 }
 
 } // namespace trelvix

@@ -14,24 +14,24 @@ namespace trelvix {
 void MainWindow::composeScene() {
     graphics::Surfaces all = surfaces();
     if (sceneState_)
-        graphics::repaintScene(experiment_, *sceneState_, all, plotLayout());
+        graphics::repaintScene(document_.experiment(), *sceneState_, all, plotLayout());
     else
-        graphics::drawInitialScene(experiment_, all, plotLayout());
+        graphics::drawInitialScene(document_.experiment(), all, plotLayout());
 }
 
 void MainWindow::showSceneAtRest() {
     sceneState_.reset();
-    controls_.Picture2->update();
+    controls_.animationPanel->update();
 }
 
 void MainWindow::showSceneFrame(const RunState& state) {
     sceneState_ = state;
-    controls_.Picture2->update();
+    controls_.animationPanel->update();
 }
 
 void MainWindow::keepPicturesOfShownPanels() {
     const MainControls& c = controls_;
-    for (PictureBox* panel : {c.Picture1, c.Picture3, c.Picture4, c.Picture6}) {
+    for (PictureBox* panel : {c.planePanel, c.displacementPanel, c.velocityPanel, c.energyPanel}) {
         const bool shown = !panel->isHidden();
         if (shown == panel->keepsPicture()) continue;
         panel->setKeepsPicture(shown);
@@ -47,12 +47,13 @@ void MainWindow::redrawPanel(PictureBox* panel) {
     const auto onPanel = [&](PictureBox* p) -> graphics::Surface& {
         return p == panel ? panel->surface() : nothing;
     };
-    graphics::Surfaces one{onPanel(c.Picture1), nothing, onPanel(c.Picture3), onPanel(c.Picture4),
-                           onPanel(c.Picture6), nothing};
-    graphics::drawStaticLayers(experiment_, one, plotLayout(), separator());
-    graphics::drawStoredTraces(storedRuns_.runs(), one);
+    graphics::Surfaces one{onPanel(c.planePanel),        nothing,
+                           onPanel(c.displacementPanel), onPanel(c.velocityPanel),
+                           onPanel(c.energyPanel),       nothing};
+    graphics::drawStaticLayers(document_.experiment(), one, plotLayout(), separator());
+    graphics::drawStoredTraces(document_.storedRuns().runs(), one);
     graphics::drawLegend(legend(), one.displacement);
-    if (runOnPanels_) graphics::drawRecordedRun(run_.record(), one);
+    if (lastRunBelongsToInputs()) graphics::drawRecordedRun(document_.lastRun(), one);
 }
 
 QImage MainWindow::plotPicture(PictureBox* panel) {

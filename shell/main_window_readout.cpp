@@ -10,8 +10,8 @@
 namespace trelvix {
 
 void MainWindow::connectReadout() {
-    for (PictureBox* panel :
-         {controls_.Picture1, controls_.Picture3, controls_.Picture4, controls_.Picture6})
+    for (PictureBox* panel : {controls_.planePanel, controls_.displacementPanel,
+                              controls_.velocityPanel, controls_.energyPanel})
         panel->installEventFilter(this);
 }
 
@@ -24,12 +24,13 @@ bool MainWindow::showReadout(QObject* watched, QEvent* event) {
     const QPoint at = static_cast<QHelpEvent*>(event)->pos();
     const QString separator = separatorText();
     QString text;
-    if (panel == c.Picture1) {
+    if (panel == c.planePanel) {
         text = graphics::planeReadout(panel->surface(), at, separator);
     } else {
-        const graphics::TimeGraph graph = panel == c.Picture3   ? graphics::TimeGraph::Displacement
-                                          : panel == c.Picture4 ? graphics::TimeGraph::Velocity
-                                                                : graphics::TimeGraph::Energy;
+        const graphics::TimeGraph graph = panel == c.displacementPanel
+                                              ? graphics::TimeGraph::Displacement
+                                          : panel == c.velocityPanel ? graphics::TimeGraph::Velocity
+                                                                     : graphics::TimeGraph::Energy;
         text = graphics::timeGraphReadout(graph, panel->surface(), run_.record(), at, separator);
     }
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, panel);

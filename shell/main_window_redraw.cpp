@@ -25,10 +25,10 @@ namespace {
 // a little air on every side, so that neither the circles nor the longer caption touch the
 // border.
 void placeViewOptions(const MainControls& c) {
-    const QRect inside = c.Frame1->contentsRect().adjusted(1, 1, -1, -1);
+    const QRect inside = c.viewFrame->contentsRect().adjusted(1, 1, -1, -1);
     const int height = std::min(20, inside.height() / 2);
-    c.Option1->setGeometry(inside.left(), inside.top(), inside.width(), height);
-    c.Option2->setGeometry(inside.left(), inside.top() + height, inside.width(), height);
+    c.animationOption->setGeometry(inside.left(), inside.top(), inside.width(), height);
+    c.graphsOption->setGeometry(inside.left(), inside.top() + height, inside.width(), height);
 }
 
 } // namespace
@@ -44,21 +44,29 @@ void MainWindow::redraw() {
 // Every panel and the magnifier cleared, their frames computed from the current parameters and
 // layout, and their static layers drawn; the magnifier's marker back on the starting point.
 void MainWindow::redrawPlots() {
-    for (PictureBox* panel : {controls_.Picture1, controls_.Picture2, controls_.Picture3,
-                              controls_.Picture4, controls_.Picture6, magnifier()->surface()})
+    for (PictureBox* panel :
+         {controls_.planePanel, controls_.animationPanel, controls_.displacementPanel,
+          controls_.velocityPanel, controls_.energyPanel, magnifier()->surface()})
         panel->clear(); // sizes each image to its panel, shown or not
     graphics::Surfaces all = surfaces();
-    frames_ = graphics::redrawAll(experiment_, all, plotLayout(), separator());
-    drawStoredRuns(); // behind the traces of the run to come
-    placeMarker(experiment_.inputs.X0);
-    runOnPanels_ = false;
+    frames_ = graphics::redrawAll(document_.experiment(), all, plotLayout(), separator());
+    drawStoredRuns(); // behind the traces of the last run or the run to come
+    placeMarker(document_.inputs().X0);
+    if (lastRunBelongsToInputs()) graphics::drawRecordedRun(document_.lastRun(), all);
     showSceneAtRest();
+}
+
+// A run drawn on panels whose scales and static layers come from other inputs would be a lie:
+// the last run is shown only while the inputs are those it ran with.
+bool MainWindow::lastRunBelongsToInputs() const {
+    return !document_.lastRun().empty() && document_.lastRun().inputs() == document_.inputs();
 }
 
 graphics::Surfaces MainWindow::surfaces() {
     const MainControls& c = controls_;
-    return {c.Picture1->surface(), c.Picture2->surface(), c.Picture3->surface(),
-            c.Picture4->surface(), c.Picture6->surface(), magnifier()->surface()->surface()};
+    return {c.planePanel->surface(),        c.animationPanel->surface(),
+            c.displacementPanel->surface(), c.velocityPanel->surface(),
+            c.energyPanel->surface(),       magnifier()->surface()->surface()};
 }
 
 // The marker centred on the ball centre (0, X) of the magnifier's frame.
@@ -73,34 +81,33 @@ QString MainWindow::separatorText() const {
 
 void MainWindow::layOut() {
     placement_ = layoutFor(clientArea()->size());
-    for (const Placement& p : placement_.placements)
-        clientArea()
-            ->findChild<QWidget*>(QLatin1String(p.name), Qt::FindDirectChildrenOnly)
-            ->setGeometry(p.rect);
+    placement_.apply(controls_);
     placeViewOptions(controls_);
     showChosenView();
 }
 
-// Recomputes the characteristics of the experiment and writes them into the result labels.
+// Writes the characteristics of the experiment into the result labels.
 void MainWindow::showCharacteristics() {
-    experiment_.derive();
-    const Captions captions = captionsOf(experiment_.inputs, experiment_.derived, separator());
+    const Captions captions =
+        captionsOf(document_.inputs(), document_.characteristics(), separator());
     for (const ResultRow& row : resultRows)
-        (controls_.*row.label)->setText(QString::fromStdString(captions.*row.caption));
+        controls_.result(row.result)
+            ->setText(QString::fromStdString(captionOf(captions, row.result)));
 }
 
 void MainWindow::showChosenView() {
     const MainControls& c = controls_;
     bool animation = false;
-    if (c.Option1->isChecked())
+    if (c.animationOption->isChecked())
         animation = true;
-    else if (!c.Option2->isChecked())
+    else if (!c.graphsOption->isChecked())
         return; // neither view chosen: everything stays as it is
 
     const std::pair<QWidget*, bool> visibility[] = {
-        {c.Picture1, animation},  {c.Picture2, animation},  {c.Picture3, !animation},
-        {c.Picture4, !animation}, {c.Picture6, !animation}, {c.VScroll1, !animation},
-        {c.VScroll2, !animation}, {c.VScroll3, !animation},
+        {c.planePanel, animation},         {c.animationPanel, animation},
+        {c.displacementPanel, !animation}, {c.velocityPanel, !animation},
+        {c.energyPanel, !animation},       {c.displacementZoomBar, !animation},
+        {c.velocityZoomBar, !animation},   {c.energyZoomBar, !animation},
     };
     for (const auto& [widget, visible] : visibility)
         widget->setVisible(visible);

@@ -25,15 +25,15 @@ LabReport MainWindow::labReport() {
     for (const InputRow& row : inputTable())
         report.parameters.push_back({QString::fromLatin1(row.symbol),
                                      QString::fromUtf8(row.quantity),
-                                     controls_.field(row.input)->text()});
-    const std::vector<QString> lines = characteristicLines(experiment_.inputs, separator());
+                                     QString::fromStdString(displayText(row, document_.inputs()))});
+    const std::vector<QString> lines = characteristicLines(document_.inputs(), separator());
     for (std::size_t i = 0; i < resultRows.size(); ++i)
         report.characteristics.push_back({QString::fromUtf8(resultRows[i].tooltip), lines[i]});
     const MainControls& c = controls_;
-    report.graphs = {{QStringLiteral("Траектория центра шара (Y-X)"), plotPicture(c.Picture1)},
-                     {QStringLiteral("Координата X(t)"), plotPicture(c.Picture3)},
-                     {QStringLiteral("Скорость Vx(t)"), plotPicture(c.Picture4)},
-                     {QStringLiteral("Энергия W(t)"), plotPicture(c.Picture6)}};
+    report.graphs = {{QStringLiteral("Траектория центра шара (Y-X)"), plotPicture(c.planePanel)},
+                     {QStringLiteral("Координата X(t)"), plotPicture(c.displacementPanel)},
+                     {QStringLiteral("Скорость Vx(t)"), plotPicture(c.velocityPanel)},
+                     {QStringLiteral("Энергия W(t)"), plotPicture(c.energyPanel)}};
     return report;
 }
 

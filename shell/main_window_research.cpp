@@ -44,30 +44,29 @@ void MainWindow::openPhasePortrait() {
 // must not be cleared under the trace being drawn.
 void MainWindow::keepLastRun() {
     if (run_.isActive()) return;
-    storedRuns_.keep(run_.record());
-    redraw();
+    document_.keepLastRun();
 }
 
 void MainWindow::forgetRuns() {
     if (run_.isActive()) return;
-    storedRuns_.clear();
-    redraw();
+    document_.forgetRuns();
 }
 
 // The stored runs behind the plots, and their legend on the X(t) graph; the phase portrait
 // follows, so its legend names the runs against the inputs as they are now.
 void MainWindow::drawStoredRuns() {
     graphics::Surfaces all = surfaces();
-    graphics::drawStoredTraces(storedRuns_.runs(), all);
+    graphics::drawStoredTraces(document_.storedRuns().runs(), all);
     graphics::drawLegend(legend(), all.displacement);
     redrawPhasePortrait();
 }
 
 std::vector<graphics::LegendEntry> MainWindow::legend() const {
     std::vector<graphics::LegendEntry> entries;
-    for (std::size_t i = 0; i < storedRuns_.runs().size(); ++i)
-        entries.push_back({legendText(storedRuns_.runs()[i].inputs(), experiment_.inputs),
-                           graphics::storedRunColour(i)});
+    for (std::size_t i = 0; i < document_.storedRuns().runs().size(); ++i)
+        entries.push_back(
+            {legendText(document_.storedRuns().runs()[i].inputs(), document_.inputs()),
+             graphics::storedRunColour(i)});
     return entries;
 }
 
@@ -81,19 +80,19 @@ PhasePortraitWindow* MainWindow::phasePortraitWindow() const {
 
 void MainWindow::redrawPhasePortrait() {
     if (!phasePortrait_) return;
-    phasePortrait_->setBackground(graphics::phaseFrame(frames_.time), storedRuns_, legend(),
-                                  separatorText());
+    phasePortrait_->setBackground(graphics::phaseFrame(frames_.time), document_.storedRuns(),
+                                  legend(), separatorText());
     phasePortrait_->drawWhole(run_.record());
 }
 
 void MainWindow::drawPhaseStep(const RunState& state) {
     if (!phasePortrait_) return;
     if (run_.record().stepCount() == 1) {
-        phasePortrait_->setBackground(graphics::phaseFrame(frames_.time), storedRuns_, legend(),
-                                      separatorText());
+        phasePortrait_->setBackground(graphics::phaseFrame(frames_.time), document_.storedRuns(),
+                                      legend(), separatorText());
         phasePortrait_->beginRun(run_.record());
     }
-    phasePortrait_->drawStep(state.X - experiment_.derived.Xg, state.Vx);
+    phasePortrait_->drawStep(state.X - document_.characteristics().Xg, state.Vx);
 }
 
 } // namespace trelvix

@@ -12,10 +12,8 @@ namespace trelvix {
 // item again while it is open computes the curve anew for the parameters as they are now.
 void MainWindow::openResonanceCurve() {
     if (!resonanceWindow_) {
-        resonanceWindow_ = new ResonanceWindow(
-            platform_, [this]() -> const Experiment& { return experiment_; },
-            controls_.field(Input::nu));
-        resonanceWindow_->setRange(defaultResonanceRange(experiment_.derived));
+        resonanceWindow_ = new ResonanceWindow(platform_, document_, controls_.field(Input::nu));
+        resonanceWindow_->setRange(defaultResonanceRange(document_.characteristics()));
         const QRect outer = frameGeometry();
         resonanceWindow_->move(outer.x() + outer.width(), outer.y());
     }

@@ -6,8 +6,6 @@
 #include "shell/window_texts.h"
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace trelvix {
 
@@ -23,23 +21,14 @@ void MainWindow::resultsFileToggled(bool on) {
                           QString::fromStdString(status.reason));
 }
 
-// Each input's line: its fixed key or the caption of its row, and the text of its field.
 std::array<HeaderRow, allInputs.size()> MainWindow::headerRows() const {
-    std::array<HeaderRow, allInputs.size()> rows;
-    for (const InputRow& row : inputTable()) {
-        const std::string key = row.resultsFileKey
-                                    ? std::string(row.resultsFileKey)
-                                    : controls_.caption(row.input)->text().toStdString();
-        rows[static_cast<std::size_t>(row.input)] = {
-            key, controls_.field(row.input)->text().toStdString()};
-    }
-    return rows;
+    return resultsFileHeader(document_.inputs());
 }
 
 // A file that cannot be created or written is never a silent success: the student is told which
 // file and why, and the box is turned off (nothing stays open).
 void MainWindow::reportFileFailure(const QString& path, const QString& reason) {
-    controls_.Check_p->setChecked(false);
+    controls_.resultsFileBox->setChecked(false);
     platform_.messages.inform(texts::errorTitle, texts::fileErrorMessage(path, reason));
 }
 

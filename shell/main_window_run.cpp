@@ -44,30 +44,28 @@ void MainWindow::connectRun() {
 }
 
 bool MainWindow::running() const {
-    return controls_.CmdOK->text() == texts::stopCaption;
+    return run_.phase() == RunPhase::Running || run_.phase() == RunPhase::Held;
 }
 
 void MainWindow::startOrStop() {
     const double clickedAt = platform_.clock.seconds();
+    // A click while a stopped run is still finishing its last pause would begin a run inside
+    // the old one: it does nothing.
+    if (run_.phase() == RunPhase::Stopping) return;
     if (!running()) {
-        // A start click that arrives while a stopped run is still finishing its last pause
-        // would begin a run inside the old one: it is ignored.
-        if (run_.isActive()) return;
-        if (!canRun(experiment_.inputs, experiment_.derived)) {
+        if (!canRun(document_.inputs(), document_.characteristics())) {
             platform_.tone.sound(25);
             platform_.messages.inform(texts::errorTitle, texts::cannotRunMessage);
             return;
         }
-        controls_.CmdOK->setText(texts::stopCaption);
+        controls_.startButton->setText(texts::stopCaption);
         setRunControlsEnabled(false);
-        redraw(); // the plots cleared, their static layers drawn, the marker at the start
-        runOnPanels_ = true;
         setRunWindowState(true);
         run_.setDecimalSeparator(separator());
         heldSeconds_ = 0;
-        run_.run(experiment_.inputs, experiment_.derived);
+        run_.run(document_.inputs(), document_.characteristics());
     } else {
-        controls_.CmdOK->setText(texts::startCaption);
+        controls_.startButton->setText(texts::startCaption);
         setRunWindowState(false);
         run_.requestStop();
     }
@@ -83,7 +81,7 @@ void MainWindow::startOrStop() {
 // second step a new frame of the animation.
 void MainWindow::drawStep(const RunState& state, bool drawsFrame) {
     graphics::Surfaces all = surfaces();
-    graphics::drawRunStep(state, experiment_.derived.Xg, all);
+    graphics::drawRunStep(state, document_.characteristics().Xg, all);
     placeMarker(state.X);
     if (drawsFrame) showSceneFrame(state);
 }
@@ -92,9 +90,9 @@ void MainWindow::runFinished(RunEnd end) {
     if (end == RunEnd::NonFinite)
         platform_.messages.inform(texts::errorTitle, texts::nonFiniteMessage);
     if (end == RunEnd::Touched) platform_.messages.inform(texts::errorTitle, texts::touchedMessage);
-    controls_.Check_p->setChecked(false);
+    controls_.resultsFileBox->setChecked(false);
     platform_.tone.sound(endOfRunTone);
-    controls_.CmdOK->setText(texts::startCaption);
+    controls_.startButton->setText(texts::startCaption);
     setRunControlsEnabled(true);
     setRunWindowState(false);
 }
@@ -105,8 +103,9 @@ void MainWindow::setRunControlsEnabled(bool enabled) {
     const MainControls& c = controls_;
     for (QLineEdit* field : c.fields)
         field->setEnabled(enabled);
-    for (QWidget* control : std::initializer_list<QWidget*>{c.HScroll2, c.Command1, c.VScroll1,
-                                                            c.VScroll2, c.VScroll3, c.Check_p})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             c.magnifierZoomBar, c.magnifierButton, c.displacementZoomBar, c.velocityZoomBar,
+             c.energyZoomBar, c.resultsFileBox})
         control->setEnabled(enabled);
     setExperimentItemsEnabled(enabled);
 }

@@ -1,9 +1,8 @@
 #include "shell/menus.h"
 
-#include "shell/main_controls.h"
+#include "shell/assets.h"
 #include "shell/window_texts.h"
 
-#include <QLabel>
 #include <QMenuBar>
 
 namespace trelvix {
@@ -16,9 +15,12 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
     return menu;
 }
 
-QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
+// `picture` names the item's menu picture, or is null for an item without one.
+QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                 const char* picture = nullptr) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
+    if (picture) action->setIcon(assets::menuPicture(picture));
     return action;
 }
 
@@ -28,20 +30,17 @@ QAction* addSeparator(QMenu* menu, const char* name) {
     return separator;
 }
 
-void attach(QMenu* menu, int position, const QLabel* holder) {
-    menu->actions().at(position)->setIcon(QIcon(holder->pixmap()));
-}
-
 } // namespace
 
 MainMenus buildMenus(QMenuBar* bar) {
     MainMenus m{};
     m.mnuFile = addMenu(bar, "mnuFile", QStringLiteral("&Файл"));
-    m.mnuFilespravka = addItem(m.mnuFile, "mnuFilespravka", QStringLiteral("Справка"));
+    m.mnuFilespravka = addItem(m.mnuFile, "mnuFilespravka", QStringLiteral("Справка"), "reference");
     m.mnuFilespravka->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m.mnuFilespravka2 = addItem(m.mnuFile, "mnuFilespravka2", QStringLiteral("Справка2"));
+    m.mnuFilespravka2 =
+        addItem(m.mnuFile, "mnuFilespravka2", QStringLiteral("Справка2"), "reference2");
     m.mnuHelpSep1 = addSeparator(m.mnuFile, "mnuHelpSep1");
-    m.mnuFileExit = addItem(m.mnuFile, "mnuFileExit", QStringLiteral("Выход"));
+    m.mnuFileExit = addItem(m.mnuFile, "mnuFileExit", QStringLiteral("Выход"), "exit");
     m.experiment = buildExperimentMenus(m.mnuFile, m.mnuHelpSep1);
 
     m.mnuResearch = addMenu(bar, "mnuResearch", QStringLiteral("&Исследование"));
@@ -50,23 +49,13 @@ MainMenus buildMenus(QMenuBar* bar) {
     m.mnuResearchResonance->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
     m.mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Помощь"));
-    m.mnuHelpInstruction = addItem(m.mnuHelp, "mnuHelpInstruction", QStringLiteral("Инструкция"));
-    m.mnuHelpUprav = addItem(m.mnuHelp, "mnuHelpUprav", QStringLiteral("Управление"));
+    m.mnuHelpInstruction =
+        addItem(m.mnuHelp, "mnuHelpInstruction", QStringLiteral("Инструкция"), "instruction");
+    m.mnuHelpUprav = addItem(m.mnuHelp, "mnuHelpUprav", QStringLiteral("Управление"), "controls");
     m.mnuHelpSep2 = addSeparator(m.mnuHelp, "mnuHelpSep2");
-    m.mnuHelpAvtors = addItem(m.mnuHelp, "mnuHelpAvtors", texts::authorsTitle);
-    m.mnuHelpAbout = addItem(m.mnuHelp, "mnuHelpAbout", QStringLiteral("О программе"));
+    m.mnuHelpAvtors = addItem(m.mnuHelp, "mnuHelpAvtors", texts::authorsTitle, "authors");
+    m.mnuHelpAbout = addItem(m.mnuHelp, "mnuHelpAbout", QStringLiteral("О программе"), "about");
     return m;
-}
-
-void attachMenuPictures(const MainMenus& menus, const MainControls& c) {
-    attach(menus.mnuFile, 0, c.Picture8);
-    attach(menus.mnuFile, 1, c.Picture10);
-    attach(menus.mnuFile, int(menus.mnuFile->actions().indexOf(menus.mnuFileExit)), c.Picture5);
-
-    attach(menus.mnuHelp, 0, c.Picture13);
-    attach(menus.mnuHelp, 1, c.Picture12);
-    attach(menus.mnuHelp, 3, c.Picture9);
-    attach(menus.mnuHelp, 4, c.Picture11);
 }
 
 } // namespace trelvix

@@ -11,8 +11,6 @@ class QMenuBar;
 
 namespace trelvix {
 
-struct MainControls;
-
 struct MainMenus {
     QMenu* mnuFile;
     QAction* mnuFilespravka;
@@ -33,8 +31,5 @@ struct MainMenus {
 };
 
 MainMenus buildMenus(QMenuBar* bar);
-
-// Puts the picture of each bitmap holder on its menu item, by the item's position in its menu.
-void attachMenuPictures(const MainMenus& menus, const MainControls& controls);
 
 } // namespace trelvix

@@ -59,10 +59,11 @@ PictureBox* plotPanel(const char* name, const QString& description, QWidget* par
 
 } // namespace
 
-ResonanceWindow::ResonanceWindow(const Platform& platform,
-                                 std::function<const Experiment&()> experiment,
+ResonanceWindow::ResonanceWindow(const Platform& platform, const ExperimentDocument& document,
                                  QLineEdit* frequencyField)
-    : platform_(platform), experiment_(std::move(experiment)), frequencyField_(frequencyField) {
+    : platform_(platform), document_(document), frequencyField_(frequencyField) {
+    connect(&document_, &ExperimentDocument::characteristicsChanged, this,
+            &ResonanceWindow::experimentChanged);
     setObjectName(QStringLiteral("FormResonance"));
     setWindowTitle(texts::resonanceTitle);
     setWindowIcon(assets::programIcon());
@@ -171,7 +172,7 @@ std::optional<FrequencyRange> ResonanceWindow::rangeFromFields() {
 
 void ResonanceWindow::computeCurve() {
     if (sweeper_.busy()) return;
-    const Experiment& e = experiment_();
+    const Experiment& e = document_.experiment();
     if (!canRun(e.inputs, e.derived)) {
         refuse(texts::cannotRunMessage);
         return;
@@ -182,15 +183,23 @@ void ResonanceWindow::computeCurve() {
         return;
     }
     const std::optional<FrequencyRange> range = rangeFromFields();
-    if (!range) return;
-    curve_ = {{},        oscillator,  range->from,
-              range->to, e.inputs.nu, hasResonance(e.derived) ? e.derived.nu_r : std::nan("")};
-    gridPoints_ = range->points;
+    if (range) sweep(oscillator, *range);
+}
+
+void ResonanceWindow::sweep(const DrivenOscillator& oscillator, const FrequencyRange& range) {
+    const Characteristics& derived = document_.characteristics();
+    curve_ = {{},
+              oscillator,
+              range.from,
+              range.to,
+              document_.inputs().nu,
+              hasResonance(derived) ? derived.nu_r : std::nan("")};
+    gridPoints_ = range.points;
     status_->clear();
     readout_->setText(texts::resonanceHint);
     redrawPlots();
     setBusy(true);
-    sweeper_.start(oscillator, *range);
+    sweeper_.start(oscillator, range);
 }
 
 void ResonanceWindow::setBusy(bool busy) {
@@ -210,7 +219,34 @@ void ResonanceWindow::showProgress() {
     progress_->setValue(std::min(sweeper_.pointsDone(), gridPoints_));
 }
 
+// The ν mark follows the driving frequency at once; a curve shown for another oscillator is
+// computed anew over the same range, after the sweep in progress (if any) has been cancelled.
+// Inputs the curve cannot be computed for leave the curve as it is: the student is typing in the
+// main window, and a box there would interrupt every keystroke.
+void ResonanceWindow::experimentChanged() {
+    const Experiment& e = document_.experiment();
+    const DrivenOscillator oscillator = drivenOscillatorOf(e.inputs, e.derived);
+    const bool shown = !curve_.points.empty() || sweeper_.busy();
+    if (!shown || oscillator == curve_.oscillator || !canRun(e.inputs, e.derived) ||
+        checkOscillator(oscillator) != InputProblem::None) {
+        redrawPlots();
+        return;
+    }
+    if (sweeper_.busy()) {
+        sweepAgain_ = true;
+        sweeper_.cancel();
+        return;
+    }
+    sweep(oscillator, {curve_.from, curve_.to, gridPoints_});
+}
+
 void ResonanceWindow::sweepFinished(const Sweep& result) {
+    if (sweepAgain_) {
+        sweepAgain_ = false;
+        setBusy(false);
+        experimentChanged();
+        return;
+    }
     cancelled_ = result.cancelled;
     curve_.points = result.points;
     showProgress(); // a cancelled sweep leaves the bar where it stopped
@@ -229,7 +265,7 @@ QString ResonanceWindow::separator() const {
 }
 
 void ResonanceWindow::redrawPlots() {
-    curve_.nu = experiment_().inputs.nu;
+    curve_.nu = document_.inputs().nu;
     const std::string decimal = separator().toStdString();
     amplitude_->clear();
     phase_->clear();

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "graphics/resonance_plot.h"
-#include "model/experiment.h"
 #include "platform/platform.h"
+#include "shell/document/experiment_document.h"
 #include "shell/resonance_sweeper.h"
 
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <optional>
 
 class QLabel;
@@ -27,9 +26,10 @@ class PictureBox;
 class ResonanceWindow : public QWidget {
     Q_OBJECT
 public:
-    // `experiment` gives the main window's experiment at the moment of asking; `frequencyField`
-    // is the field of the driving frequency, which takes an offered frequency through its rules.
-    ResonanceWindow(const Platform& platform, std::function<const Experiment&()> experiment,
+    // The window is a view of `document`: its ν mark follows the driving frequency and its
+    // curve is computed anew when the oscillator changes.  `frequencyField` is the field of the
+    // driving frequency, which takes an offered frequency through its rules.
+    ResonanceWindow(const Platform& platform, const ExperimentDocument& document,
                     QLineEdit* frequencyField);
 
     // Writes the range into its fields.
@@ -55,6 +55,8 @@ private:
     QWidget* buildRangeRow();
     QWidget* buildExportRow();
     bool refuse(const QString& message);
+    void experimentChanged();
+    void sweep(const DrivenOscillator& oscillator, const FrequencyRange& range);
     std::optional<FrequencyRange> rangeFromFields();
     void setBusy(bool busy);
     void showProgress();
@@ -65,11 +67,12 @@ private:
     void exportPng();
 
     Platform platform_;
-    std::function<const Experiment&()> experiment_;
+    const ExperimentDocument& document_;
     QLineEdit* frequencyField_;
     graphics::ResonanceCurve curve_;
     int gridPoints_ = 0;
     bool cancelled_ = false;
+    bool sweepAgain_ = false; // the oscillator changed during a sweep: a new one follows it
     ResonanceSweeper sweeper_;
     QTimer progressTimer_;
 

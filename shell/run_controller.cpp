@@ -7,10 +7,10 @@
 
 namespace trelvix {
 
-RunController::RunController(const ViewSettings& view, QObject* parent)
-    : QObject(parent), view_(view), timer_(new QTimer(this)) {
+RunController::RunController(ExperimentDocument& document, QObject* parent)
+    : QObject(parent), document_(document), timer_(new QTimer(this)) {
     // 1 ms ticks need a precise timer.
-    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setObjectName(QStringLiteral("pauseTimer"));
     timer_->setInterval(1);
     timer_->setTimerType(Qt::PreciseTimer);
     connect(timer_, &QTimer::timeout, this, &RunController::pauseEnded);
@@ -23,7 +23,7 @@ bool RunController::run(const Inputs& in, const Characteristics& derived) {
     stopRequested_ = false;
     held_ = false;
     stepAsked_ = false;
-    record_ = RunRecord(in, derived);
+    document_.beginRun(in, derived);
     pace_.restart(Pace::Clock::now());
     std::optional<RunEnd> end;
     while (!end && !ending_) {
@@ -51,10 +51,10 @@ bool RunController::run(const Inputs& in, const Characteristics& derived) {
 std::optional<RunEnd> RunController::makeStep(RunDriver& driver, double Xg) {
     const StepReport report = driver.step();
     if (report.outcome == StepOutcome::NonFinite) return RunEnd::NonFinite; // nothing to draw
-    record_.append(driver.state());
+    document_.appendToRun(driver.state());
     if (recording_) recordStep(driver.state(), Xg);
     emit stepped(driver.state(), report.drawsFrame);
-    pause(0.01 * view_.slowDown);
+    pause(0.01 * document_.view().slowDown);
     if (held_ && !ending_ && report.outcome == StepOutcome::GoOn) holdPause();
     if (report.outcome == StepOutcome::Touched && !ending_) return RunEnd::Touched;
     return std::nullopt;
@@ -111,6 +111,12 @@ void RunController::pauseEnded() {
     timer_->stop();
     timerFired_ = true;
     if (pauseLoop_) pauseLoop_->quit();
+}
+
+RunPhase RunController::phase() const {
+    if (!active_) return RunPhase::Idle;
+    if (stopRequested_ || ending_) return RunPhase::Stopping;
+    return held_ ? RunPhase::Held : RunPhase::Running;
 }
 
 void RunController::requestStop() {

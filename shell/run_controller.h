@@ -16,8 +16,7 @@
 
 #include "model/results_file.h"
 #include "model/run.h"
-#include "model/run_record.h"
-#include "model/view_settings.h"
+#include "shell/document/experiment_document.h"
 #include "shell/pace.h"
 
 #include <QObject>
@@ -36,11 +35,17 @@ enum class RunEnd {
     NonFinite,  // the state left the range of numbers; the last step was not drawn
 };
 
+// Where the controller stands: no run; a run stepping; a run held between steps; a run told to
+// stop (or the program ending) that is finishing its last pause.  A new run can begin only from
+// Idle.
+enum class RunPhase { Idle, Running, Held, Stopping };
+
 class RunController : public QObject {
     Q_OBJECT
 public:
-    // `view` gives the slow-down factor, read anew at every step; it must outlive the controller.
-    explicit RunController(const ViewSettings& view, QObject* parent = nullptr);
+    // The document gives the slow-down factor, read anew at every step, and takes the record of
+    // each run as it is made; it must outlive the controller.
+    explicit RunController(ExperimentDocument& document, QObject* parent = nullptr);
 
     // Computes a run to its end, emitting stepped() after every step and finished() at the end
     // (not when the program is ending).  Refuses, emitting nothing, when the run cannot be
@@ -61,6 +66,7 @@ public:
 
     // Whether run() is on the stack, also after STOP until the last pause has ended.
     bool isActive() const { return active_; }
+    RunPhase phase() const;
 
     // The results file: created with its header when the student turns "Файл" on; the next run
     // appends a line per step while recording, and closes it at its end.
@@ -72,7 +78,7 @@ public:
     void setDecimalSeparator(std::string separator) { separator_ = std::move(separator); }
 
     // The record of the run in progress or of the last one.
-    const RunRecord& record() const { return record_; }
+    const RunRecord& record() const { return document_.lastRun(); }
 
     // The timer that ends each pause.
     QTimer* pauseTimer() const { return timer_; }
@@ -95,15 +101,14 @@ private:
     void holdPause();
     void wakeHold();
 
-    const ViewSettings& view_;
+    ExperimentDocument& document_;
     ResultsFile resultsFile_;
     std::string separator_ = ".";
     Pace pace_;
     QTimer* timer_;
     QEventLoop* pauseLoop_ = nullptr; // the nested loop of the pause in progress
     QEventLoop* holdLoop_ = nullptr;  // the nested loop of the hold in progress
-    RunRecord record_;
-    bool timerFired_ = false; // whether the pause ended by its timer
+    bool timerFired_ = false;         // whether the pause ended by its timer
     bool active_ = false;
     bool stopRequested_ = false;
     bool held_ = false;

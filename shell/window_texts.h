@@ -21,9 +21,9 @@ inline const QString titleWhileRunning = QStringLiteral("При работе р�
 inline const QString heldSuffix = QStringLiteral(" — Пауза");
 // The magnifier's own caption.
 inline const QString magnifierTitle = QStringLiteral("Лупа (движение центра шара)");
-// Appended to the caption after a click on CmdOK, before the elapsed seconds.
+// Appended to the caption after a click on startButton, before the elapsed seconds.
 inline const QString elapsedPrefix = QStringLiteral(" Время расчёта - ");
-// CmdOK while idle and while running: its caption is the run state of the window.
+// startButton while idle and while running: its caption is the run state of the window.
 inline const QString startCaption = QStringLiteral("ПУСК");
 inline const QString stopCaption = QStringLiteral("СТОП");
 // Title of every box that reports a failure: the same as that of a refused input.

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     });
     report.start(5);
     QTimer::singleShot(0, &window, [&window] {
-        window.controls().Check_p->click();
+        window.controls().resultsFileBox->click();
         window.startOrStop();
         QApplication::quit(); // reached only if the run ends before the kill
     });

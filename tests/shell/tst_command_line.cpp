@@ -120,7 +120,7 @@ void CommandLineTest::sameResultsAsTheWindow() {
         if (event.kind == PlatformEvent::Kind::Message && event.title == "Ошибка")
             refusals << event.text;
     QCOMPARE(run.errorLines, refusals);
-    window.controls().Check_p->setChecked(true);
+    window.controls().resultsFileBox->setChecked(true);
     window.startOrStop();
     const QByteArray fromWindow = fileBytes(path("trelvix_out.txt"));
     QVERIFY(!fromWindow.isEmpty());

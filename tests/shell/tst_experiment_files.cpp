@@ -236,7 +236,7 @@ void ExperimentFilesTest::lastRunExportsAsCsvAndToTheClipboard() {
 // Every plot panel and the magnifier: PNG at the panel's device pixels, SVG, the clipboard.
 void ExperimentFilesTest::panelPicturesSaveAndCopy() {
     MainWindow& w = *window_;
-    const QList<PictureBox*> panels{w.controls().Picture1, w.controls().Picture3,
+    const QList<PictureBox*> panels{w.controls().planePanel, w.controls().displacementPanel,
                                     w.magnifier()->surface()};
     for (PictureBox* panel : panels) {
         QAction* save = panel->findChild<QAction*>("savePicture");

@@ -131,13 +131,14 @@ void FileFaultsTest::fileSystemFullInTheMiddleOfARun() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const LastStep last(window);
     enter(window.controls().field(Input::T), "0.5"); // over a hundred steps, some sixty fit
-    window.controls().Check_p->click();
-    QVERIFY(window.controls().Check_p->isChecked());
+    window.controls().resultsFileBox->click();
+    QVERIFY(window.controls().resultsFileBox->isChecked());
     platform.clear();
 
     bool runGoesOnBehindTheBox = false;
     platform.whileOpen = [&](const PlatformEvent&) {
-        runGoesOnBehindTheBox = window.running() && !window.controls().Check_p->isChecked() &&
+        runGoesOnBehindTheBox = window.running() &&
+                                !window.controls().resultsFileBox->isChecked() &&
                                 stepLinesIn(resultsFileName) > 0;
     };
     {
@@ -150,8 +151,8 @@ void FileFaultsTest::fileSystemFullInTheMiddleOfARun() {
     QCOMPARE(platform.log(), (QStringList{texts::errorTitle + ": " + message, "tone 50"}));
     QVERIFY(runGoesOnBehindTheBox);
     QVERIFY(last.state.t >= double(window.inputs().T));
-    QCOMPARE(window.controls().CmdOK->text(), texts::startCaption);
-    QVERIFY(!window.controls().Check_p->isChecked());
+    QCOMPARE(window.controls().startButton->text(), texts::startCaption);
+    QVERIFY(!window.controls().resultsFileBox->isChecked());
 }
 
 // SIGKILL leaves no chance to flush or close anything: every line up to the last step must

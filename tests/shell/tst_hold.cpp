@@ -24,7 +24,7 @@ qsizetype lineCount(const QString& path) {
 
 // Presses a key in the main window, where the slow-down bar (live during a run) has the focus.
 void press(MainWindow& w, Qt::Key key) {
-    QTest::keyClick(w.controls().HScroll1, key);
+    QTest::keyClick(w.controls().slowDownBar, key);
 }
 
 } // namespace
@@ -82,12 +82,12 @@ void HoldTest::holdAfterThirdStep(Qt::Key key, std::function<void()> whileHeld) 
 void HoldTest::heldRunWritesLinesOnlyForItsSteps() {
     MainWindow& w = *window_;
     const QString path = QStringLiteral("trelvix_out.txt");
-    w.controls().Check_p->click();
+    w.controls().resultsFileBox->click();
     w.startOrStop();
     const QByteArray unheld = readAll(path);
     QVERIFY(lineCount(path) > 15 + 10);
 
-    w.controls().Check_p->click(); // a fresh file for the held run
+    w.controls().resultsFileBox->click(); // a fresh file for the held run
     steps_ = 0;
     std::vector<qsizetype> lines;
     std::vector<int> steps;
@@ -96,7 +96,7 @@ void HoldTest::heldRunWritesLinesOnlyForItsSteps() {
     const auto look = [&] {
         QVERIFY(w.runController().isHeld());
         QCOMPARE(w.windowTitle(), texts::titleWhileRunning + texts::heldSuffix);
-        QCOMPARE(w.controls().CmdOK->text(), texts::stopCaption);
+        QCOMPARE(w.controls().startButton->text(), texts::stopCaption);
         lines.push_back(lineCount(path));
         steps.push_back(steps_);
     };
@@ -134,12 +134,12 @@ void HoldTest::heldTimeIsLeftOutOfTheElapsedSeconds() {
 
 void HoldTest::stopEndsAHeldRun() {
     MainWindow& w = *window_;
-    holdAfterThirdStep(Qt::Key_F5, [&] { w.controls().CmdOK->click(); });
+    holdAfterThirdStep(Qt::Key_F5, [&] { w.controls().startButton->click(); });
     w.startOrStop();
     QCOMPARE(steps_, 3);
     QVERIFY(!w.runController().isActive());
     QVERIFY(!w.runController().isHeld());
-    QCOMPARE(w.controls().CmdOK->text(), texts::startCaption);
+    QCOMPARE(w.controls().startButton->text(), texts::startCaption);
     QVERIFY(!w.runMenu().mnuRunStep->isEnabled());
 }
 

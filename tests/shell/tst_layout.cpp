@@ -16,63 +16,51 @@ QRect onPixels(double left, double top, double width, double height) {
 
 // The resulting table of the layout, written out as closed formulas of the client size.
 QRect tableRect(const QString& name, double SW, double SH) {
-    static const QStringList parameterRows{"1", "4", "7", "8",  "2",  "3",
-                                           "5", "6", "9", "18", "19", "20"};
-    static const QStringList resultRows{"12", "13", "14", "15", "16", "17", "22", "23",
-                                        "24", "25", "26", "27", "28", "29", "30"};
+    static const QStringList parameterRows{
+        "mass",      "diameter",  "drag",      "stiffness",     "springLength",  "mediumDensity",
+        "viscosity", "amplitude", "frequency", "startPosition", "startVelocity", "duration"};
+    static const QStringList resultRows{
+        "ballDensity",    "mediumMass",         "equilibrium",      "quadraticDistance",
+        "damping",        "harmonicFrequency",  "naturalFrequency", "drivingFrequency",
+        "harmonicPeriod", "naturalPeriod",      "drivingPeriod",    "logDecrement",
+        "qualityFactor",  "resonanceFrequency", "criticalViscosity"};
     // η of the critical viscosity is 12 wide, so that it meets the "_kr" after its blanks.
-    static const QMap<QString, double> overlayWidths{{"12", 10}, {"16", 16}, {"17", 16},
-                                                     {"22", 16}, {"23", 16}, {"27", 14},
-                                                     {"29", 10}, {"30", 12}};
+    static const QMap<QString, double> overlayWidths{
+        {"ballDensity", 10},        {"damping", 16},          {"harmonicFrequency", 16},
+        {"naturalFrequency", 16},   {"drivingFrequency", 16}, {"logDecrement", 14},
+        {"resonanceFrequency", 10}, {"criticalViscosity", 12}};
     const double third = (SH - 20) / 3;
-    if (name == "Label10") return onPixels(SW - 328, 4, 160, 26);
-    if (name == "Label11") return onPixels(SW - 164, 4, 160, 26);
-    if (name == "HScroll1") return onPixels(SW - 328, 398, 76, 13);
-    if (name == "Label21") return onPixels(SW - 294, 411, 20, 26);
-    if (name == "HScroll2") return onPixels(SW - 244, 398, 76, 13);
-    if (name == "Command1") return onPixels(SW - 238, 411, 64, 26);
-    if (name == "Frame1") return onPixels(SW - 328, 441, 92.8, 62.4);
-    if (name == "CmdOK") return onPixels(SW - 231.2, 441, 64, 26);
-    if (name == "Check_p") return onPixels(SW - 231.2, 471, 64, 26);
-    if (name == "Picture1" || name == "Picture2") return onPixels(4, 4, SW - 336, SH - 8);
-    if (name == "VScroll1") return onPixels(4, 4, 13, third);
-    if (name == "Picture3") return onPixels(17, 4, SW - 353, third);
-    if (name == "VScroll2") return onPixels(4, (SH + 4) / 3, 13, third);
-    if (name == "Picture4") return onPixels(17, (SH + 4) / 3, SW - 353, third);
-    if (name == "VScroll3") return onPixels(4, (2 * SH - 4) / 3, 13, third);
-    if (name == "Picture6") return onPixels(17, (2 * SH - 4) / 3, SW - 353, third);
+    if (name == "parametersHeading") return onPixels(SW - 328, 4, 160, 26);
+    if (name == "characteristicsHeading") return onPixels(SW - 164, 4, 160, 26);
+    if (name == "slowDownBar") return onPixels(SW - 328, 398, 76, 13);
+    if (name == "slowDownLabel") return onPixels(SW - 294, 411, 20, 26);
+    if (name == "magnifierZoomBar") return onPixels(SW - 244, 398, 76, 13);
+    if (name == "magnifierButton") return onPixels(SW - 238, 411, 64, 26);
+    if (name == "viewFrame") return onPixels(SW - 328, 441, 92.8, 62.4);
+    if (name == "startButton") return onPixels(SW - 231.2, 441, 64, 26);
+    if (name == "resultsFileBox") return onPixels(SW - 231.2, 471, 64, 26);
+    if (name == "planePanel" || name == "animationPanel") return onPixels(4, 4, SW - 336, SH - 8);
+    if (name == "displacementZoomBar") return onPixels(4, 4, 13, third);
+    if (name == "displacementPanel") return onPixels(17, 4, SW - 353, third);
+    if (name == "velocityZoomBar") return onPixels(4, (SH + 4) / 3, 13, third);
+    if (name == "velocityPanel") return onPixels(17, (SH + 4) / 3, SW - 353, third);
+    if (name == "energyZoomBar") return onPixels(4, (2 * SH - 4) / 3, 13, third);
+    if (name == "energyPanel") return onPixels(17, (2 * SH - 4) / 3, SW - 353, third);
 
-    const QString number = name.mid(name.startsWith("Text") ? 4 : 5).section('_', 0, 0);
-    const bool overlay = name.endsWith("_2");
-    if (name.startsWith("Text"))
-        return onPixels(SW - 248, 4 + 30 * (parameterRows.indexOf(number) + 1), 80, 26);
-    if (parameterRows.contains(number)) {
-        const double top = 4 + 30 * (parameterRows.indexOf(number) + 1);
+    static const QRegularExpression parts("^(\\w+?)(Caption|Field|Result|Letter)$");
+    const QRegularExpressionMatch match = parts.match(name);
+    const QString row = match.captured(1), kind = match.captured(2);
+    const bool overlay = kind == "Letter";
+    if (kind == "Field")
+        return onPixels(SW - 248, 4 + 30 * (parameterRows.indexOf(row) + 1), 80, 26);
+    if (parameterRows.contains(row)) {
+        const double top = 4 + 30 * (parameterRows.indexOf(row) + 1);
         return overlay ? onPixels(SW - 328, top - 5, 10, 26) : onPixels(SW - 328, top, 80, 26);
     }
-    const double top = 4 + 30 * (resultRows.indexOf(number) + 1);
+    const double top = 4 + 30 * (resultRows.indexOf(row) + 1);
     if (!overlay) return onPixels(SW - 164, top, 160, 26);
-    return onPixels(SW - 162, number == "27" ? top : top - 2, overlayWidths.value(number), 26);
+    return onPixels(SW - 162, row == "logDecrement" ? top : top - 2, overlayWidths.value(row), 26);
 }
-
-const QStringList placedControls{
-    "Label10",   "Label1",    "Text1",     "Label4",    "Text4",     "Label7",    "Text7",
-    "Label8",    "Text8",     "Label2",    "Text2",     "Label3",    "Text3",     "Label5",
-    "Text5",     "Label6",    "Text6",     "Label9",    "Text9",     "Label18",   "Text18",
-    "Label19",   "Text19",    "Label20",   "Text20",    "Label3_2",  "Label5_2",  "Label9_2",
-    "Label11",   "Label12",   "Label13",   "Label14",   "Label15",   "Label16",   "Label17",
-    "Label22",   "Label23",   "Label24",   "Label25",   "Label26",   "Label27",   "Label28",
-    "Label29",   "Label30",   "Label12_2", "Label16_2", "Label17_2", "Label22_2", "Label23_2",
-    "Label27_2", "Label29_2", "Label30_2", "HScroll1",  "Label21",   "HScroll2",  "Command1",
-    "Frame1",    "CmdOK",     "Check_p",   "Picture1",  "Picture2",  "VScroll1",  "Picture3",
-    "VScroll2",  "Picture4",  "VScroll3",  "Picture6"};
-
-const QStringList rightHandBlock = [] {
-    QStringList names;
-    for (const QString& n : placedControls)
-        if (!n.startsWith("Picture") && !n.startsWith("VScroll")) names << n;
-    return names;
-}();
 
 } // namespace
 
@@ -119,24 +107,24 @@ void LayoutTest::placesExactlyTheLaidOutControls() {
     for (const QString& name : placedControls)
         QVERIFY2(placed.count(name) == 1, qPrintable(name));
     // The option buttons keep their place in the frame; the menu picture holders are never shown.
-    for (const char* name : {"Option1", "Option2", "Picture5", "Picture8", "Timer1"})
+    for (const char* name : {"animationOption", "graphsOption", "pauseTimer"})
         QVERIFY(layout.rect(name).isNull());
 }
 
 void LayoutTest::designedSizeExample() {
     const Layout layout = layoutFor(QSize(700, 504));
-    QCOMPARE(layout.rect("Picture1"), QRect(4, 4, 364, 496));
-    QCOMPARE(layout.rect("Label1").left(), 372);   // column A
-    QCOMPARE(layout.rect("Text1").left(), 452);    // column B
-    QCOMPARE(layout.rect("Label12").left(), 536);  // column C
-    QCOMPARE(layout.rect("Label12").right(), 695); // ends 4 px from the right edge
+    QCOMPARE(layout.rect("planePanel"), QRect(4, 4, 364, 496));
+    QCOMPARE(layout.rect("massCaption").left(), 372);        // column A
+    QCOMPARE(layout.rect("massField").left(), 452);          // column B
+    QCOMPARE(layout.rect("ballDensityResult").left(), 536);  // column C
+    QCOMPARE(layout.rect("ballDensityResult").right(), 695); // ends 4 px from the right edge
     // 347 × 161.33 graphs at 4, 169.33 and 334.67, the last ending at 496.
-    QCOMPARE(layout.rect("Picture3"), QRect(17, 4, 347, 161));
-    QCOMPARE(layout.rect("Picture4"), QRect(17, 169, 347, 162));
-    QCOMPARE(layout.rect("Picture6"), QRect(17, 335, 347, 161));
-    QCOMPARE(layout.rect("Picture6").bottom() + 1, 496);
-    QCOMPARE(layout.rect("Frame1"), QRect(372, 441, 93, 62));
-    QCOMPARE(layout.rect("CmdOK"), QRect(469, 441, 64, 26));
+    QCOMPARE(layout.rect("displacementPanel"), QRect(17, 4, 347, 161));
+    QCOMPARE(layout.rect("velocityPanel"), QRect(17, 169, 347, 162));
+    QCOMPARE(layout.rect("energyPanel"), QRect(17, 335, 347, 161));
+    QCOMPARE(layout.rect("energyPanel").bottom() + 1, 496);
+    QCOMPARE(layout.rect("viewFrame"), QRect(372, 441, 93, 62));
+    QCOMPARE(layout.rect("startButton"), QRect(469, 441, 64, 26));
 }
 
 void LayoutTest::fractionalEdgesStayFlush() {
@@ -147,13 +135,14 @@ void LayoutTest::fractionalEdgesStayFlush() {
             const QRect a = l.rect(first), b = l.rect(second);
             return vertical ? b.top() - (a.bottom() + 1) : b.left() - (a.right() + 1);
         };
-        QCOMPARE(gap("Frame1", "CmdOK", false), 4);
-        QCOMPARE(gap("CmdOK", "Check_p", true), 4);
-        QCOMPARE(gap("Picture3", "Picture4", true), 4);
-        QCOMPARE(gap("Picture4", "Picture6", true), 4);
-        QCOMPARE(gap("VScroll1", "Picture3", false), 0); // the graph is flush against its bar
-        QCOMPARE(l.rect("Picture6").bottom() + 1, client.height() - 8);
-        QCOMPARE(l.rect("Picture3").right() + 4, l.rect("Picture1").right());
+        QCOMPARE(gap("viewFrame", "startButton", false), 4);
+        QCOMPARE(gap("startButton", "resultsFileBox", true), 4);
+        QCOMPARE(gap("displacementPanel", "velocityPanel", true), 4);
+        QCOMPARE(gap("velocityPanel", "energyPanel", true), 4);
+        QCOMPARE(gap("displacementZoomBar", "displacementPanel", false),
+                 0); // the graph is flush against its bar
+        QCOMPARE(l.rect("energyPanel").bottom() + 1, client.height() - 8);
+        QCOMPARE(l.rect("displacementPanel").right() + 4, l.rect("planePanel").right());
     }
 }
 
@@ -172,7 +161,8 @@ void LayoutTest::widerWindowMovesTheRightBlockAndWidensThePlots() {
         const std::string n = name.toStdString();
         QCOMPARE(wide.rect(n), narrow.rect(n).translated(extra, 0));
     }
-    for (const char* plot : {"Picture1", "Picture2", "Picture3", "Picture4", "Picture6"}) {
+    for (const char* plot :
+         {"planePanel", "animationPanel", "displacementPanel", "velocityPanel", "energyPanel"}) {
         QCOMPARE(wide.rect(plot).topLeft(), narrow.rect(plot).topLeft());
         QCOMPARE(wide.rect(plot).width(), narrow.rect(plot).width() + extra);
         QCOMPARE(wide.rect(plot).height(), narrow.rect(plot).height());
@@ -186,23 +176,26 @@ void LayoutTest::shortWindowMovesNothingUp() {
         const std::string n = name.toStdString();
         QCOMPARE(low.rect(n), tall.rect(n));
     }
-    QVERIFY(low.rect("Frame1").bottom() >= 300); // cut off at the bottom edge
-    QVERIFY(low.rect("Check_p").bottom() >= 300);
-    QCOMPARE(low.rect("Picture1").height(), 292); // the plots shrink with the window
+    QVERIFY(low.rect("viewFrame").bottom() >= 300); // cut off at the bottom edge
+    QVERIFY(low.rect("resultsFileBox").bottom() >= 300);
+    QCOMPARE(low.rect("planePanel").height(), 292); // the plots shrink with the window
 }
 
 void LayoutTest::thetaSitsLevelWithItsLabel() {
     const Layout l = layoutFor(QSize(700, 504));
-    QCOMPARE(l.rect("Label27_2").top(), l.rect("Label27").top());
-    for (const char* row : {"12", "16", "17", "22", "23", "29", "30"}) {
-        const std::string label = std::string("Label") + row;
-        QCOMPARE(l.rect(label + "_2").top(), l.rect(label).top() - 2);
-        QCOMPARE(l.rect(label + "_2").left(), l.rect(label).left() + 2);
+    QCOMPARE(l.rect("logDecrementLetter").top(), l.rect("logDecrementResult").top());
+    for (const char* row : {"ballDensity", "damping", "harmonicFrequency", "naturalFrequency",
+                            "drivingFrequency", "resonanceFrequency", "criticalViscosity"}) {
+        const QRect letter = l.rect(std::string(row) + "Letter");
+        const QRect partner = l.rect(std::string(row) + "Result");
+        QCOMPARE(letter.top(), partner.top() - 2);
+        QCOMPARE(letter.left(), partner.left() + 2);
     }
-    for (const char* row : {"3", "5", "9"}) {
-        const std::string label = std::string("Label") + row;
-        QCOMPARE(l.rect(label + "_2").top(), l.rect(label).top() - 5);
-        QCOMPARE(l.rect(label + "_2").left(), l.rect(label).left());
+    for (const char* row : {"mediumDensity", "viscosity", "frequency"}) {
+        const QRect letter = l.rect(std::string(row) + "Letter");
+        const QRect partner = l.rect(std::string(row) + "Caption");
+        QCOMPARE(letter.top(), partner.top() - 5);
+        QCOMPARE(letter.left(), partner.left());
     }
 }
 

@@ -41,9 +41,12 @@ struct NamedPanel {
 
 std::vector<NamedPanel> panels(MainWindow& window) {
     const MainControls& c = window.controls();
-    return {{"plane", c.Picture1},        {"scene", c.Picture2},
-            {"displacement", c.Picture3}, {"velocity", c.Picture4},
-            {"energy", c.Picture6},       {"magnifier", window.magnifier()->surface()}};
+    return {{"plane", c.planePanel},
+            {"scene", c.animationPanel},
+            {"displacement", c.displacementPanel},
+            {"velocity", c.velocityPanel},
+            {"energy", c.energyPanel},
+            {"magnifier", window.magnifier()->surface()}};
 }
 
 // The darkest ink of a pixel: 255 for black, 0 for the background.
@@ -114,7 +117,7 @@ void LegibilityTest::largeWindowsKeepTheirPictures() {
     const QByteArray writeTo = qgetenv("TRELVIX_WRITE_REFERENCE");
     for (const NamedPanel& panel : panels(window)) {
         // The time graphs are drawn when their view is chosen.
-        if (panel.name == "displacement") window.controls().Option2->click();
+        if (panel.name == "displacement") window.controls().graphsOption->click();
         const QImage picture = panel.panel->image().convertToFormat(QImage::Format_RGB32);
         const QString file = size + '_' + panel.name + ".png";
         if (!writeTo.isEmpty()) {
@@ -148,8 +151,8 @@ void LegibilityTest::labelsNeverOverlap() {
     window.openMagnifier();
     window.magnifier()->resize(200, 200);
     showAtClientSize(window, client);
-    if (graphs) QTest::mouseClick(window.controls().Option2, Qt::LeftButton);
-    window.inputs().T = 0.2F;
+    if (graphs) QTest::mouseClick(window.controls().graphsOption, Qt::LeftButton);
+    window.document().storeInput(Input::T, 0.2);
     window.startOrStop();
     const QStringList axisNames{"X, м", "Y, м", "t,c", "(X-Xg),м", "Vx, м/с", "W, Дж"};
     for (const NamedPanel& panel : panels(window)) {
@@ -234,8 +237,8 @@ void LegibilityTest::viewChoiceKeepsClearOfItsFrame() {
     MainWindow window(platform.platform());
     showAtClientSize(window, {700, 504});
     const MainControls& c = window.controls();
-    const QRect inside = c.Frame1->contentsRect();
-    for (const QRadioButton* option : {c.Option1, c.Option2}) {
+    const QRect inside = c.viewFrame->contentsRect();
+    for (const QRadioButton* option : {c.animationOption, c.graphsOption}) {
         QVERIFY(inside.contains(option->geometry()));
         const QStyle* style = option->style();
         const double needed = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +

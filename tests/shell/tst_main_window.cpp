@@ -29,9 +29,9 @@ void showAndActivate(MainWindow& window) {
 // Which of the view-dependent controls are visible, in the order the view switch sets them.
 QList<bool> viewVisibility(const MainControls& c) {
     QList<bool> visible;
-    for (const QWidget* w :
-         std::initializer_list<const QWidget*>{c.Picture1, c.Picture2, c.Picture3, c.Picture4,
-                                               c.Picture6, c.VScroll1, c.VScroll2, c.VScroll3})
+    for (const QWidget* w : std::initializer_list<const QWidget*>{
+             c.planePanel, c.animationPanel, c.displacementPanel, c.velocityPanel, c.energyPanel,
+             c.displacementZoomBar, c.velocityZoomBar, c.energyZoomBar})
         visible << w->isVisible();
     return visible;
 }
@@ -68,7 +68,7 @@ private slots:
 void MainWindowTest::theWindowItself() {
     RecordingPlatform platform;
     MainWindow window(platform.platform());
-    QCOMPARE(window.objectName(), "Form1");
+    QCOMPARE(window.objectName(), "mainWindow");
     QCOMPARE(window.windowTitle().toUcs4(),
              QStringLiteral("Вертикальные вынужденные колебания шара на пружине в среде").toUcs4());
     QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
@@ -94,18 +94,18 @@ void MainWindowTest::startUpFillsTheFieldsAndCaptions() {
         {Input::X0, "0.25000"},    {Input::V0x, "1.000"}, {Input::T, " 6"}};
     for (const auto& [input, text] : fields)
         QCOMPARE(c.field(input)->text(), text);
-    QCOMPARE(c.Label21->text(), "1");
+    QCOMPARE(c.slowDownLabel->text(), "1");
     QCOMPARE(platform.log(), QStringList()); // no tone and no message while starting
 
     // The characteristics of the initial experiment, with the desktop's decimal comma, except the
     // equilibrium coordinate, which always shows a point.
-    QCOMPARE(c.Label13->text(), "mo = 8,181E-03 кг");
-    QCOMPARE(c.Label14->text(), "Xg = 1.76158e-01 м");
-    QCOMPARE(c.Label17->text(), "   o = 2,503E+01 рад/c");
-    QCOMPARE(c.Label24->text(), "To = 2,510E-01 c");
-    QCOMPARE(c.Label26->text(), "Tv = 2,222E-01 c");
-    QCOMPARE(c.Label28->text(), "Q = 1,696E+03 ");
-    QCOMPARE(c.Label30->text(), "   _kr = 1,357E+01 Па·с");
+    QCOMPARE(c.result(Result::mediumMass)->text(), "mo = 8,181E-03 кг");
+    QCOMPARE(c.result(Result::equilibrium)->text(), "Xg = 1.76158e-01 м");
+    QCOMPARE(c.result(Result::harmonicFrequency)->text(), "   o = 2,503E+01 рад/c");
+    QCOMPARE(c.result(Result::harmonicPeriod)->text(), "To = 2,510E-01 c");
+    QCOMPARE(c.result(Result::drivingPeriod)->text(), "Tv = 2,222E-01 c");
+    QCOMPARE(c.result(Result::qualityFactor)->text(), "Q = 1,696E+03 ");
+    QCOMPARE(c.result(Result::criticalViscosity)->text(), "   _kr = 1,357E+01 Па·с");
     QCOMPARE(window.experiment().inputs.T, 6.0F);
     QCOMPARE(window.experiment().inputs.m, 0.06385);
     QVERIFY(window.experiment().derived.step > 0); // the characteristics were computed
@@ -116,13 +116,9 @@ void MainWindowTest::startUpDrawsNothingBeforeTheWindowIsShown() {
     MainWindow window(platform.platform());
     window.resize(900, 700); // size changes before the window is shown are ignored
     QCoreApplication::processEvents();
-    QVERIFY(window.controls().Picture1->geometry() != QRect(4, 4, 364, 496));
+    QVERIFY(window.controls().planePanel->geometry() != QRect(4, 4, 364, 496));
     QVERIFY(window.placement().placements.empty());
-    QVERIFY(!findTopLevel("Form3")); // the first redraw would have created the magnifier
-    const MainControls& c = window.controls();
-    for (QLabel* holder :
-         {c.Picture5, c.Picture8, c.Picture9, c.Picture10, c.Picture11, c.Picture12, c.Picture13})
-        QVERIFY(holder->isHidden());
+    QVERIFY(!findTopLevel("magnifierWindow")); // the first redraw would have created the magnifier
 }
 
 void MainWindowTest::windowAtFivePercentOfTheScreen() {
@@ -147,11 +143,11 @@ void MainWindowTest::menuItemsCarryTheirPictures() {
         for (QAction* item : menu->actions())
             if (item->isSeparator()) QVERIFY(item->icon().isNull());
     QVERIFY(m.mnuResearchResonance->icon().isNull()); // the pictures stay on their own items
-    // By position: the exit item carries Picture5's power symbol.
+    // Each item its own picture: the exit item carries the power symbol.
     const QImage exit = m.mnuFileExit->icon().pixmap(32, 32).toImage();
-    const QImage holder = window.controls().Picture5->pixmap().toImage();
+    const QImage power = QPixmap(QStringLiteral(":/assets/menu-exit.bmp")).toImage();
     QCOMPARE(exit.convertToFormat(QImage::Format_RGB32),
-             holder.convertToFormat(QImage::Format_RGB32));
+             power.convertToFormat(QImage::Format_RGB32));
 }
 
 void MainWindowTest::firstShowLaysOutTheDesignedClientArea() {
@@ -161,15 +157,15 @@ void MainWindowTest::firstShowLaysOutTheDesignedClientArea() {
     QCOMPARE(window.clientArea()->size(), QSize(700, 504));
     QCOMPARE(window.clientArea()->y(), window.menuBar()->geometry().bottom() + 1);
     const MainControls& c = window.controls();
-    QCOMPARE(c.Picture1->geometry(), QRect(4, 4, 364, 496));
-    QCOMPARE(c.Picture2->geometry(), QRect(4, 4, 364, 496));
-    QCOMPARE(c.Label12->geometry(), QRect(536, 34, 160, 26));
-    QCOMPARE(c.Label27_2->geometry(), QRect(538, 364, 14, 26));
+    QCOMPARE(c.planePanel->geometry(), QRect(4, 4, 364, 496));
+    QCOMPARE(c.animationPanel->geometry(), QRect(4, 4, 364, 496));
+    QCOMPARE(c.result(Result::ballDensity)->geometry(), QRect(536, 34, 160, 26));
+    QCOMPARE(c.letter(Result::logDecrement)->geometry(), QRect(538, 364, 14, 26));
     QCOMPARE(c.field(Input::T)->geometry(), QRect(452, 364, 80, 26));
     QCOMPARE(window.placement().plots.planeAspect, float(364.0 / 496.0));
     QCOMPARE(viewVisibility(c), animationView);
 
-    auto* form3 = qobject_cast<MagnifierWindow*>(findTopLevel("Form3"));
+    auto* form3 = qobject_cast<MagnifierWindow*>(findTopLevel("magnifierWindow"));
     QVERIFY(form3); // created hidden by the first redraw
     QVERIFY(form3->isHidden());
     QCOMPARE(window.magnifier(), form3);
@@ -180,7 +176,7 @@ void MainWindowTest::firstShowGivesTheFocusToStart() {
     MainWindow window(platform.platform());
     showAndActivate(window);
     QCOMPARE(QApplication::activeWindow(), &window);
-    QCOMPARE(QApplication::focusWidget(), window.controls().CmdOK);
+    QCOMPARE(QApplication::focusWidget(), window.controls().startButton);
 }
 
 void MainWindowTest::viewSwitch() {
@@ -188,18 +184,18 @@ void MainWindowTest::viewSwitch() {
     MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
-    QTest::mouseClick(c.Option2, Qt::LeftButton);
-    QVERIFY(c.Option2->isChecked());
+    QTest::mouseClick(c.graphsOption, Qt::LeftButton);
+    QVERIFY(c.graphsOption->isChecked());
     QCOMPARE(viewVisibility(c), graphView);
-    QVERIFY(c.HScroll1->isVisible() && c.HScroll2->isVisible());
+    QVERIFY(c.slowDownBar->isVisible() && c.magnifierZoomBar->isVisible());
 
     window.resize(window.width() + 40, window.height()); // every redraw keeps the chosen view
-    QTRY_COMPARE(c.Picture3->width(), 387);
+    QTRY_COMPARE(c.displacementPanel->width(), 387);
     QCOMPARE(viewVisibility(c), graphView);
 
-    QTest::mouseClick(c.Option1, Qt::LeftButton);
+    QTest::mouseClick(c.animationOption, Qt::LeftButton);
     QCOMPARE(viewVisibility(c), animationView);
-    QVERIFY(c.HScroll1->isVisible() && c.HScroll2->isVisible());
+    QVERIFY(c.slowDownBar->isVisible() && c.magnifierZoomBar->isVisible());
 }
 
 static int differingPixels(const QImage& a, const QImage& b) {
@@ -216,11 +212,14 @@ void MainWindowTest::panelsShownAgainHoldTheRun() {
     RecordingPlatform platform;
     MainWindow window(platform.platform());
     showAndActivate(window);
-    window.viewSettings().slowDown = 0;
-    window.inputs().T = 0.3F;
+    ViewSettings noPauses = window.viewSettings();
+    noPauses.slowDown = 0;
+    window.setViewSettings(noPauses, ViewChange::Pace);
+    window.document().storeInput(Input::T, 0.3);
     const MainControls& c = window.controls();
-    for (auto [otherView, panelView, panel] : {std::tuple{c.Option1, c.Option2, c.Picture3},
-                                               std::tuple{c.Option2, c.Option1, c.Picture1}}) {
+    for (auto [otherView, panelView, panel] :
+         {std::tuple{c.animationOption, c.graphsOption, c.displacementPanel},
+          std::tuple{c.graphsOption, c.animationOption, c.planePanel}}) {
         panelView->click();
         window.startOrStop();
         const QImage inSight = panel->image();
@@ -240,9 +239,9 @@ void MainWindowTest::clickingTheChosenViewAgainReappliesIt() {
     MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
-    c.Picture2->hide();
-    c.VScroll1->show();
-    QTest::mouseClick(c.Option1, Qt::LeftButton);
+    c.animationPanel->hide();
+    c.displacementZoomBar->show();
+    QTest::mouseClick(c.animationOption, Qt::LeftButton);
     QCOMPARE(viewVisibility(c), animationView);
 }
 
@@ -251,11 +250,11 @@ void MainWindowTest::noViewChosenLeavesVisibilityAlone() {
     MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
-    for (QRadioButton* option : {c.Option1, c.Option2}) {
+    for (QRadioButton* option : {c.animationOption, c.graphsOption}) {
         option->setAutoExclusive(false);
         option->setChecked(false);
     }
-    c.Picture3->show();
+    c.displacementPanel->show();
     const QList<bool> before = viewVisibility(c);
     window.showChosenView();
     window.redraw();
@@ -267,13 +266,13 @@ void MainWindowTest::widerWindowMovesTheRightBlock() {
     MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
-    const QRect start = c.CmdOK->geometry();
-    const int plotWidth = c.Picture1->width();
+    const QRect start = c.startButton->geometry();
+    const int plotWidth = c.planePanel->width();
     window.resize(window.width() + 150, window.height());
     QTRY_COMPARE(window.clientArea()->width(), 850);
-    QCOMPARE(c.CmdOK->geometry(), start.translated(150, 0));
-    QCOMPARE(c.Label30->x(), 686);
-    QCOMPARE(c.Picture1->width(), plotWidth + 150);
+    QCOMPARE(c.startButton->geometry(), start.translated(150, 0));
+    QCOMPARE(c.result(Result::criticalViscosity)->x(), 686);
+    QCOMPARE(c.planePanel->width(), plotWidth + 150);
     QCOMPARE(window.placement().plots.planeAspect, float(514.0 / 496.0));
 }
 
@@ -284,13 +283,13 @@ void MainWindowTest::shortWindowCutsOffTheBottom() {
     const MainControls& c = window.controls();
     window.resize(window.width(), window.height() - 204);
     QTRY_COMPARE(window.clientArea()->height(), 300);
-    QCOMPARE(c.Frame1->geometry(), QRect(372, 441, 93, 62)); // below the bottom edge
-    QCOMPARE(c.Check_p->y(), 471);
-    QCOMPARE(c.Picture1->height(), 292);
+    QCOMPARE(c.viewFrame->geometry(), QRect(372, 441, 93, 62)); // below the bottom edge
+    QCOMPARE(c.resultsFileBox->y(), 471);
+    QCOMPARE(c.planePanel->height(), 292);
 
     window.resize(100, 100); // the window keeps room for the plots beside the right block
     QTRY_COMPARE(window.clientArea()->size(), QSize(480, 240));
-    QVERIFY(c.Picture3->width() > 0 && c.Picture3->height() > 0);
+    QVERIFY(c.displacementPanel->width() > 0 && c.displacementPanel->height() > 0);
 }
 
 // Whether the image holds at least one pixel of exactly this colour.
@@ -308,17 +307,18 @@ void MainWindowTest::redrawDrawsEveryPanelAtItsNewSize() {
     showAndActivate(window);
     const MainControls& c = window.controls();
     window.resize(window.width() + 10, window.height() + 10);
-    QTRY_COMPARE(c.Picture1->width(), 374);
+    QTRY_COMPARE(c.planePanel->width(), 374);
     const QColor gridGreen(128, 255, 128);
-    for (PictureBox* panel : {c.Picture1, c.Picture2, c.Picture3, c.Picture4, c.Picture6,
-                              window.magnifier()->surface()}) {
-        if (panel == c.Picture3) c.Option2->click(); // the time graphs are drawn when shown
+    for (PictureBox* panel : {c.planePanel, c.animationPanel, c.displacementPanel, c.velocityPanel,
+                              c.energyPanel, window.magnifier()->surface()}) {
+        if (panel == c.displacementPanel)
+            c.graphsOption->click(); // the time graphs are drawn when shown
         QCOMPARE(panel->image().size(), panel->size() * panel->devicePixelRatioF());
         QVERIFY2(holds(panel->image(), gridGreen), qPrintable(panel->objectName()));
     }
-    c.Option1->click();
+    c.animationOption->click();
     // The animation shows the apparatus: the grey ball and wheel, on the copy of the plane.
-    QVERIFY(holds(c.Picture2->image(), QColor(128, 128, 128)));
+    QVERIFY(holds(c.animationPanel->image(), QColor(128, 128, 128)));
 }
 
 void MainWindowTest::tabReachesEveryControlInOrder() {
@@ -326,26 +326,29 @@ void MainWindowTest::tabReachesEveryControlInOrder() {
     MainWindow window(platform.platform());
     showAndActivate(window);
     const MainControls& c = window.controls();
-    QTest::mouseClick(c.Option2, Qt::LeftButton); // the graph view shows the zoom scroll bars
-    c.CmdOK->setFocus();
+    QTest::mouseClick(c.graphsOption, Qt::LeftButton); // the graph view shows the zoom scroll bars
+    c.startButton->setFocus();
 
     QStringList reached{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 22; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(reached,
-             QStringList({"CmdOK",    "Text2",    "Text1",    "Text4",    "Text5",  "Text6",
-                          "HScroll1", "Text3",    "Text7",    "Text8",    "Text9",  "Command1",
-                          "HScroll2", "Option2",  "VScroll1", "VScroll2", "Text18", "Text19",
-                          "Text20",   "VScroll3", "Check_p",  "CmdOK",    "Text2"}));
+    QCOMPARE(reached, QStringList({"startButton",      "springLengthField",  "massField",
+                                   "diameterField",    "viscosityField",     "amplitudeField",
+                                   "slowDownBar",      "mediumDensityField", "dragField",
+                                   "stiffnessField",   "frequencyField",     "magnifierButton",
+                                   "magnifierZoomBar", "graphsOption",       "displacementZoomBar",
+                                   "velocityZoomBar",  "startPositionField", "startVelocityField",
+                                   "durationField",    "energyZoomBar",      "resultsFileBox",
+                                   "startButton",      "springLengthField"}));
 }
 
 void MainWindowTest::magnifierOpensBesideTheMainWindow() {
     RecordingPlatform platform;
     MainWindow window(platform.platform());
     showAndActivate(window);
-    window.controls().Command1->click();
+    window.controls().magnifierButton->click();
     MagnifierWindow* magnifier = window.magnifier();
     QVERIFY(magnifier->isVisible());
     QVERIFY(!magnifier->isModal());
@@ -363,7 +366,7 @@ void MainWindowTest::magnifierStaysSquare() {
     RecordingPlatform platform;
     MainWindow window(platform.platform());
     showAndActivate(window);
-    window.controls().Command1->click();
+    window.controls().magnifierButton->click();
     MagnifierWindow* magnifier = window.magnifier();
     magnifier->resize(320, 200);
     QTRY_COMPARE(magnifier->size(), QSize(200, 200)); // the height decides

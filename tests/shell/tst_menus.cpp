@@ -137,7 +137,7 @@ void MenusTest::noDuringARunLetsItGoOn() {
 void MenusTest::yesDuringARunEndsAtOnceWithTheFileComplete() {
     MainWindow& w = *window_;
     const LastStep last(w);
-    w.controls().Check_p->click();
+    w.controls().resultsFileBox->click();
     platform_->clear();
     platform_->answers.enqueue(true);
     QTimer::singleShot(150, &w, [&] { w.close(); });

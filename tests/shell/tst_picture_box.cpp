@@ -57,13 +57,14 @@ void PictureBoxTest::windowIsLaidOutInLogicalPixels() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.clientArea()->size(), QSize(700, 504));
     const MainControls& c = window.controls();
-    QCOMPARE(c.Picture1->geometry(), QRect(4, 4, 364, 496));
-    QCOMPARE(c.Picture1->image().size(), QSize(728, 992));
-    QVERIFY(c.Picture3->image().isNull()); // hidden: its picture is given up
-    c.Option2->click();
-    QCOMPARE(c.Picture3->image().size(), QSize(694, 322)); // drawn anew at its size when shown
-    QVERIFY(c.Picture1->image().isNull());
-    QCOMPARE(c.Label12->geometry(), QRect(536, 34, 160, 26));
+    QCOMPARE(c.planePanel->geometry(), QRect(4, 4, 364, 496));
+    QCOMPARE(c.planePanel->image().size(), QSize(728, 992));
+    QVERIFY(c.displacementPanel->image().isNull()); // hidden: its picture is given up
+    c.graphsOption->click();
+    QCOMPARE(c.displacementPanel->image().size(),
+             QSize(694, 322)); // drawn anew at its size when shown
+    QVERIFY(c.planePanel->image().isNull());
+    QCOMPARE(c.result(Result::ballDensity)->geometry(), QRect(536, 34, 160, 26));
 }
 
 void PictureBoxTest::cleanup() {

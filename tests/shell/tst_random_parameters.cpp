@@ -63,8 +63,8 @@ QList<QLineEdit*> parameterFields(const MainControls& c) {
     return {c.fields.begin(), c.fields.end()};
 }
 
-// The labels Label12 … Label30: the result captions, the slow-down factor and the captions of
-// the last three parameter rows.
+// The labels ballDensityResult … criticalViscosityResult: the result captions, the slow-down factor
+// and the captions of the last three parameter rows.
 QList<QLabel*> numberedCaptions(const QWidget& window) {
     QList<QLabel*> captions;
     static const QRegularExpression name("^Label(\\d+)$");

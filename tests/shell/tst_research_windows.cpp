@@ -7,6 +7,7 @@
 #include "shell/measurements_window.h"
 #include "shell/phase_portrait_window.h"
 #include "shell/picture_box.h"
+#include "shell/resonance_window.h"
 #include "shell/run_legend.h"
 #include "test_files.h"
 
@@ -35,6 +36,10 @@ private slots:
     void storedRunsSurviveAResizeWithTheirLegend();
     void legendNamesTheDifferingInputs();
     void hoverShowsTheRecordedValues();
+    void lastRunStaysDrawnThroughResizeKeepAndViews();
+    void resonanceWindowFollowsTheDrivingFrequency();
+    void documentSignalsEachChangeOnce();
+    void startClickWhileARunEndsStartsNothing();
     void cleanup();
 
 private:
@@ -47,7 +52,9 @@ void ResearchWindowsTest::init() {
     window_ = std::make_unique<MainWindow>(platform_->platform());
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    window_->viewSettings().slowDown = 0; // no pauses: the runs take no wall time
+    ViewSettings noPauses = window_->viewSettings(); // no pauses: the runs take no wall time
+    noPauses.slowDown = 0;
+    window_->setViewSettings(noPauses, ViewChange::Pace);
 }
 
 void ResearchWindowsTest::measurementsOfAFreeRunMatchThePrediction() {
@@ -96,22 +103,23 @@ void ResearchWindowsTest::storedRunsSurviveAResizeWithTheirLegend() {
     }
     enter(w, Input::eta, "0.1");
     w.resize(w.width() + 120, w.height() + 60);
-    QTRY_COMPARE(w.controls().Picture1->image().size(), w.controls().Picture1->size());
+    QTRY_COMPARE(w.controls().planePanel->image().size(), w.controls().planePanel->size());
     const MainControls& c = w.controls();
-    for (PictureBox* panel : {c.Picture1, c.Picture3, c.Picture4, c.Picture6}) {
-        if (panel == c.Picture3) c.Option2->click(); // the time graphs are drawn when shown
+    for (PictureBox* panel : {c.planePanel, c.displacementPanel, c.velocityPanel, c.energyPanel}) {
+        if (panel == c.displacementPanel)
+            c.graphsOption->click(); // the time graphs are drawn when shown
         for (std::size_t run : {0, 1})
             QVERIFY2(pixelsOf(panel->image(), graphics::storedRunColour(run)) > 0,
                      qPrintable(panel->objectName()));
     }
     QStringList labels;
-    for (const graphics::Surface::Label& label : c.Picture3->surface().labels())
+    for (const graphics::Surface::Label& label : c.displacementPanel->surface().labels())
         labels << label.text;
     QVERIFY2(labels.contains("η = 0.05") && labels.contains("η = 0.2"),
              qPrintable(labels.join('|')));
 
     w.runMenu().mnuRunForget->trigger();
-    QCOMPARE(pixelsOf(c.Picture3->image(), graphics::storedRunColour(0)), 0);
+    QCOMPARE(pixelsOf(c.displacementPanel->image(), graphics::storedRunColour(0)), 0);
 }
 
 void ResearchWindowsTest::legendNamesTheDifferingInputs() {
@@ -129,7 +137,7 @@ void ResearchWindowsTest::hoverShowsTheRecordedValues() {
     MainWindow& w = *window_;
     enter(w, Input::T, "0.5");
     w.startOrStop();
-    w.controls().Option2->click(); // the time graphs
+    w.controls().graphsOption->click(); // the time graphs
     const std::vector<RunSample>& samples = w.runController().record().samples();
     const RunSample& p = samples[samples.size() / 2];
     const auto tooltipAt = [](PictureBox* panel, QPointF user) {
@@ -141,15 +149,102 @@ void ResearchWindowsTest::hoverShowsTheRecordedValues() {
     const double Xg = w.experiment().derived.Xg;
     const QString sep = QLocale::system().decimalPoint();
     const auto number = [&](double x) { return QString::number(x, 'g', 5).replace('.', sep); };
-    QCOMPARE(tooltipAt(w.controls().Picture3, {p.t, 0}),
+    QCOMPARE(tooltipAt(w.controls().displacementPanel, {p.t, 0}),
              "t = " + number(p.t) + " с\nX − Xg = " + number(p.X - Xg) + " м");
-    QCOMPARE(tooltipAt(w.controls().Picture4, {p.t, 123}),
+    QCOMPARE(tooltipAt(w.controls().velocityPanel, {p.t, 123}),
              "t = " + number(p.t) + " с\nVx = " + number(p.Vx) + " м/с");
 
-    w.controls().Option1->click(); // the animation view shows the plane
-    QTRY_VERIFY(w.controls().Picture1->isVisible());
-    const QString plane = tooltipAt(w.controls().Picture1, {0, Xg});
+    w.controls().animationOption->click(); // the animation view shows the plane
+    QTRY_VERIFY(w.controls().planePanel->isVisible());
+    const QString plane = tooltipAt(w.controls().planePanel, {0, Xg});
     QVERIFY2(plane.startsWith("Y = ") && plane.contains("\nX = "), qPrintable(plane));
+}
+
+// The last run belongs to the experiment: a resize, keeping it and switching the views all
+// leave it drawn in its own colour, and only a new input takes it off the panels.
+void ResearchWindowsTest::lastRunStaysDrawnThroughResizeKeepAndViews() {
+    MainWindow& w = *window_;
+    const MainControls& c = w.controls();
+    enter(w, Input::T, "0.5");
+    const QSize size = w.size();
+    const auto red = [](PictureBox* panel) {
+        return pixelsOf(panel->image(), graphics::traceColour);
+    };
+    const int bare = red(c.planePanel); // the equilibrium line is red too
+    w.startOrStop();
+    const int traced = red(c.planePanel);
+    QVERIFY(traced > bare + 20);
+
+    w.resize(size + QSize(120, 60));
+    QTRY_COMPARE(c.planePanel->image().size(), c.planePanel->size());
+    w.resize(size);
+    QTRY_COMPARE(c.planePanel->image().size(), c.planePanel->size());
+    // Redrawn from the record: but for a pixel at each turn of the ball (a step drawn alone ends
+    // round, the redrawn trace turns with a flat join).
+    QVERIFY2(std::abs(red(c.planePanel) - traced) <= 8, qPrintable(QString::number(traced)));
+    w.runMenu().mnuRunKeep->trigger();
+    QVERIFY(std::abs(red(c.planePanel) - traced) <= 8); // drawn over its kept copy
+
+    c.graphsOption->click();
+    const int graphed = red(c.displacementPanel);
+    enter(w, Input::T, "0.6"); // another experiment: its panels start empty
+    QVERIFY(red(c.displacementPanel) < graphed);
+}
+
+// The resonance window is a view of the experiment: a new driving frequency moves its mark at
+// once, and a new oscillator brings a new curve.
+void ResearchWindowsTest::resonanceWindowFollowsTheDrivingFrequency() {
+    MainWindow& w = *window_;
+    w.openResonanceCurve();
+    ResonanceWindow* resonance = w.resonanceWindow();
+    QVERIFY(resonance);
+    QTRY_VERIFY(!resonance->sweeper().busy());
+    const DrivenOscillator first = resonance->curve().oscillator;
+    enter(w, Input::nu, "3");
+    QCOMPARE(resonance->curve().nu, 3.0);
+    QCOMPARE(resonance->curve().oscillator, first); // ν alone needs no new curve
+    enter(w, Input::k, "50");
+    QVERIFY(resonance->curve().oscillator != first);
+    QCOMPARE(resonance->curve().oscillator.omega_0_sq, 50 / w.experiment().inputs.m);
+    QTRY_VERIFY(!resonance->sweeper().busy());
+    QVERIFY(!resonance->curve().points.empty());
+}
+
+void ResearchWindowsTest::documentSignalsEachChangeOnce() {
+    MainWindow& w = *window_;
+    QSignalSpy inputs(&w.document(), &ExperimentDocument::inputChanged);
+    QSignalSpy characteristics(&w.document(), &ExperimentDocument::characteristicsChanged);
+    QSignalSpy stored(&w.document(), &ExperimentDocument::storedRunsChanged);
+    QSignalSpy view(&w.document(), &ExperimentDocument::viewChanged);
+    enter(w, Input::k, "50"); // typed in its display form: stored once, no write-back
+    QCOMPARE(inputs.size(), 1);
+    QCOMPARE(inputs.at(0).at(0).value<Input>(), Input::k);
+    QCOMPARE(characteristics.size(), 1);
+    w.controls().velocityZoomBar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(view.size(), 1);
+    QCOMPARE(view.at(0).at(0).value<ViewChange>(), ViewChange::Scales);
+    w.runMenu().mnuRunKeep->trigger(); // nothing to keep before a run: the list stays empty
+    QCOMPARE(stored.size(), 1);
+    QVERIFY(w.document().storedRuns().runs().empty());
+}
+
+// A click that arrives while a stopped run still finishes its last pause belongs to that run.
+void ResearchWindowsTest::startClickWhileARunEndsStartsNothing() {
+    MainWindow& w = *window_;
+    int runsBegun = 0;
+    connect(&w.document(), &ExperimentDocument::lastRunChanged, [&] { ++runsBegun; });
+    int clicksWhileStopping = 0;
+    connect(&w.runController(), &RunController::stepped, &w, [&] {
+        if (w.runController().phase() != RunPhase::Running) return;
+        w.startOrStop(); // STOP: the run is now finishing its step
+        QCOMPARE(w.runController().phase(), RunPhase::Stopping);
+        w.startOrStop(); // START while it ends
+        ++clicksWhileStopping;
+    });
+    w.startOrStop();
+    QCOMPARE(clicksWhileStopping, 1);
+    QCOMPARE(runsBegun, 1);
+    QCOMPARE(w.runController().phase(), RunPhase::Idle);
 }
 
 void ResearchWindowsTest::cleanup() {

@@ -65,7 +65,11 @@ class RunControllerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { view_.slowDown = 0; }
+    void init() {
+        ViewSettings view;
+        view.slowDown = 0;
+        document_.setView(view, ViewChange::Pace);
+    }
     void cleanup() { QVERIFY(QDir::setCurrent(QDir::tempPath())); }
     void runReachesItsTimeReportingEveryStep();
     void touchingEndsTheRun();
@@ -76,12 +80,12 @@ private slots:
     void heldRunStepsOnlyWhenAsked();
 
 private:
-    ViewSettings view_;
+    ExperimentDocument document_;
 };
 
 void RunControllerTest::runReachesItsTimeReportingEveryStep() {
     const Experiment e = experiment(0.05F);
-    RunController run(view_);
+    RunController run(document_);
     Reports reports(run);
     QVERIFY(run.run(e.inputs, e.derived));
     QVERIFY(!run.isActive());
@@ -94,7 +98,7 @@ void RunControllerTest::runReachesItsTimeReportingEveryStep() {
 
 void RunControllerTest::touchingEndsTheRun() {
     const Experiment e = experiment(6, -20); // thrown up towards the wheel
-    RunController run(view_);
+    RunController run(document_);
     Reports reports(run);
     QVERIFY(run.run(e.inputs, e.derived));
     QCOMPARE(reports.ends, std::vector<RunEnd>{RunEnd::Touched});
@@ -104,7 +108,7 @@ void RunControllerTest::touchingEndsTheRun() {
 
 void RunControllerTest::stopRequestedDuringAStepEndsTheRunAfterIt() {
     const Experiment e = experiment(0.05F);
-    RunController run(view_);
+    RunController run(document_);
     Reports reports(run);
     const QMetaObject::Connection stopper =
         QObject::connect(&run, &RunController::stepped, &run, [&] {
@@ -127,7 +131,7 @@ void RunControllerTest::recordingWritesALinePerStepAndClosesTheFile() {
     QVERIFY(dir.isValid());
     QVERIFY(QDir::setCurrent(dir.path())); // the results file goes to the current folder
     const Experiment e = experiment(0.05F);
-    RunController run(view_);
+    RunController run(document_);
     Reports reports(run);
     std::array<HeaderRow, allInputs.size()> header;
     header.fill(HeaderRow{"key", "text"});
@@ -168,7 +172,7 @@ void RunControllerTest::inputsThatCannotRunAreRefusedSilently() {
     e.inputs.k = 1e300; // a step far too small ever to reach T
     e.derive();
     QVERIFY(!canRun(e.inputs, e.derived));
-    RunController run(view_);
+    RunController run(document_);
     Reports reports(run);
     QVERIFY(!run.run(e.inputs, e.derived));
     QVERIFY(reports.steps.empty());
@@ -178,7 +182,7 @@ void RunControllerTest::inputsThatCannotRunAreRefusedSilently() {
 
 void RunControllerTest::recordKeepsEveryStepItReported() {
     const Experiment e = experiment(0.05F);
-    RunController run(view_);
+    RunController run(document_);
     Reports reports(run);
     QVERIFY(run.run(e.inputs, e.derived));
     const std::vector<RunSample>& samples = run.record().samples();
@@ -198,7 +202,7 @@ void RunControllerTest::recordKeepsEveryStepItReported() {
 // after which it is held again; continued, it runs to the same end as an unheld run.
 void RunControllerTest::heldRunStepsOnlyWhenAsked() {
     const Experiment e = experiment(0.05F);
-    RunController run(view_);
+    RunController run(document_);
     Reports reports(run);
     std::vector<bool> holds;
     QObject::connect(&run, &RunController::holdChanged, &run,

@@ -29,21 +29,22 @@ void enter(QLineEdit* field, const QString& text) {
 
 QList<QWidget*> lockedControls(const MainControls& c) {
     QList<QWidget*> controls(c.fields.begin(), c.fields.end());
-    controls << c.HScroll2 << c.Command1 << c.VScroll1 << c.VScroll2 << c.VScroll3 << c.Check_p;
+    controls << c.magnifierZoomBar << c.magnifierButton << c.displacementZoomBar
+             << c.velocityZoomBar << c.energyZoomBar << c.resultsFileBox;
     return controls;
 }
 
 // The state every run leaves, whichever way it ended.
 void verifyIdle(MainWindow& window, const QString& seconds) {
     const MainControls& c = window.controls();
-    QCOMPARE(c.CmdOK->text(), texts::startCaption);
+    QCOMPARE(c.startButton->text(), texts::startCaption);
     for (QWidget* control : lockedControls(c))
         QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
     QVERIFY(window.minimumSize() != window.maximumSize());    // sizable again,
     QCOMPARE(window.minimumSize(), window.minimumSizeHint()); // down to its smallest layout
     QCOMPARE(window.windowTitle(), idleTitle + " " + seconds + " c");
     QCOMPARE(window.magnifier()->windowTitle(), texts::magnifierTitle);
-    QVERIFY(!c.Check_p->isChecked());
+    QVERIFY(!c.resultsFileBox->isChecked());
 }
 
 QStringList readLines(const QString& path) {
@@ -115,11 +116,11 @@ void WindowRunTest::controlsLockedWhileRunning() {
     bool checked = false;
     QTimer::singleShot(30, &w, [&] {
         const MainControls& c = w.controls();
-        QCOMPARE(c.CmdOK->text(), texts::stopCaption);
+        QCOMPARE(c.startButton->text(), texts::stopCaption);
         for (QWidget* control : lockedControls(c))
             QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
-        QVERIFY(c.HScroll1->isEnabled()); // the pace may change during a run
-        QVERIFY(c.Option2->isEnabled());
+        QVERIFY(c.slowDownBar->isEnabled()); // the pace may change during a run
+        QVERIFY(c.graphsOption->isEnabled());
         QCOMPARE(w.windowTitle(), texts::titleWhileRunning);
         QCOMPARE(w.minimumSize(), w.maximumSize());
         checked = true;
@@ -133,7 +134,7 @@ void WindowRunTest::stopButtonEndsTheRun() {
     MainWindow& w = *window_;
     const LastStep last(w);
     enter(w.controls().field(Input::T), "6");
-    QTimer::singleShot(60, w.controls().CmdOK, &QPushButton::click);
+    QTimer::singleShot(60, w.controls().startButton, &QPushButton::click);
     w.startOrStop();
     QVERIFY(last.state.t < 1.0); // stopped long before the computation time
     verifyIdle(w, "0");          // the caption carries the run's seconds once
@@ -145,8 +146,8 @@ void WindowRunTest::startClickDuringTheLastPauseIsIgnored() {
     enter(w.controls().field(Input::T), "6");
     int runsStarted = 0;
     QTimer::singleShot(60, &w, [&] {
-        w.controls().CmdOK->click(); // stop
-        w.controls().CmdOK->click(); // start again while the stopped run still pauses
+        w.controls().startButton->click(); // stop
+        w.controls().startButton->click(); // start again while the stopped run still pauses
         runsStarted = platform_->count(PlatformEvent::Kind::Tone);
     });
     w.startOrStop();
@@ -190,7 +191,7 @@ void WindowRunTest::inputsWithoutFiniteMotionAreRefused() {
     w.startOrStop();
     QCOMPARE(platform_->log(),
              (QStringList{"tone 25", texts::errorTitle + ": " + texts::cannotRunMessage}));
-    QCOMPARE(w.controls().CmdOK->text(), texts::startCaption);
+    QCOMPARE(w.controls().startButton->text(), texts::startCaption);
     QCOMPARE(w.windowTitle(), titleBefore);
     QVERIFY(w.controls().field(Input::k)->isEnabled());
 }
@@ -219,8 +220,8 @@ void WindowRunTest::elapsedSecondsComeFromTheClock() {
 
 void WindowRunTest::resultsFileRecordsTheRun() {
     MainWindow& w = *window_;
-    w.controls().Check_p->click();
-    QVERIFY(w.controls().Check_p->isChecked());
+    w.controls().resultsFileBox->click();
+    QVERIFY(w.controls().resultsFileBox->isChecked());
     QCOMPARE(readLines("trelvix_out.txt").size(), 15); // the header at once, before any run
 
     std::optional<RunDriver> reference =
@@ -245,8 +246,8 @@ void WindowRunTest::resultsFileRecordsTheRun() {
 void WindowRunTest::resultsFileThatCannotBeCreated() {
     MainWindow& w = *window_;
     QVERIFY(QDir().mkdir("trelvix_out.txt")); // a folder where the file should be
-    w.controls().Check_p->click();
-    QVERIFY(!w.controls().Check_p->isChecked());
+    w.controls().resultsFileBox->click();
+    QVERIFY(!w.controls().resultsFileBox->isChecked());
     QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 1);
     QCOMPARE(platform_->events.first().title, texts::errorTitle);
     QVERIFY(platform_->events.first().text.contains("trelvix_out.txt"));

@@ -8,49 +8,59 @@
 
 namespace trelvix {
 
+QString key(Input input) {
+    return QStringLiteral("row ") + QString::fromLatin1(inputRow(input).symbol);
+}
+
+QString key(Result row) {
+    return QStringLiteral("result %1").arg(static_cast<int>(row));
+}
+
 QStringList governedControls() {
-    QStringList controls;
+    QStringList rows;
     for (const InputRow& row : inputTable())
-        for (const VisibilityGroup& group : row.visibility)
-            for (const QString& control : group.controls)
-                if (!controls.contains(control)) controls << control;
-    return controls;
+        for (const VisibilityGroup& group : row.visibility) {
+            for (const Input input : group.inputRows)
+                if (!rows.contains(key(input))) rows << key(input);
+            for (const Result result : group.resultRows)
+                if (!rows.contains(key(result))) rows << key(result);
+        }
+    return rows;
 }
 
 FakeForm::FakeForm() {
     for (const InputRow& row : inputTable()) {
-        auto* caption = new QLabel(QString::fromUtf8(row.captionText), this);
-        caption->setObjectName(QString::fromLatin1(row.captionName));
         auto* edit = new QLineEdit(QString::fromLatin1(row.fieldName), this);
         edit->setObjectName(QString::fromLatin1(row.fieldName));
+        fields_[static_cast<std::size_t>(row.input)] = edit;
     }
-    for (const QString& name : governedControls()) {
-        if (findChild<QWidget*>(name)) continue;
-        auto* label = new QLabel(name, this);
-        label->setObjectName(name);
+    const char* const barNames[] = {"slowDownBar", "magnifierZoomBar", "displacementZoomBar",
+                                    "velocityZoomBar", "energyZoomBar"};
+    for (std::size_t i = 0; i < bars_.size(); ++i) {
+        const bool horizontal = i <= static_cast<std::size_t>(ScrollBarRole::magnifierZoom);
+        bars_[i] = new QScrollBar(horizontal ? Qt::Horizontal : Qt::Vertical, this);
+        bars_[i]->setObjectName(QString::fromLatin1(barNames[i]));
     }
-    for (const char* name : {"HScroll1", "HScroll2"}) {
-        auto* bar = new QScrollBar(Qt::Horizontal, this);
-        bar->setObjectName(name);
-    }
-    for (const char* name : {"VScroll1", "VScroll2", "VScroll3"}) {
-        auto* bar = new QScrollBar(Qt::Vertical, this);
-        bar->setObjectName(name);
-    }
-    fields.connectFields(this);
-    bars.connectScrollBars(this);
+    fields.connectFields(fields_);
+    bars.connectScrollBars(bars_);
 }
 
-void FakeForm::setControlVisible(const QString& controlName, bool visible) {
-    findChild<QWidget*>(controlName)->setVisible(visible);
+void FakeForm::setInputRowVisible(Input input, bool visible) {
+    if (visible)
+        hiddenRows.remove(key(input));
+    else
+        hiddenRows.insert(key(input));
 }
 
-bool FakeForm::isShown(const QString& controlName) const {
-    return !findChild<QWidget*>(controlName)->isHidden();
+void FakeForm::setResultVisible(Result row, bool visible) {
+    if (visible)
+        hiddenRows.remove(key(row));
+    else
+        hiddenRows.insert(key(row));
 }
 
 QLineEdit* FakeForm::field(Input input) const {
-    return findChild<QLineEdit*>(QString::fromLatin1(inputRow(input).fieldName));
+    return fields_[static_cast<std::size_t>(input)];
 }
 
 void FakeForm::writeInitialInputs() {

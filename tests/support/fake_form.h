@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSet>
 #include <QWidget>
 #include <memory>
 
@@ -21,11 +22,17 @@ class FakeForm : public QWidget, public EntryHost {
 public:
     FakeForm();
 
-    Inputs& inputs() override { return in; }
-    ViewSettings& viewSettings() override { return view; }
-    void setControlVisible(const QString& controlName, bool visible) override;
+    const Inputs& inputs() const override { return in; }
+    void storeInput(Input input, double value) override { in.setValue(input, value); }
+    void inputEdited(Input) override { ++redraws; }
+    const ViewSettings& viewSettings() const override { return view; }
+    void setViewSettings(const ViewSettings& settings, ViewChange change) override {
+        view = settings;
+        if (change == ViewChange::Scales) ++redraws;
+    }
+    void setInputRowVisible(Input input, bool visible) override;
+    void setResultVisible(Result row, bool visible) override;
     void showSlowDown(int factor) override { shownSlowDown = factor; }
-    void redraw() override { ++redraws; }
     MessageBoxes& messages() override { return platform; }
     Tone& tone() override { return platform; }
 
@@ -37,8 +44,10 @@ public:
     static std::unique_ptr<FakeForm> afterStartUp();
 
     QLineEdit* field(Input input) const;
+    // The scroll bars are named as the window's are: "slowDownBar", "magnifierZoomBar" …
     QScrollBar* scrollBar(const QString& name) const { return findChild<QScrollBar*>(name); }
-    bool isShown(const QString& controlName) const;
+    // Whether a row governed by the fields' visibility rules is shown, by its key (key()).
+    bool isShown(const QString& row) const { return !hiddenRows.contains(row); }
 
     // The value a field's text stands for, as its input stores it.
     double valueOfText(Input input) const;
@@ -52,17 +61,26 @@ public:
 
     Inputs in;
     ViewSettings view;
+    QSet<QString> hiddenRows;
     RecordingPlatform platform;
     int redraws = 0;
     int shownSlowDown = 0;
     ParameterFields fields{*this};
     ScrollBars bars{*this};
+
+private:
+    std::array<QLineEdit*, allInputs.size()> fields_{};
+    ScrollBarSet bars_{};
 };
+
+// The key of a parameter row or a result row among the visibility rules of the fields.
+QString key(Input input);
+QString key(Result row);
 
 // Types `keys` into `widget` one keystroke at a time, any alphabet.
 void typeKeys(QWidget* widget, const QString& keys);
 
-// Every control whose visibility a field governs, as the input table names them.
+// Every row whose visibility a field governs, by its key.
 QStringList governedControls();
 
 } // namespace trelvix
