@@ -130,7 +130,7 @@ void CommandLineTest::sameResultsAsTheWindow() {
     const QStringList lines = QString::fromUtf8(shown.out).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), int(resultRows.size()));
     for (std::size_t i = 0; i < resultRows.size(); ++i) {
-        const QString caption = (window.controls().*resultRows[i].label)->text().trimmed();
+        const QString caption = window.controls().result(resultRows[i].result)->text().trimmed();
         QVERIFY2(lines[int(i)].trimmed().endsWith(caption),
                  qPrintable(lines[int(i)] + " / " + caption));
     }

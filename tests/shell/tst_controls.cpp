@@ -44,14 +44,16 @@ struct Built {
     QWidget* find(const QString& name) const { return area.findChild<QWidget*>(name); }
 };
 
-// The control called `name` is `expected`, is shown with the window and has a name a screen
-// reader can read out.
-void verifyNamedControl(const Built& built, const char* name, QWidget* expected) {
+// The control called `name` is `expected`, is shown with the window and (unless its text comes
+// only with the characteristics, as a result's does) has a name a screen reader can read out.
+void verifyNamedControl(const Built& built, const char* name, QWidget* expected,
+                        bool namedBeforeStartUp = true) {
     QWidget* w = built.find(QString::fromLatin1(name));
     QVERIFY2(w, name);
     QVERIFY2(w == expected, name);
     QVERIFY2(w->isVisibleTo(&built.area), name);
-    QVERIFY2(!accessibleText(w, QAccessible::Name).trimmed().isEmpty(), name);
+    if (namedBeforeStartUp)
+        QVERIFY2(!accessibleText(w, QAccessible::Name).trimmed().isEmpty(), name);
 }
 
 const QColor grey(224, 224, 224);
@@ -119,27 +121,22 @@ void ControlsTest::captionsTooltipsFonts_data() {
     row("viscosityLetter", "η", "", 14.25);
     row("frequencyLetter", "ν", "", 14.25);
 
-    row("ballDensityResult", "ballDensityResult", "плотность материала шара", 12);
-    row("mediumMassResult", "mediumMassResult", "масса среды в объёме шара", 12);
-    row("equilibriumResult", "equilibriumResult", "координата положения равновесия", 12);
-    row("quadraticDistanceResult", "quadraticDistanceResult",
+    row("ballDensityResult", nullptr, "плотность материала шара", 12);
+    row("mediumMassResult", nullptr, "масса среды в объёме шара", 12);
+    row("equilibriumResult", nullptr, "координата положения равновесия", 12);
+    row("quadraticDistanceResult", nullptr,
         "Характерное расстояние для квадратичной силы сопротивления среды", 12);
-    row("dampingResult", "dampingResult", "декремент затухания", 12);
-    row("harmonicFrequencyResult", "harmonicFrequencyResult",
-        "циклическая частота гармонических колебаний", 12);
-    row("naturalFrequencyResult", "naturalFrequencyResult",
-        "циклическая частота собственных колебаний", 12);
-    row("drivingFrequencyResult", "drivingFrequencyResult", "циклическая частота вынуждающей силы",
-        12);
-    row("harmonicPeriodResult", "harmonicPeriodResult", "Период гармонических колебаний", 12);
-    row("naturalPeriodResult", "naturalPeriodResult", "Период собственных колебаний", 12);
-    row("drivingPeriodResult", "drivingPeriodResult", "Период вынуждающей силы", 12);
-    row("logDecrementResult", "logDecrementResult", "Логарифмический декремент затухания", 12);
-    row("qualityFactorResult", "qualityFactorResult", "добротность", 12);
-    row("resonanceFrequencyResult", "resonanceFrequencyResult", "резонансная частота (при с=0)",
-        12);
-    row("criticalViscosityResult", "criticalViscosityResult",
-        "вязкость критического режима (при с=0)", 12);
+    row("dampingResult", nullptr, "декремент затухания", 12);
+    row("harmonicFrequencyResult", nullptr, "циклическая частота гармонических колебаний", 12);
+    row("naturalFrequencyResult", nullptr, "циклическая частота собственных колебаний", 12);
+    row("drivingFrequencyResult", nullptr, "циклическая частота вынуждающей силы", 12);
+    row("harmonicPeriodResult", nullptr, "Период гармонических колебаний", 12);
+    row("naturalPeriodResult", nullptr, "Период собственных колебаний", 12);
+    row("drivingPeriodResult", nullptr, "Период вынуждающей силы", 12);
+    row("logDecrementResult", nullptr, "Логарифмический декремент затухания", 12);
+    row("qualityFactorResult", nullptr, "добротность", 12);
+    row("resonanceFrequencyResult", nullptr, "резонансная частота (при с=0)", 12);
+    row("criticalViscosityResult", nullptr, "вязкость критического режима (при с=0)", 12);
 
     row("ballDensityLetter", "ρ", "", 14.25);
     row("dampingLetter", "δ", "", 14.25);
@@ -153,7 +150,7 @@ void ControlsTest::captionsTooltipsFonts_data() {
     row("startButton", "ПУСК", "Запуск (остановка) установки", 12, true);
     row("magnifierButton", "ЛУПА", "Увеличение масштаба просмотра до 10 раз", 12, true);
     row("resultsFileBox", "Файл", "Вывод результатов на печать", 11.25);
-    row("slowDownLabel", "label21", "Замедление времени", 12);
+    row("slowDownLabel", nullptr, "Замедление времени", 12);
     row("viewFrame", "Графики", "Выбор показа графика", 11.25);
     row("animationOption", "анимация", "Анимация движения (траектория)", 11.25);
     row("graphsOption", "X,Vx,W(t)",
@@ -210,7 +207,7 @@ void ControlsTest::tablesNameTheControlsOfTheWindow() {
         QCOMPARE(field->font(), caption->font());
     }
     for (const ResultRow& row : resultRows)
-        verifyNamedControl(built, row.name, built.c.result(row.result));
+        verifyNamedControl(built, row.name, built.c.result(row.result), false);
     for (const auto& overlay : parameterOverlays)
         verifyNamedControl(built, overlay.name, built.c.letter(overlay.partner));
     for (const auto& overlay : resultOverlays)

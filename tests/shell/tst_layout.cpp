@@ -62,6 +62,83 @@ QRect tableRect(const QString& name, double SW, double SH) {
     return onPixels(SW - 162, row == "logDecrement" ? top : top - 2, overlayWidths.value(row), 26);
 }
 
+const QStringList placedControls{"parametersHeading",
+                                 "massCaption",
+                                 "massField",
+                                 "diameterCaption",
+                                 "diameterField",
+                                 "dragCaption",
+                                 "dragField",
+                                 "stiffnessCaption",
+                                 "stiffnessField",
+                                 "springLengthCaption",
+                                 "springLengthField",
+                                 "mediumDensityCaption",
+                                 "mediumDensityField",
+                                 "viscosityCaption",
+                                 "viscosityField",
+                                 "amplitudeCaption",
+                                 "amplitudeField",
+                                 "frequencyCaption",
+                                 "frequencyField",
+                                 "startPositionCaption",
+                                 "startPositionField",
+                                 "startVelocityCaption",
+                                 "startVelocityField",
+                                 "durationCaption",
+                                 "durationField",
+                                 "mediumDensityLetter",
+                                 "viscosityLetter",
+                                 "frequencyLetter",
+                                 "characteristicsHeading",
+                                 "ballDensityResult",
+                                 "mediumMassResult",
+                                 "equilibriumResult",
+                                 "quadraticDistanceResult",
+                                 "dampingResult",
+                                 "harmonicFrequencyResult",
+                                 "naturalFrequencyResult",
+                                 "drivingFrequencyResult",
+                                 "harmonicPeriodResult",
+                                 "naturalPeriodResult",
+                                 "drivingPeriodResult",
+                                 "logDecrementResult",
+                                 "qualityFactorResult",
+                                 "resonanceFrequencyResult",
+                                 "criticalViscosityResult",
+                                 "ballDensityLetter",
+                                 "dampingLetter",
+                                 "harmonicFrequencyLetter",
+                                 "naturalFrequencyLetter",
+                                 "drivingFrequencyLetter",
+                                 "logDecrementLetter",
+                                 "resonanceFrequencyLetter",
+                                 "criticalViscosityLetter",
+                                 "slowDownBar",
+                                 "slowDownLabel",
+                                 "magnifierZoomBar",
+                                 "magnifierButton",
+                                 "viewFrame",
+                                 "startButton",
+                                 "resultsFileBox",
+                                 "planePanel",
+                                 "animationPanel",
+                                 "displacementZoomBar",
+                                 "displacementPanel",
+                                 "velocityZoomBar",
+                                 "velocityPanel",
+                                 "energyZoomBar",
+                                 "energyPanel"};
+
+const QStringList rightHandBlock = [] {
+    QStringList names;
+    for (const QString& n : placedControls)
+        if (!n.endsWith("Panel") && n != "displacementZoomBar" && n != "velocityZoomBar" &&
+            n != "energyZoomBar")
+            names << n;
+    return names;
+}();
+
 } // namespace
 
 class LayoutTest : public QObject {

@@ -177,7 +177,7 @@ void LegibilityTest::resultCaptionsFitTheirFrames() {
     MainWindow window(platform.platform());
     showAtClientSize(window, {700, 504});
     for (const ResultRow& row : resultRows) {
-        const QLabel* label = window.controls().*row.label;
+        const QLabel* label = window.controls().result(row.result);
         const QRect frame = label->contentsRect();
         const double needed = std::max(0, label->indent()) +
                               QFontMetricsF(label->font()).horizontalAdvance(label->text());
@@ -194,10 +194,9 @@ void LegibilityTest::greekLettersJoinTheirCaptions() {
     MainWindow window(platform.platform());
     showAtClientSize(window, {700, 504});
     const QImage picture = window.clientArea()->grab().toImage();
-    for (const GreekOverlay& overlay : resultOverlays) {
-        const QLabel* letter = window.controls().*overlay.label;
-        const QLabel* partner =
-            window.clientArea()->findChild<QLabel*>(QString::fromLatin1(overlay.partner));
+    for (const GreekOverlay<Result>& overlay : resultOverlays) {
+        const QLabel* letter = window.controls().letter(overlay.partner);
+        const QLabel* partner = window.controls().result(overlay.partner);
         if (partner->text().trimmed().startsWith('=')) continue;
         const QRect row = partner->geometry().adjusted(2, 4, 0, -4);
         const QList<int> columns =

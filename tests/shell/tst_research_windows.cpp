@@ -198,7 +198,7 @@ void ResearchWindowsTest::resonanceWindowFollowsTheDrivingFrequency() {
     w.openResonanceCurve();
     ResonanceWindow* resonance = w.resonanceWindow();
     QVERIFY(resonance);
-    QTRY_VERIFY(!resonance->sweeper().busy());
+    QTRY_VERIFY(!resonance->curve().points.empty());
     const DrivenOscillator first = resonance->curve().oscillator;
     enter(w, Input::nu, "3");
     QCOMPARE(resonance->curve().nu, 3.0);
@@ -206,8 +206,7 @@ void ResearchWindowsTest::resonanceWindowFollowsTheDrivingFrequency() {
     enter(w, Input::k, "50");
     QVERIFY(resonance->curve().oscillator != first);
     QCOMPARE(resonance->curve().oscillator.omega_0_sq, 50 / w.experiment().inputs.m);
-    QTRY_VERIFY(!resonance->sweeper().busy());
-    QVERIFY(!resonance->curve().points.empty());
+    QTRY_VERIFY(!resonance->curve().points.empty());
 }
 
 void ResearchWindowsTest::documentSignalsEachChangeOnce() {
@@ -216,7 +215,7 @@ void ResearchWindowsTest::documentSignalsEachChangeOnce() {
     QSignalSpy characteristics(&w.document(), &ExperimentDocument::characteristicsChanged);
     QSignalSpy stored(&w.document(), &ExperimentDocument::storedRunsChanged);
     QSignalSpy view(&w.document(), &ExperimentDocument::viewChanged);
-    enter(w, Input::k, "50"); // typed in its display form: stored once, no write-back
+    enter(w, Input::k, "50.000"); // typed in its display form: stored once, no write-back
     QCOMPARE(inputs.size(), 1);
     QCOMPARE(inputs.at(0).at(0).value<Input>(), Input::k);
     QCOMPARE(characteristics.size(), 1);
