@@ -30,10 +30,49 @@ QString experimentFileProblem(const QString& path, const ExperimentFileReading& 
     return {};
 }
 
+namespace {
+
+constexpr qsizetype longestNameShown = 40;
+constexpr qsizetype mostNamesShown = 10;
+
+// "строка 3, m (масса шара): «abc» — не число".
+QString refusedValue(const RefusedEntry& entry) {
+    const QString where = entry.line > 0 ? QStringLiteral("строка %1, ").arg(entry.line)
+                                         : QStringLiteral("не задано в файле, ");
+    return where + QStringLiteral("%1 (%2): %3")
+                       .arg(QString::fromUtf8(entry.row->symbol),
+                            QString::fromUtf8(entry.row->tooltip), entry.reason);
+}
+
+} // namespace
+
 QString unknownExperimentNames(const QString& path, const QStringList& names) {
+    QStringList shown;
+    for (const QString& name : names.first(std::min(names.size(), mostNamesShown)))
+        shown << (name.size() > longestNameShown ? name.left(longestNameShown) + u'…' : name);
+    QString list = shown.join(QStringLiteral(", "));
+    if (names.size() > mostNamesShown)
+        list += QStringLiteral(" и ещё %1").arg(names.size() - mostNamesShown);
     return QStringLiteral("В файле эксперимента «%1» есть неизвестные имена: %2. Остальные "
                           "параметры загружены.")
-        .arg(path, names.join(QStringLiteral(", ")));
+        .arg(path, list);
+}
+
+QString experimentValuesRefused(const QString& path, const std::vector<RefusedEntry>& refused) {
+    QStringList lines{
+        QStringLiteral("Файл эксперимента «%1» не загружен, параметры не изменены. Отвергнуты "
+                       "значения:")
+            .arg(path)};
+    for (const RefusedEntry& entry : refused)
+        lines << refusedValue(entry);
+    return lines.join(u'\n');
+}
+
+QStringList refusedValueLines(const QString& path, const std::vector<RefusedEntry>& refused) {
+    QStringList lines;
+    for (const RefusedEntry& entry : refused)
+        lines << QStringLiteral("Файл эксперимента «%1», %2").arg(path, refusedValue(entry));
+    return lines;
 }
 
 QString experimentSaveFailed(const QString& path, const QString& reason) {
