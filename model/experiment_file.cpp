@@ -66,8 +66,8 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
 }
 
 // Reads one `NAME = TEXT` line into `reading`; false when the line has no such shape.
-bool readEntry(std::string_view line, int lineNumber,
-               std::span<const std::string_view> knownNames, ExperimentFileReading& reading) {
+bool readEntry(std::string_view line, int lineNumber, std::span<const std::string_view> knownNames,
+               ExperimentFileReading& reading) {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) return false;
     const std::string_view name = trimmed(line.substr(0, equals));
@@ -146,7 +146,8 @@ ExperimentFileReading parseExperimentFile(std::string_view bytes,
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string_view line = trimmed(lines[i]);
         if (line.empty() || line.starts_with('#')) continue;
-        if (!readEntry(line, int(i + 1), knownNames, reading)) return problemAt(BadLine, int(i + 1));
+        if (!readEntry(line, int(i + 1), knownNames, reading))
+            return problemAt(BadLine, int(i + 1));
     }
     return reading;
 }

@@ -157,8 +157,9 @@ Decimal shortestDecimal(double x) {
 // digits (the smallest subnormal, 2^-149, has 105); 120 therefore gives the value itself.
 Decimal exactDecimal(float x) {
     std::array<char, 160> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                         static_cast<double>(x), std::chars_format::scientific, 120);
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(x),
+                      std::chars_format::scientific, 120);
     (void)ec;
     return decimalOf({buffer.data(), static_cast<std::size_t>(end - buffer.data())});
 }

@@ -94,8 +94,8 @@ std::optional<QString> readCountOption(const QCommandLineParser& parser,
     if (x != std::floor(x))
         return QStringLiteral("--%1: не целое число: %2")
             .arg(option.names().constLast(), parser.value(option));
-    count = static_cast<int>(std::clamp<double>(x, std::numeric_limits<int>::min(),
-                                                std::numeric_limits<int>::max()));
+    count = static_cast<int>(
+        std::clamp<double>(x, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     return std::nullopt;
 }
 

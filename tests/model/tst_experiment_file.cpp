@@ -166,13 +166,17 @@ void ExperimentFileTest::failedWriteLeavesTheOldFile() {
 void ExperimentFileTest::pathsThatCannotBeReadSayWhy_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing file") << "none.trelvix" << "файл не найден";
-    QTest::newRow("folder") << "folder.trelvix" << "это папка, а не файл";
+    QTest::newRow("missing file") << "none.trelvix"
+                                  << "файл не найден";
+    QTest::newRow("folder") << "folder.trelvix"
+                            << "это папка, а не файл";
     // Opening a pipe for reading would wait for a writer for ever.
-    QTest::newRow("named pipe") << "pipe.trelvix" << "это именованный канал, а не файл";
-    QTest::newRow("device") << "/dev/null" << "это устройство, а не файл";
-    QTest::newRow("symbolic link loop")
-        << "loop.trelvix" << "символические ссылки пути замкнуты в кольцо";
+    QTest::newRow("named pipe") << "pipe.trelvix"
+                                << "это именованный канал, а не файл";
+    QTest::newRow("device") << "/dev/null"
+                            << "это устройство, а не файл";
+    QTest::newRow("symbolic link loop") << "loop.trelvix"
+                                        << "символические ссылки пути замкнуты в кольцо";
 }
 
 void ExperimentFileTest::pathsThatCannotBeReadSayWhy() {
@@ -182,7 +186,8 @@ void ExperimentFileTest::pathsThatCannotBeReadSayWhy() {
     QVERIFY(QDir(dir.path()).mkdir("folder.trelvix"));
     QCOMPARE(mkfifo(dir.filePath("pipe.trelvix").toLocal8Bit().constData(), 0600), 0);
     QVERIFY(QFile::link(dir.filePath("loop.trelvix"), dir.filePath("loop.trelvix")));
-    const ExperimentFileReading reading = readExperimentFile(dir.filePath(name).toStdString(), names);
+    const ExperimentFileReading reading =
+        readExperimentFile(dir.filePath(name).toStdString(), names);
     QCOMPARE(reading.problem, ExperimentFileProblem::Unreadable);
     QCOMPARE(QString::fromStdString(reading.reason), reason);
 }
