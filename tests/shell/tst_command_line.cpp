@@ -60,6 +60,7 @@ void CommandLineTest::init() {
     writeFile(path("good.trelvix"), "trelvix experiment 1\nT = 0.1\n");
     writeFile(path("bad.trelvix"), "trelvix experiment 1\nT = 0.1\nk: 40\n");
     writeFile(path("unknown.trelvix"), "trelvix experiment 1\nT = 0.1\nmass = 2\n");
+    writeFile(path("undefined.trelvix"), "trelvix experiment 1\neta = -1e999\n");
     writeFile(path("refused.trelvix"), "trelvix experiment 1\nm = abc\nT = -1\n");
     writeFile(path("touching.trelvix"), "trelvix experiment 1\nV0x = -100\nT = 1\n");
     QCOMPARE(mkfifo(path("pipe.trelvix").toLocal8Bit().constData(), 0600), 0);
@@ -100,6 +101,9 @@ void CommandLineTest::exitStatuses_data() {
     QTest::newRow("refused values")
         << run + QStringList{"refused.trelvix"} << 1 << 2 << false
         << "Файл эксперимента «refused.trelvix», строка 2, m (масса шара): «abc» — не число";
+    // A viscosity of huge negative value: the decrement is -oo · 0.
+    QTest::newRow("undefined decrement") << QStringList{"--characteristics", "undefined.trelvix"}
+                                         << 0 << 0 << true << "Θ не определено";
     QTest::newRow("unknown name") << run + QStringList{"unknown.trelvix"} << 0 << 1 << true
                                   << "mass";
     // The file keeps the steps up to the touch.
