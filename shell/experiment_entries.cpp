@@ -2,6 +2,7 @@
 
 #include "entry/text_entry.h"
 #include "model/number_text.h"
+#include "shell/experiment_file_texts.h"
 
 #include <QDateTime>
 
@@ -39,11 +40,6 @@ QString reasonOf(const QString& refusal) {
     return reason;
 }
 
-QString notANumber(const std::string& text) {
-    if (text.empty()) return QStringLiteral("значение не указано");
-    return QStringLiteral("«%1» — не число").arg(QString::fromStdString(text));
-}
-
 } // namespace
 
 EnteredExperiment enterExperiment(const ExperimentEntries& entries) {
@@ -54,7 +50,8 @@ EnteredExperiment enterExperiment(const ExperimentEntries& entries) {
         const EnteredText field = enterText(row, entered.inputs, text);
         entered.shownTexts[i] = field.shown;
         if (!startsWithNumber(text))
-            entered.refused.push_back({&row, entries.lines[i], notANumber(text)});
+            entered.refused.push_back(
+                {&row, entries.lines[i], texts::notANumber(QString::fromStdString(text))});
         else if (!field.refusals.isEmpty())
             entered.refused.push_back({&row, entries.lines[i], reasonOf(field.refusals.first())});
     }

@@ -1,5 +1,7 @@
 #include "shell/experiment_file_texts.h"
 
+#include <algorithm>
+
 namespace trelvix::texts {
 
 QString experimentFileProblem(const QString& path, const ExperimentFileReading& reading) {
@@ -32,8 +34,13 @@ QString experimentFileProblem(const QString& path, const ExperimentFileReading& 
 
 namespace {
 
-constexpr qsizetype longestNameShown = 40;
+constexpr qsizetype longestTextShown = 40;
 constexpr qsizetype mostNamesShown = 10;
+
+// A text of the file as a message quotes it: a long one is cut.
+QString shortened(const QString& text) {
+    return text.size() > longestTextShown ? text.left(longestTextShown) + u'…' : text;
+}
 
 // "строка 3, m (масса шара): «abc» — не число".
 QString refusedValue(const RefusedEntry& entry) {
@@ -46,10 +53,15 @@ QString refusedValue(const RefusedEntry& entry) {
 
 } // namespace
 
+QString notANumber(const QString& text) {
+    if (text.isEmpty()) return QStringLiteral("значение не указано");
+    return QStringLiteral("«%1» — не число").arg(shortened(text));
+}
+
 QString unknownExperimentNames(const QString& path, const QStringList& names) {
     QStringList shown;
     for (const QString& name : names.first(std::min(names.size(), mostNamesShown)))
-        shown << (name.size() > longestNameShown ? name.left(longestNameShown) + u'…' : name);
+        shown << shortened(name);
     QString list = shown.join(QStringLiteral(", "));
     if (names.size() > mostNamesShown)
         list += QStringLiteral(" и ещё %1").arg(names.size() - mostNamesShown);

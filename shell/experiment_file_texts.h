@@ -18,6 +18,9 @@ QString experimentFileProblem(const QString& path, const ExperimentFileReading& 
 // and a long list ends with how many more there are, so the box stays readable.
 QString unknownExperimentNames(const QString& path, const QStringList& names);
 
+// Why a text of a file is refused when it has no number: it is empty or it is not a number.
+QString notANumber(const QString& text);
+
 // A file with refused values, which changes nothing: the file, then one refused value a line
 // with its line, its parameter and why.
 QString experimentValuesRefused(const QString& path, const std::vector<RefusedEntry>& refused);
