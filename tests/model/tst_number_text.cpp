@@ -90,13 +90,10 @@ void NumberTextTest::decimalComma_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("isNumber");
     QTest::newRow("between digits") << "4,5" << 4.5 << true;
-    QTest::newRow("with sign and exponent") << "-0,25e1" << -2.5 << true;
     QTest::newRow("second comma ends it") << "1,5,3" << 1.5 << true;
     QTest::newRow("before a blank") << "1, 5" << 1.0 << true;
     QTest::newRow("leading comma") << ",5" << 0.0 << false;
     QTest::newRow("letters") << "abc" << 0.0 << false;
-    QTest::newRow("sign alone") << "-" << 0.0 << false;
-    QTest::newRow("hexadecimal") << "&H0" << 0.0 << true;
     QTest::newRow("ampersand without digits") << "&H" << 0.0 << false;
 }
 
