@@ -18,9 +18,14 @@ std::string nameOf(std::string_view prefix) {
 }
 
 // The text of a row whose value is infinite or undefined, in the manner of the limit texts:
-// "Ts -> oo", "Xg -> -oo"; a value without any meaning says so.
+// "Ts -> oo", "Xg -> -oo"; a value without any meaning says so.  A name that is only the blanks
+// a Greek letter is drawn over keeps a blank after the letter: "Θ не определено".
 std::string limitText(std::string_view prefix, double value) {
-    if (std::isnan(value)) return nameOf(prefix) + "не определено";
+    if (std::isnan(value)) {
+        const std::string name = nameOf(prefix);
+        const bool letterOnly = name.find_first_not_of(' ') == std::string::npos;
+        return name + (letterOnly ? " " : "") + "не определено";
+    }
     return nameOf(prefix) + (value > 0 ? "-> oo" : "-> -oo");
 }
 

@@ -1,13 +1,14 @@
 #include "model/experiment_file.h"
 
+#include "model/number_text.h"
 #include "model/system_error_text.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace trelvix {
@@ -65,17 +66,19 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
 }
 
 // Reads one `NAME = TEXT` line into `reading`; false when the line has no such shape.
-bool readEntry(std::string_view line, std::span<const std::string_view> knownNames,
+bool readEntry(std::string_view line, int lineNumber, std::span<const std::string_view> knownNames,
                ExperimentFileReading& reading) {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) return false;
     const std::string_view name = trimmed(line.substr(0, equals));
     if (name.empty() || name.find_first_of(blanks) != std::string_view::npos) return false;
-    const std::string text(trimmed(line.substr(equals + 1)));
-    if (std::find(knownNames.begin(), knownNames.end(), name) != knownNames.end())
-        reading.texts[std::string(name)] = text;
-    else
+    const std::string_view text = trimmed(line.substr(equals + 1));
+    if (std::find(knownNames.begin(), knownNames.end(), name) != knownNames.end()) {
+        reading.texts[std::string(name)] = withDecimalPoint(text);
+        reading.lines[std::string(name)] = lineNumber;
+    } else {
         reading.unknownNames.emplace_back(name);
+    }
     return true;
 }
 
@@ -88,6 +91,42 @@ ExperimentFileReading problemAt(ExperimentFileProblem problem, int line) {
     reading.problem = problem;
     reading.line = line;
     return reading;
+}
+
+ExperimentFileReading unreadable(std::string reason) {
+    ExperimentFileReading reading = problemAt(ExperimentFileProblem::Unreadable, 0);
+    reading.reason = std::move(reason);
+    return reading;
+}
+
+// What a path that is not a regular file is, as the reason of its refusal; empty for a regular
+// file.
+std::string notAFileReason(const struct stat& status) {
+    if (S_ISREG(status.st_mode)) return {};
+    if (S_ISDIR(status.st_mode)) return "это папка, а не файл";
+    if (S_ISFIFO(status.st_mode)) return "это именованный канал, а не файл";
+    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) return "это устройство, а не файл";
+    return "это не обычный файл";
+}
+
+struct DescriptorCloser {
+    int descriptor;
+    ~DescriptorCloser() { ::close(descriptor); }
+};
+
+// Reads at most `bytes.size()` bytes of `descriptor` into `bytes`, shortening it to what was
+// read; returns 0 or the error number.
+int readAtMost(int descriptor, std::string& bytes) {
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t count = ::read(descriptor, bytes.data() + filled, bytes.size() - filled);
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) return errno;
+        if (count == 0) break;
+        filled += std::size_t(count);
+    }
+    bytes.resize(filled);
+    return 0;
 }
 
 } // namespace
@@ -107,29 +146,29 @@ ExperimentFileReading parseExperimentFile(std::string_view bytes,
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string_view line = trimmed(lines[i]);
         if (line.empty() || line.starts_with('#')) continue;
-        if (!readEntry(line, knownNames, reading)) return problemAt(BadLine, int(i + 1));
+        if (!readEntry(line, int(i + 1), knownNames, reading))
+            return problemAt(BadLine, int(i + 1));
     }
     return reading;
 }
 
 ExperimentFileReading readExperimentFile(const std::string& path,
                                          std::span<const std::string_view> knownNames) {
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        ExperimentFileReading reading = problemAt(ExperimentFileProblem::Unreadable, 0);
-        reading.reason = systemErrorText(errno);
-        return reading;
-    }
+    using enum FileAccess;
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return unreadable(systemErrorText(errno, Reading));
+    if (std::string reason = notAFileReason(status); !reason.empty()) return unreadable(reason);
+    // Opened without waiting and checked once more: a path swapped for a pipe in between must
+    // not hold the program up either.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return unreadable(systemErrorText(errno, Reading));
+    const DescriptorCloser closer{descriptor};
+    if (::fstat(descriptor, &status) != 0) return unreadable(systemErrorText(errno, Reading));
+    if (std::string reason = notAFileReason(status); !reason.empty()) return unreadable(reason);
     // One byte more than allowed tells a file that is too large without reading all of it.
     std::string bytes(largestExperimentFile + 1, '\0');
-    file.read(bytes.data(), std::streamsize(bytes.size()));
-    bytes.resize(std::size_t(file.gcount()));
-    if (file.bad()) {
-        ExperimentFileReading reading = problemAt(ExperimentFileProblem::Unreadable, 0);
-        reading.reason = systemErrorText(errno);
-        return reading;
-    }
+    if (const int error = readAtMost(descriptor, bytes); error != 0)
+        return unreadable(systemErrorText(error, Reading));
     return parseExperimentFile(bytes, knownNames);
 }
 

@@ -8,10 +8,11 @@
 //   eta = 0.05
 //
 // UTF-8 text; the first line exactly as above; then `NAME = TEXT` lines, where TEXT is what a
-// student would type into that input's field.  Blank lines and lines starting with '#' are
-// ignored, blanks around names and texts are trimmed, and names not given keep their initial
-// values.  The program reads the file whole (it is at most 64 KiB) and the window enters each
-// text through the field's own rules.
+// student would type into that input's field, except that a comma between two digits is a
+// decimal point ("nu = 4,5" is 4.5, as a teacher writes it).  Blank lines and lines starting
+// with '#' are ignored, blanks around names and texts are trimmed, and names not given keep their
+// initial values.  The program reads the file whole (it is at most 64 KiB) and the window enters
+// each text through the field's own rules.
 
 #include "model/line_file.h"
 
@@ -30,7 +31,7 @@ inline constexpr std::size_t largestExperimentFile = 64 * 1024;
 
 enum class ExperimentFileProblem {
     None,
-    Unreadable,     // the file could not be opened or read (`reason` says why)
+    Unreadable,     // not a regular file, or it could not be opened or read (`reason` says why)
     TooLarge,       // larger than largestExperimentFile
     NotText,        // not UTF-8 text (at `line`)
     WrongFirstLine, // the first line is not the header
@@ -41,9 +42,11 @@ struct ExperimentFileReading {
     ExperimentFileProblem problem = ExperimentFileProblem::None;
     int line = 0;       // 1-based line of the problem, 0 when it concerns the whole file
     std::string reason; // why an unreadable file could not be read
-    // The texts of the known names (the last line of a name counts) and the names that are not
-    // known, in the order of the file.
+    // The texts of the known names (the last line of a name counts), with their decimal commas
+    // made points, the 1-based line of each, and the names that are not known, in the order of
+    // the file.
     std::map<std::string, std::string, std::less<>> texts;
+    std::map<std::string, int, std::less<>> lines;
     std::vector<std::string> unknownNames;
 
     bool ok() const { return problem == ExperimentFileProblem::None; }
@@ -53,7 +56,9 @@ struct ExperimentFileReading {
 ExperimentFileReading parseExperimentFile(std::string_view bytes,
                                           std::span<const std::string_view> knownNames);
 
-// Reads the file at `path` (at most largestExperimentFile bytes) and parses it.
+// Reads the file at `path` (at most largestExperimentFile bytes) and parses it.  A path that is
+// not a regular file (a folder, a named pipe, a device) is refused without being opened, so a
+// pipe nobody writes to cannot hold the program up.
 ExperimentFileReading readExperimentFile(const std::string& path,
                                          std::span<const std::string_view> knownNames);
 

@@ -125,13 +125,8 @@ struct Decimal {
     int power = 0;
 };
 
-template <typename Number> Decimal shortestDecimal(Number x) {
-    std::array<char, 64> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                         std::chars_format::scientific);
-    (void)ec;
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-
+// The digits of a text in the scientific form of std::to_chars: "-1.25e+02".
+Decimal decimalOf(std::string_view text) {
     Decimal d;
     std::size_t i = 0;
     if (text[i] == '-') {
@@ -148,6 +143,25 @@ template <typename Number> Decimal shortestDecimal(Number x) {
         d.digits.pop_back();
     if (d.digits.empty()) d.negative = false;
     return d;
+}
+
+Decimal shortestDecimal(double x) {
+    std::array<char, 64> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                         std::chars_format::scientific);
+    (void)ec;
+    return decimalOf({buffer.data(), static_cast<std::size_t>(end - buffer.data())});
+}
+
+// Every float is exactly a double, and its exact decimal value has at most 112 significant
+// digits (the smallest subnormal, 2^-149, has 105); 120 therefore gives the value itself.
+Decimal exactDecimal(float x) {
+    std::array<char, 160> buffer{};
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(x),
+                      std::chars_format::scientific, 120);
+    (void)ec;
+    return decimalOf({buffer.data(), static_cast<std::size_t>(end - buffer.data())});
 }
 
 // Keeps `count` significant digits, rounding half away from zero (count may be 0 or below).
@@ -306,6 +320,23 @@ double readNumber(std::string_view text) {
     return toDouble(number);
 }
 
+bool startsWithNumber(std::string_view text) {
+    const std::string s = withoutBlanks(text);
+    if (s.size() >= 3 && s[0] == '&') {
+        const int base = (s[1] == 'H' || s[1] == 'h') ? 16 : (s[1] == 'O' || s[1] == 'o') ? 8 : 0;
+        return digitValue(s[2]) < base;
+    }
+    DecimalSyntax number;
+    return scanDecimal(s, number);
+}
+
+std::string withDecimalPoint(std::string_view text) {
+    std::string s(text);
+    for (std::size_t i = 1; i + 1 < s.size(); ++i)
+        if (s[i] == ',' && isDigit(s[i - 1]) && isDigit(s[i + 1])) s[i] = '.';
+    return s;
+}
+
 std::string formatNumber(double x, std::string_view pattern, std::string_view decimalSeparator) {
     if (!std::isfinite(x)) return nonFiniteText(x);
     const Pattern p = parsePattern(pattern);
@@ -325,7 +356,7 @@ std::string generalNumber(double x, int significantDigits) {
 
 std::string generalNumber(float x) {
     if (!std::isfinite(x)) return nonFiniteText(x);
-    return generalText(shortestDecimal(x), 7);
+    return generalText(exactDecimal(x), 7);
 }
 
 } // namespace trelvix

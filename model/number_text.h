@@ -22,6 +22,15 @@ namespace trelvix {
 //    one too small to represent reads as 0, so the result is always finite.
 double readNumber(std::string_view text);
 
+// Whether readNumber() finds a number at the start of `text` rather than reading 0 for the lack
+// of one ("abc", "", "-", ",5" have none; "0", "&H1F", "12kg" have one).
+bool startsWithNumber(std::string_view text);
+
+// `text` with every comma that stands between two digits made a decimal point ("4,5" gives
+// "4.5"); other commas stay ("1, 5", ",5").  Experiment files, command-line options and the
+// resonance range fields accept the decimal comma this way; the parameter fields do not.
+std::string withDecimalPoint(std::string_view text);
+
 // Writes x with one of the fixed display patterns:
 //   "0.000", "0.0000", "0.00000", "0.000000", "#0.000", "#0.0000"   fixed decimals;
 //   "0.000e+00", "0.0000e+00", "0.00000e+00", "0.000E+00", "0.0000E+00"   exponent form;
@@ -40,8 +49,10 @@ std::string formatNumber(double x, std::string_view pattern,
 // form " 1E-05", " 1.5E+20".  Doubles use 15 significant digits.
 std::string generalNumber(double x, int significantDigits = 15);
 
-// The general number form of a single-precision value: 7 significant digits of the float's own
-// shortest decimal text (so 0.1f shows " .1", not " .100000001").
+// The general number form of a single-precision value: its exact value rounded once to 7
+// significant digits (so 0.1f shows " .1", not " .100000001", and 7.6444344f, which is
+// 7.64443445205…, shows " 7.644434": rounding its shortest text 7.6444345 again would give
+// 7.644435).
 std::string generalNumber(float x);
 
 } // namespace trelvix

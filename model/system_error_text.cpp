@@ -5,15 +5,22 @@
 
 namespace trelvix {
 
-std::string systemErrorText(int error) {
+std::string systemErrorText(int error, FileAccess access) {
+    const bool reading = access == FileAccess::Reading;
     switch (error) {
     case 0:
         return "ошибка ввода-вывода";
     case ENOENT:
-        return "нет такой папки";
+        return reading ? "файл не найден" : "нет такой папки";
     case EACCES:
     case EPERM:
-        return "нет прав на запись";
+        return reading ? "нет прав на чтение" : "нет прав на запись";
+    case ELOOP:
+        return "символические ссылки пути замкнуты в кольцо";
+    case ENOTDIR:
+        return "часть пути не является папкой";
+    case ENAMETOOLONG:
+        return "слишком длинное имя файла";
     case ENOSPC:
         return "на диске нет места";
     case EDQUOT:

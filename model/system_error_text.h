@@ -1,14 +1,19 @@
 #pragma once
 
 // The reason of a failed file operation in the words a Russian-speaking student reads: the
-// common failures of saving a file get a Russian phrase; any other keeps the system's own text.
+// common failures of reading and saving a file get a Russian phrase; any other keeps the
+// system's own text.  The same error number means different things on the two sides: a missing
+// name is the file itself when reading and its folder when writing, and a denied access is
+// denied reading or denied writing.
 
 #include <string>
 
 namespace trelvix {
 
+enum class FileAccess { Reading, Writing };
+
 // The reason for the C library's error number `error`; 0 (a library that set none) still names
 // a failure.
-std::string systemErrorText(int error);
+std::string systemErrorText(int error, FileAccess access = FileAccess::Writing);
 
 } // namespace trelvix

@@ -1,8 +1,12 @@
 #include "shell/command_line.h"
 
+#include "model/number_text.h"
 #include "shell/window_texts.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace trelvix {
 
@@ -28,7 +32,8 @@ struct Options {
                                                 "выйти.")};
     QCommandLineOption from{QStringLiteral("from"),
                             QStringLiteral("Начало диапазона частот для --resonance, Гц "
-                                           "(по умолчанию 0.5·ν0, ν0 = ω0/2π)."),
+                                           "(по умолчанию 0.5·ν0, ν0 = ω0/2π); дробная часть "
+                                           "отделяется точкой или запятой."),
                             QStringLiteral("HZ")};
     QCommandLineOption to{QStringLiteral("to"),
                           QStringLiteral("Конец диапазона частот для --resonance, Гц (по "
@@ -47,17 +52,50 @@ CommandLine usageError(const QString& error) {
     return line;
 }
 
-// A number option: empty when absent, an error text when it is not a number.
+// The exit statuses, for the help.
+const QString exitStatuses = QStringLiteral(
+    "Коды завершения: 0 — успешно; 1 — файл эксперимента не прочитан или отвергнут, расчёт "
+    "невозможен или файл результатов не записан; 2 — ошибка в командной строке или в диапазоне "
+    "частот; 3 — расчёт --run прерван (шар коснулся точки подвеса или числа вышли за пределы "
+    "представимых), файл результатов содержит рассчитанное до этого.");
+
+// A number option as typed, a decimal comma between digits allowed: the value, or an error text
+// that says what is wrong with the text.
+std::optional<QString> readOption(const QCommandLineParser& parser,
+                                  const QCommandLineOption& option, double& value) {
+    const QString text = parser.value(option);
+    bool ok = false;
+    value = QString::fromStdString(withDecimalPoint(text.toStdString())).toDouble(&ok);
+    const QString name = option.names().constLast();
+    if (!ok) return QStringLiteral("--%1: не число: %2").arg(name, text);
+    if (!std::isfinite(value)) return QStringLiteral("--%1: не конечное число: %2").arg(name, text);
+    return std::nullopt;
+}
+
+// A frequency: empty when absent or read, an error text otherwise.
 std::optional<QString> readNumberOption(const QCommandLineParser& parser,
                                         const QCommandLineOption& option,
                                         std::optional<double>& value) {
     if (!parser.isSet(option)) return std::nullopt;
-    bool ok = false;
-    const double x = parser.value(option).toDouble(&ok); // always with a decimal point
-    if (!ok)
-        return QStringLiteral("--%1: не число: %2")
-            .arg(option.names().constLast(), parser.value(option));
+    double x = 0;
+    if (auto error = readOption(parser, option, x)) return error;
     value = x;
+    return std::nullopt;
+}
+
+// The number of points: a whole number; one beyond the range of int is kept as the nearest
+// int, which the range check then refuses as too many or too few.
+std::optional<QString> readCountOption(const QCommandLineParser& parser,
+                                       const QCommandLineOption& option,
+                                       std::optional<int>& count) {
+    if (!parser.isSet(option)) return std::nullopt;
+    double x = 0;
+    if (auto error = readOption(parser, option, x)) return error;
+    if (x != std::floor(x))
+        return QStringLiteral("--%1: не целое число: %2")
+            .arg(option.names().constLast(), parser.value(option));
+    count = static_cast<int>(
+        std::clamp<double>(x, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     return std::nullopt;
 }
 
@@ -96,7 +134,7 @@ std::optional<QString> misplacedOption(const QCommandLineParser& parser, const O
 CommandLine parseCommandLine(const QStringList& arguments) {
     Options o;
     QCommandLineParser parser;
-    parser.setApplicationDescription(texts::titleAfterRun);
+    parser.setApplicationDescription(texts::titleAfterRun + u'\n' + exitStatuses);
     parser.addOptions(
         {o.help, o.version, o.characteristics, o.run, o.out, o.resonance, o.from, o.to, o.points});
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -116,13 +154,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.out = parser.value(o.out);
     if (auto error = readNumberOption(parser, o.from, line.from)) return usageError(*error);
     if (auto error = readNumberOption(parser, o.to, line.to)) return usageError(*error);
-    if (parser.isSet(o.points)) {
-        bool ok = false;
-        line.points = parser.value(o.points).toInt(&ok);
-        if (!ok)
-            return usageError(
-                QStringLiteral("--points: не целое число: %1").arg(parser.value(o.points)));
-    }
+    if (auto error = readCountOption(parser, o.points, line.points)) return usageError(*error);
     return line;
 }
 

@@ -7,8 +7,10 @@
 //   trelvix --run [--out PATH] [FILE]
 //   trelvix --resonance [--from HZ] [--to HZ] [--points N] [FILE]
 //   trelvix --help | --version
-// Exit status of a mode: 0 success, 1 an unreadable or bad experiment file (or a run that cannot
-// be computed), 2 a usage error.
+// Exit status of a mode: 0 success, 1 an unreadable or refused experiment file (or a run that
+// cannot be computed, or a results file that cannot be written), 2 a usage error, 3 a run ended
+// by the ball touching the suspension point or by numbers out of range.  The frequencies and the
+// number of points may be written with a decimal comma between digits.
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,9 @@
 #include "shell/experiment_entries.h"
 
+#include "entry/text_entry.h"
+#include "model/number_text.h"
+#include "shell/experiment_file_texts.h"
+
 #include <QDateTime>
 
 namespace trelvix {
@@ -16,12 +20,42 @@ ExperimentEntries entriesOf(const ExperimentFileReading& reading) {
     const Inputs initial = initialInputs();
     for (const InputRow& row : inputTable()) {
         const auto it = reading.texts.find(row.symbol);
-        entries.texts[static_cast<std::size_t>(row.input)] =
-            it != reading.texts.end() ? it->second : displayText(row, initial);
+        const auto i = static_cast<std::size_t>(row.input);
+        entries.texts[i] = it != reading.texts.end() ? it->second : displayText(row, initial);
+        if (const auto line = reading.lines.find(row.symbol); line != reading.lines.end())
+            entries.lines[i] = line->second;
     }
     for (const std::string& name : reading.unknownNames)
         entries.unknownNames << QString::fromStdString(name);
     return entries;
+}
+
+namespace {
+
+// The refusal message without the advice after its first exclamation mark, as a clause:
+// "Должно быть больше 0! Не вводите…" → "должно быть больше 0".
+QString reasonOf(const QString& refusal) {
+    QString reason = refusal.section(u'!', 0, 0).trimmed();
+    if (!reason.isEmpty()) reason[0] = reason[0].toLower();
+    return reason;
+}
+
+} // namespace
+
+EnteredExperiment enterExperiment(const ExperimentEntries& entries) {
+    EnteredExperiment entered;
+    for (const InputRow& row : inputTable()) {
+        const auto i = static_cast<std::size_t>(row.input);
+        const std::string& text = entries.texts[i];
+        const EnteredText field = enterText(row, entered.inputs, text);
+        entered.shownTexts[i] = field.shown;
+        if (!startsWithNumber(text))
+            entered.refused.push_back(
+                {&row, entries.lines[i], texts::notANumber(QString::fromStdString(text))});
+        else if (!field.refusals.isEmpty())
+            entered.refused.push_back({&row, entries.lines[i], reasonOf(field.refusals.first())});
+    }
+    return entered;
 }
 
 std::string savedExperiment(const std::array<std::string, allInputs.size()>& shownTexts) {

@@ -21,11 +21,30 @@ std::vector<std::string_view> experimentNames();
 
 struct ExperimentEntries {
     std::array<std::string, allInputs.size()> texts; // in the order of Input
+    std::array<int, allInputs.size()> lines{};       // the file's line of each, 0: not given
     QStringList unknownNames;
 };
 
 // The texts a successfully read file gives the fields.
 ExperimentEntries entriesOf(const ExperimentFileReading& reading);
+
+// A value of a file that its field would refuse, and why, without the field's typing advice.
+struct RefusedEntry {
+    const InputRow* row;
+    int line; // 0: the name is not in the file, its initial value is refused by the file's others
+    QString reason;
+};
+
+// The inputs after every text has been entered through its field's rules in the order of the
+// fields, as the window loads a file, what each field then shows, and the values refused on the
+// way: a text without a number or one its field's rule refuses.
+struct EnteredExperiment {
+    Inputs inputs = initialInputs();
+    std::array<std::string, allInputs.size()> shownTexts;
+    std::vector<RefusedEntry> refused;
+};
+
+EnteredExperiment enterExperiment(const ExperimentEntries& entries);
 
 // The bytes of a saved experiment: every name in field order with the text its field shows
 // (`shownTexts` in the order of Input), after a comment with the date.

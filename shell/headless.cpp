@@ -1,6 +1,5 @@
 #include "shell/headless.h"
 
-#include "entry/text_entry.h"
 #include "model/captions.h"
 #include "model/experiment_file.h"
 #include "model/results_file.h"
@@ -19,6 +18,8 @@ namespace trelvix {
 
 namespace {
 
+constexpr int brokenRunStatus = 3;
+
 std::string decimalSeparator() {
     return QLocale::system().decimalPoint().toStdString();
 }
@@ -34,13 +35,15 @@ QString greekLetterOf(Result row) {
     return {};
 }
 
-// "   o = 2.503E+01" with ω → "ωo = 2.503E+01"; "   =7.8E+03" with ρ → "ρ =7.8E+03".
+// "   o = 2.503E+01" with ω → "ωo = 2.503E+01"; "   =7.8E+03" with ρ → "ρ =7.8E+03"; only a
+// subscript ("o", "_kr") stands right after the letter.
 QString withLetter(const QString& letter, const QString& caption) {
     if (letter.isEmpty()) return caption;
     QString rest = caption;
     while (rest.startsWith(u' '))
         rest.remove(0, 1);
-    const bool spaced = rest.startsWith(u'=') || rest.startsWith(u'-');
+    const QChar first = rest.isEmpty() ? QChar() : rest.front();
+    const bool spaced = first != u'_' && !(first.isLetter() && first.unicode() < 0x80);
     return letter + (spaced ? QStringLiteral(" ") : QString()) + rest;
 }
 
@@ -51,6 +54,8 @@ int printCharacteristics(const LoadedInputs& loaded, std::ostream& out) {
 }
 
 // The messages a run can end with in the window go to standard error; the file keeps every line.
+// A run the ball ended by touching the suspension point, or whose numbers left the range of
+// doubles, exits with its own status: its file is not the whole experiment.
 int runToFile(const LoadedInputs& loaded, const QString& outPath, std::ostream& err) {
     const Characteristics derived = deriveCharacteristics(loaded.inputs);
     std::optional<RunDriver> driver = RunDriver::begin(loaded.inputs, derived);
@@ -61,17 +66,22 @@ int runToFile(const LoadedInputs& loaded, const QString& outPath, std::ostream& 
     ResultsFile file(outPath.isEmpty() ? std::string(resultsFileName) : outPath.toStdString());
     const std::string separator = decimalSeparator();
     FileStatus status = file.create(resultsFileHeader(loaded.inputs));
+    bool broken = false;
     while (status.ok && driver->goesOn()) {
         const StepOutcome outcome = driver->step().outcome;
         if (outcome == StepOutcome::NonFinite) {
             printLine(err, texts::nonFiniteMessage);
+            broken = true;
             break;
         }
         status = file.writeStep(driver->state(), derived.Xg, separator);
-        if (outcome == StepOutcome::Touched) printLine(err, texts::touchedMessage);
+        if (outcome == StepOutcome::Touched) {
+            printLine(err, texts::touchedMessage);
+            broken = true;
+        }
     }
     if (status.ok) status = file.close();
-    if (status.ok) return 0;
+    if (status.ok) return broken ? brokenRunStatus : 0;
     printLine(err, texts::fileErrorMessage(QString::fromStdString(file.path()),
                                            QString::fromStdString(status.reason)));
     return 1;
@@ -90,15 +100,16 @@ LoadedInputs loadInputs(const QString& file) {
             return loaded;
         }
         entries = entriesOf(reading);
-        if (!entries.unknownNames.isEmpty())
-            loaded.notes << texts::unknownExperimentNames(file, entries.unknownNames);
     }
-    for (const InputRow& row : inputTable()) {
-        const EnteredText entered =
-            enterText(row, loaded.inputs, entries.texts[static_cast<std::size_t>(row.input)]);
-        loaded.shownTexts.push_back(entered.shown);
-        loaded.notes << entered.refusals;
+    const EnteredExperiment entered = enterExperiment(entries);
+    if (!entered.refused.empty()) {
+        loaded.problem = texts::refusedValueLines(file, entered.refused).join(u'\n');
+        return loaded;
     }
+    if (!entries.unknownNames.isEmpty())
+        loaded.notes << texts::unknownExperimentNames(file, entries.unknownNames);
+    loaded.inputs = entered.inputs;
+    loaded.shownTexts.assign(entered.shownTexts.begin(), entered.shownTexts.end());
     return loaded;
 }
 

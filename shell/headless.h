@@ -17,8 +17,9 @@ namespace trelvix {
 struct LoadedInputs {
     Inputs inputs = initialInputs();
     std::vector<std::string> shownTexts; // what each field shows, in the order of Input
-    QStringList notes;                   // refusals and unknown names, for standard error
-    QString problem;                     // a file that cannot be used: nothing was loaded
+    QStringList notes;                   // unknown names, for standard error
+    // A file that cannot be used or has refused values, one line each: nothing was loaded.
+    QString problem;
 };
 
 LoadedInputs loadInputs(const QString& file);

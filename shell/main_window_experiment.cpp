@@ -69,8 +69,9 @@ void MainWindow::openExperiment() {
     if (!path.isEmpty()) openExperimentFile(path);
 }
 
-// A file that cannot be used changes nothing; names the program does not know are listed in a
-// warning after the rest has been loaded.
+// A file that cannot be used, or one with a value its field would refuse, changes nothing and
+// stays out of the recent files; names the program does not know are listed in a warning after
+// the rest has been loaded.
 void MainWindow::openExperimentFile(const QString& path) {
     const ExperimentFileReading reading = readExperimentFile(path.toStdString(), experimentNames());
     if (!reading.ok()) {
@@ -78,6 +79,10 @@ void MainWindow::openExperimentFile(const QString& path) {
         return;
     }
     const ExperimentEntries entries = entriesOf(reading);
+    if (const auto refused = enterExperiment(entries).refused; !refused.empty()) {
+        platform_.messages.inform(texts::errorTitle, texts::experimentValuesRefused(path, refused));
+        return;
+    }
     for (const InputRow& row : inputTable())
         enterFieldText(row.input,
                        QString::fromStdString(entries.texts[static_cast<std::size_t>(row.input)]));

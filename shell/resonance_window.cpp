@@ -153,12 +153,14 @@ bool ResonanceWindow::refuse(const QString& message) {
     return false;
 }
 
-// The range as typed, read like the parameter fields read their texts; the number of points must
-// be a whole number.
+// The range as typed, read like the parameter fields read their texts but with a decimal comma
+// between digits allowed; the number of points must be a whole number.
 std::optional<FrequencyRange> ResonanceWindow::rangeFromFields() {
-    const double points = readNumber(points_->text().toStdString());
-    FrequencyRange range{readNumber(from_->text().toStdString()),
-                         readNumber(to_->text().toStdString()),
+    const auto read = [](const QLineEdit* field) {
+        return readNumber(withDecimalPoint(field->text().toStdString()));
+    };
+    const double points = read(points_);
+    FrequencyRange range{read(from_), read(to_),
                          static_cast<int>(std::clamp<double>(points, 0, maxSweepPoints + 1.0))};
     if (points != std::floor(points)) {
         refuse(texts::resonanceWholePoints);

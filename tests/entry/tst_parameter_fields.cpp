@@ -182,8 +182,9 @@ private slots:
         QTest::newRow("stiffness beyond double") << Input::k << "1e999" << QString() << DBL_MAX;
         QTest::newRow("time 2.5") << Input::T << "2.5"
                                   << " 2.5" << 2.5;
+        // The largest float shows seven digits of its exact value, which the field then reads.
         QTest::newRow("time beyond float") << Input::T << "1e39"
-                                           << " 3.402824E+38" << double{FLT_MAX};
+                                           << " 3.402823E+38" << double{3.402823e38F};
         QTest::newRow("time tiny") << Input::T << "1e-8"
                                    << " 1E-08" << double{1e-8F};
     }

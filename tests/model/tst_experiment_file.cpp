@@ -1,3 +1,4 @@
+#include "../support/file_size_limit.h"
 #include "model/experiment_file.h"
 #include "model/system_error_text.h"
 
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace trelvix;
 
@@ -41,12 +43,15 @@ private slots:
     void unusableFilesNameTheirLine();
     void saveReplacesTheFileWhole();
     void failedSaveLeavesTheOldFile();
+    void failedWriteLeavesTheOldFile();
+    void pathsThatCannotBeReadSayWhy_data();
+    void pathsThatCannotBeReadSayWhy();
 };
 
 void ExperimentFileTest::writtenTextReadsBack() {
     std::vector<std::pair<std::string, std::string>> entries;
     for (std::string_view name : names)
-        entries.emplace_back(name, std::string(name) + " text, 1,5 = x");
+        entries.emplace_back(name, std::string(name) + " text, 1 , 5 = x");
     const ExperimentFileReading reading =
         parse(experimentFileText(entries, "сохранено 2026-12-07 10:15"));
     QVERIFY(reading.ok());
@@ -60,13 +65,15 @@ void ExperimentFileTest::linesAreTrimmedAndCommentsSkipped() {
                                                 "# a comment = with an equals sign\r\n"
                                                 "\r\n"
                                                 "   eta\t=   0.05  \r\n"
-                                                "nu = 4,5\n"
                                                 "nu = 3\n"
-                                                "k = 45.5 N/m");
+                                                "nu = 4,5\n"
+                                                "k = 45.5 N/m, 2,");
     QVERIFY(reading.ok());
     QCOMPARE(reading.texts.at("eta"), "0.05");
-    QCOMPARE(reading.texts.at("nu"), "3"); // the last line of a name counts
-    QCOMPARE(reading.texts.at("k"), "45.5 N/m");
+    // The last line of a name counts; a comma between digits is a decimal point, no other.
+    QCOMPARE(reading.texts.at("nu"), "4.5");
+    QCOMPARE(reading.lines.at("nu"), 6);
+    QCOMPARE(reading.texts.at("k"), "45.5 N/m, 2,");
     QCOMPARE(reading.texts.size(), std::size_t(3));
 }
 
@@ -133,13 +140,56 @@ void ExperimentFileTest::failedSaveLeavesTheOldFile() {
     QVERIFY(QFileInfo(dir.filePath("lab2.trelvix/inner")).isDir());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
 
-    const ExperimentFileReading missing =
-        readExperimentFile(dir.filePath("none.trelvix").toStdString(), names);
-    QCOMPARE(missing.problem, ExperimentFileProblem::Unreadable);
-    QCOMPARE(QString::fromStdString(missing.reason), QString("нет такой папки"));
-
     // A failure without a Russian phrase keeps the system's own words.
     QCOMPARE(systemErrorText(EXDEV), std::string(std::strerror(EXDEV)));
+    // Denied access, which a test run as root cannot provoke, names its side.
+    QCOMPARE(systemErrorText(EACCES, FileAccess::Reading), "нет прав на чтение");
+    QCOMPARE(systemErrorText(EACCES, FileAccess::Writing), "нет прав на запись");
+}
+
+// The new text cannot be written whole (the size limit strikes after the first bytes): the old
+// file must keep every byte, which only a save through a separate file can promise.
+void ExperimentFileTest::failedWriteLeavesTheOldFile() {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("lab1.trelvix").toStdString();
+    QVERIFY(saveFileAtomically(path, "old\n").ok);
+    {
+        const FileSizeLimit limit(2);
+        const FileStatus status = saveFileAtomically(path, "a new text longer than the limit\n");
+        QVERIFY(!status.ok);
+        QCOMPARE(status.reason, "файл слишком велик");
+    }
+    QCOMPARE(contentsOf(QString::fromStdString(path)), "old\n");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"lab1.trelvix"});
+}
+
+void ExperimentFileTest::pathsThatCannotBeReadSayWhy_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing file") << "none.trelvix"
+                                  << "файл не найден";
+    QTest::newRow("folder") << "folder.trelvix"
+                            << "это папка, а не файл";
+    // Opening a pipe for reading would wait for a writer for ever.
+    QTest::newRow("named pipe") << "pipe.trelvix"
+                                << "это именованный канал, а не файл";
+    QTest::newRow("device") << "/dev/null"
+                            << "это устройство, а не файл";
+    QTest::newRow("symbolic link loop") << "loop.trelvix"
+                                        << "символические ссылки пути замкнуты в кольцо";
+}
+
+void ExperimentFileTest::pathsThatCannotBeReadSayWhy() {
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder.trelvix"));
+    QCOMPARE(mkfifo(dir.filePath("pipe.trelvix").toLocal8Bit().constData(), 0600), 0);
+    QVERIFY(QFile::link(dir.filePath("loop.trelvix"), dir.filePath("loop.trelvix")));
+    const QString path = name.startsWith('/') ? name : dir.filePath(name);
+    const ExperimentFileReading reading = readExperimentFile(path.toStdString(), names);
+    QCOMPARE(reading.problem, ExperimentFileProblem::Unreadable);
+    QCOMPARE(QString::fromStdString(reading.reason), reason);
 }
 
 QTEST_APPLESS_MAIN(ExperimentFileTest)

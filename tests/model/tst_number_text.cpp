@@ -8,6 +8,8 @@
 using trelvix::formatNumber;
 using trelvix::generalNumber;
 using trelvix::readNumber;
+using trelvix::startsWithNumber;
+using trelvix::withDecimalPoint;
 
 class NumberTextTest : public QObject {
     Q_OBJECT
@@ -15,6 +17,8 @@ class NumberTextTest : public QObject {
 private slots:
     void reading_data();
     void reading();
+    void decimalComma_data();
+    void decimalComma();
     void readingIsAlwaysFinite_data();
     void readingIsAlwaysFinite();
     void patterns_data();
@@ -79,6 +83,28 @@ void NumberTextTest::reading() {
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(readNumber(text.toStdString()), value);
+}
+
+void NumberTextTest::decimalComma_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("isNumber");
+    QTest::newRow("between digits") << "4,5" << 4.5 << true;
+    QTest::newRow("second comma ends it") << "1,5,3" << 1.5 << true;
+    QTest::newRow("before a blank") << "1, 5" << 1.0 << true;
+    QTest::newRow("leading comma") << ",5" << 0.0 << false;
+    QTest::newRow("letters") << "abc" << 0.0 << false;
+    QTest::newRow("ampersand without digits") << "&H" << 0.0 << false;
+}
+
+// Files, options and the range fields take a decimal comma between digits; the parameter fields
+// (readNumber alone) do not, as the table above keeps.
+void NumberTextTest::decimalComma() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QFETCH(bool, isNumber);
+    QCOMPARE(readNumber(withDecimalPoint(text.toStdString())), value);
+    QCOMPARE(startsWithNumber(text.toStdString()), isNumber);
 }
 
 void NumberTextTest::readingIsAlwaysFinite_data() {
@@ -235,8 +261,10 @@ void NumberTextTest::generalOfSingle_data() {
     QTest::newRow("seven digits") << 1234567.0F << " 1234567";
     QTest::newRow("first exponent form") << 1e7F << " 1E+07";
     QTest::newRow("rounded to seven") << 3.14159265F << " 3.141593";
-    // The shortest text of FLT_MAX is 3.4028235E+38, which rounds half up.
-    QTest::newRow("largest float") << FLT_MAX << " 3.402824E+38";
+    // 7.64443445205…, whose shortest text 7.6444345 would round up a second time.
+    QTest::newRow("rounded once") << 7.6444344F << " 7.644434";
+    // FLT_MAX is 3.40282346…E+38; its shortest text 3.4028235E+38 must not round a second time.
+    QTest::newRow("largest float") << FLT_MAX << " 3.402823E+38";
 }
 
 void NumberTextTest::generalOfSingle() {
