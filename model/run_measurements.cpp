@@ -18,8 +18,7 @@ constexpr double settledShare = 0.01;
 // Whole driving periods measured at most.
 constexpr int measuredPeriods = 5;
 
-const std::string notForQuadraticDrag =
-    "не применимо: при c ≠ 0 не учитывает квадратичное сопротивление";
+const std::string notForQuadraticDrag = "без квадратичного сопротивления, а c ≠ 0";
 
 struct Statistics {
     double mean = 0;
