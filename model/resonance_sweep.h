@@ -14,7 +14,8 @@
 //       if (<cancelled>) break;
 //   }
 //
-// sweep() does exactly that with a parallel map the caller supplies.
+// sweep() does exactly that with a parallel map the caller supplies, a chunk of the batch at a
+// time, so that a long sweep hands over its points as they come and stops soon after a cancel.
 
 #include "model/steady_state.h"
 
@@ -59,10 +60,15 @@ using ParallelMap =
 // Runs the tasks one after the other on the calling thread.
 void serialMap(std::size_t count, const std::function<void(std::size_t)>& task);
 
+// Points mapped at a time: enough to keep the cores busy, few enough to follow a sweep.
+constexpr std::size_t sweepChunk = 4096;
+
 struct SweepOptions {
     ParallelMap map = serialMap;
     bool refinePeak = true;                    // false: the grid points alone
     const std::atomic<bool>* cancel = nullptr; // when set, the points not yet begun are skipped
+    // When set, called on the sweep's thread with the points of every chunk, sorted by frequency.
+    std::function<void(const std::vector<ResonancePoint>&)> computed;
 };
 
 struct Sweep {

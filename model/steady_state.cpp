@@ -109,6 +109,22 @@ Settled settle(const PeriodMap& map, PhasePoint p, Scale tolerance, long maxPeri
     return {p, maxPeriods, false};
 }
 
+// The answer of the damping-equivalent linearisation: exact without quadratic drag, and with it
+// whenever the drag force stays below the accuracy's share of the spring force (a slow drive).
+// An undamped drive exactly at ω0 gives an infinite amplitude, a quarter period behind.
+ResonancePoint quasiStatic(const DrivenOscillator& s, double nu, const Harmonic& guess,
+                           const SteadyStateSettings& settings) {
+    ResonancePoint point = linearPoint(s, nu);
+    const double omega = 2 * std::numbers::pi * nu;
+    point.amplitude = guess.amplitude;
+    point.phase = std::isinf(guess.amplitude) ? std::numbers::pi / 2 : guess.phase;
+    point.touches = s.Xg - point.amplitude < s.touchLimit;
+    const double dragShare =
+        s.quadraticDrag > 0 ? s.quadraticDrag * omega * omega * guess.amplitude / s.omega_0_sq : 0;
+    point.status = dragShare <= settings.accuracy ? PointStatus::Solved : PointStatus::Uncertain;
+    return point;
+}
+
 bool refused(const DrivenOscillator& s, double nu) {
     return checkOscillator(s) != InputProblem::None || checkFrequency(nu) != InputProblem::None;
 }
@@ -144,13 +160,14 @@ ResonancePoint steadyState(const DrivenOscillator& s, double nu,
     const Harmonic guess = equivalentLinearResponse(s, nu);
     bool capped = false;
     const long steps = periodSteps(s, nu, guess, settings, capped);
+    // At rest in the equilibrium without a drive; no step can resolve an infinite amplitude.
+    if (capped || guess.amplitude == 0) return quasiStatic(s, nu, guess, settings);
     const PeriodMap map(s, nu, steps);
     const PhasePoint start{guess.amplitude * std::cos(guess.phase),
                            omega * guess.amplitude * std::sin(guess.phase)};
 
     if (const auto periodic = periodicState(map, start, guess.amplitude, omega, settings))
-        return measure(s, nu, map, *periodic,
-                       capped ? PointStatus::Uncertain : PointStatus::Solved);
+        return measure(s, nu, map, *periodic, PointStatus::Solved);
 
     const long periods = std::max(1L, settings.fallbackSteps / steps);
     const Scale tolerance{settings.newtonTolerance * guess.amplitude, omega};
