@@ -46,7 +46,7 @@ TimedSweep timeSweep(const DrivenOscillator& s, const ParallelMap& map) {
     QElapsedTimer timer;
     const double cpuBefore = cpuSeconds();
     timer.start();
-    Sweep result = sweep(s, initialRange, {map, true, nullptr, {}});
+    Sweep result = sweep(s, initialRange, {map, true, nullptr});
     const double wall = milliseconds(timer);
     return {wall, (cpuSeconds() - cpuBefore) * 1e3, std::move(result)};
 }

@@ -77,11 +77,12 @@ std::vector<ResonancePoint> computeChunk(const DrivenOscillator& s, const double
 
 // Computes the batch a chunk at a time into `points`, handing each chunk to the caller.
 void computeBatch(const DrivenOscillator& s, const std::vector<double>& batch,
-                  const SweepOptions& options, std::vector<ResonancePoint>& points) {
+                  const SweepOptions& options, const ChunkSink& computed,
+                  std::vector<ResonancePoint>& points) {
     for (std::size_t first = 0; first < batch.size() && !cancelled(options); first += sweepChunk) {
         std::vector<ResonancePoint> chunk = computeChunk(
             s, batch.data() + first, std::min(sweepChunk, batch.size() - first), options);
-        if (options.computed) options.computed(chunk);
+        if (computed) computed(chunk);
         mergePoints(points, std::move(chunk));
     }
 }
@@ -151,7 +152,8 @@ void serialMap(std::size_t count, const std::function<void(std::size_t)>& task) 
         task(k);
 }
 
-Sweep sweep(const DrivenOscillator& s, const FrequencyRange& range, const SweepOptions& options) {
+Sweep sweep(const DrivenOscillator& s, const FrequencyRange& range, const SweepOptions& options,
+            const ChunkSink& computed) {
     Sweep result;
     result.problem = checkRange(range);
     if (result.problem == InputProblem::None) result.problem = checkOscillator(s);
@@ -159,7 +161,7 @@ Sweep sweep(const DrivenOscillator& s, const FrequencyRange& range, const SweepO
 
     std::vector<double> batch = gridFrequencies(range);
     while (!batch.empty()) {
-        computeBatch(s, batch, options, result.points);
+        computeBatch(s, batch, options, computed, result.points);
         if (cancelled(options)) {
             result.cancelled = true;
             break;

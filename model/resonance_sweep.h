@@ -61,15 +61,17 @@ using ParallelMap =
 void serialMap(std::size_t count, const std::function<void(std::size_t)>& task);
 
 // Points mapped at a time: enough to keep the cores busy, few enough to follow a sweep.
-constexpr std::size_t sweepChunk = 4096;
+constexpr std::size_t sweepChunk = 1024;
 
 struct SweepOptions {
     ParallelMap map = serialMap;
     bool refinePeak = true;                    // false: the grid points alone
     const std::atomic<bool>* cancel = nullptr; // when set, the points not yet begun are skipped
-    // When set, called on the sweep's thread with the points of every chunk, sorted by frequency.
-    std::function<void(const std::vector<ResonancePoint>&)> computed;
 };
+
+// Receives the points of every chunk as it is computed, sorted by frequency, on the sweep's
+// thread.
+using ChunkSink = std::function<void(const std::vector<ResonancePoint>&)>;
 
 struct Sweep {
     InputProblem problem = InputProblem::None; // anything else: nothing was computed
@@ -78,6 +80,6 @@ struct Sweep {
 };
 
 Sweep sweep(const DrivenOscillator& s, const FrequencyRange& range,
-            const SweepOptions& options = {});
+            const SweepOptions& options = {}, const ChunkSink& computed = {});
 
 } // namespace trelvix

@@ -152,8 +152,8 @@ void ResonanceTest::refinedPeakMatchesFineGrid() {
     QFETCH(FrequencyRange, coarse);
     QFETCH(FrequencyRange, fine);
     const double truePeak =
-        peakPoint(sweep(s, fine, {serialMap, false, nullptr, {}}).points)->amplitude;
-    const Sweep grid = sweep(s, coarse, {serialMap, false, nullptr, {}});
+        peakPoint(sweep(s, fine, {serialMap, false, nullptr}).points)->amplitude;
+    const Sweep grid = sweep(s, coarse, {serialMap, false, nullptr});
     const Sweep refined = sweep(s, coarse);
     // The grid alone misses the top; the refinement finds it.
     QVERIFY(peakPoint(grid.points)->amplitude < 0.9 * truePeak);
@@ -315,7 +315,7 @@ void ResonanceTest::badInputComputesNothing() {
         tasks += count;
         serialMap(count, task);
     };
-    const Sweep result = sweep(s, range, {counting, true, nullptr, {}});
+    const Sweep result = sweep(s, range, {counting, true, nullptr});
     QCOMPARE(result.problem, problem);
     QVERIFY(result.points.empty());
     QCOMPARE(tasks, std::size_t{0});
@@ -354,7 +354,7 @@ void ResonanceTest::cancellingKeepsComputedPoints() {
         });
     };
     const FrequencyRange range{1, 5, 50};
-    const Sweep result = sweep(initialOscillator(), range, {cancelAfterThree, true, &cancel, {}});
+    const Sweep result = sweep(initialOscillator(), range, {cancelAfterThree, true, &cancel});
     QVERIFY(result.cancelled);
     QCOMPARE(result.points.size(), std::size_t{3});
     const std::vector<double> grid = gridFrequencies(range);
@@ -367,9 +367,9 @@ void ResonanceTest::cancellingKeepsComputedPoints() {
 void ResonanceTest::parallelSweepEqualsSerial() {
     const DrivenOscillator s = initialOscillator();
     const FrequencyRange range{2, 6, 41};
-    QCOMPARE(resonanceCsv(sweep(s, range, {twoThreadMap, true, nullptr, {}}).points),
+    QCOMPARE(resonanceCsv(sweep(s, range, {twoThreadMap, true, nullptr}).points),
              resonanceCsv(sweep(s, range).points));
-    const Sweep grid = sweep(s, range, {twoThreadMap, false, nullptr, {}});
+    const Sweep grid = sweep(s, range, {twoThreadMap, false, nullptr});
     QCOMPARE(grid.points.size(), std::size_t(range.points));
     for (std::size_t i = 0; i < grid.points.size(); ++i)
         QCOMPARE(grid.points[i].nu, range.from + double(i) * (range.to - range.from) / 40);
