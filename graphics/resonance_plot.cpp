@@ -167,9 +167,8 @@ void brokenPolyline(Surface& panel, const std::vector<QPointF>& path, const QCol
     flush();
 }
 
-double valueOf(const ResonancePoint& p, ResonanceQuantity q, bool linear) {
-    if (q == ResonanceQuantity::Amplitude) return linear ? p.amplitudeLinear : p.amplitude;
-    return linear ? p.phaseLinear : p.phase;
+double valueOf(const ResonancePoint& p, ResonanceQuantity q) {
+    return q == ResonanceQuantity::Amplitude ? p.amplitude : p.phase;
 }
 
 // The linear theory at the frequency of every pixel column.
@@ -207,7 +206,7 @@ std::vector<QPointF> shownPoints(const ResonanceCurve& c, ResonanceQuantity q,
         column.clear();
     };
     for (const ResonancePoint& p : c.points) {
-        const QPointF point(p.nu, valueOf(p, q, false));
+        const QPointF point(p.nu, valueOf(p, q));
         const double index = std::floor(panel.toPixel(point).x());
         if (index != columnIndex || !std::isfinite(point.y())) flush();
         columnIndex = index;
@@ -346,8 +345,6 @@ std::optional<ResonancePoint> curveAt(const ResonanceCurve& c, double nu) {
     at.nu = nu;
     at.amplitude = left.amplitude + share * (right.amplitude - left.amplitude);
     at.phase = left.phase + share * (right.phase - left.phase);
-    at.amplitudeLinear = linearAmplitude(c.oscillator, nu);
-    at.phaseLinear = linearPhase(c.oscillator, nu);
     return at;
 }
 

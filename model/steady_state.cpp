@@ -36,14 +36,6 @@ struct Scale {
     }
 };
 
-ResonancePoint linearPoint(const DrivenOscillator& s, double nu) {
-    ResonancePoint point;
-    point.nu = nu;
-    point.amplitudeLinear = linearAmplitude(s, nu);
-    point.phaseLinear = linearPhase(s, nu);
-    return point;
-}
-
 ResonancePoint nonFinitePoint(ResonancePoint point) {
     point.amplitude = notANumber;
     point.phase = notANumber;
@@ -55,7 +47,7 @@ ResonancePoint nonFinitePoint(ResonancePoint point) {
 // Amplitude, phase and touching of the period that starts at `start`.
 ResonancePoint measure(const DrivenOscillator& s, double nu, const PeriodMap& map, PhasePoint start,
                        PointStatus status) {
-    ResonancePoint point = linearPoint(s, nu);
+    ResonancePoint point{nu};
     const PeriodShape shape = map.shape(start);
     point.amplitude = (shape.yMax - shape.yMin) / 2;
     // Over a period the drive does the work sine·(ω·F/2)·T, and the damping takes energy away,
@@ -114,7 +106,7 @@ Settled settle(const PeriodMap& map, PhasePoint p, Scale tolerance, long maxPeri
 // An undamped drive exactly at ω0 gives an infinite amplitude, a quarter period behind.
 ResonancePoint quasiStatic(const DrivenOscillator& s, double nu, const Harmonic& guess,
                            const SteadyStateSettings& settings) {
-    ResonancePoint point = linearPoint(s, nu);
+    ResonancePoint point{nu};
     const double omega = 2 * std::numbers::pi * nu;
     point.amplitude = guess.amplitude;
     point.phase = std::isinf(guess.amplitude) ? std::numbers::pi / 2 : guess.phase;
@@ -155,7 +147,7 @@ long periodSteps(const DrivenOscillator& s, double nu, const Harmonic& guess,
 
 ResonancePoint steadyState(const DrivenOscillator& s, double nu,
                            const SteadyStateSettings& settings) {
-    if (refused(s, nu)) return nonFinitePoint(linearPoint(s, nu));
+    if (refused(s, nu)) return nonFinitePoint({nu});
     const double omega = 2 * std::numbers::pi * nu;
     const Harmonic guess = equivalentLinearResponse(s, nu);
     bool capped = false;
@@ -179,7 +171,7 @@ ResonancePoint steadyStateByIntegration(const DrivenOscillator& s, double nu, do
                                         long maxPeriods, long& periodsUsed,
                                         const SteadyStateSettings& settings) {
     periodsUsed = 0;
-    if (refused(s, nu)) return nonFinitePoint(linearPoint(s, nu));
+    if (refused(s, nu)) return nonFinitePoint({nu});
     const double omega = 2 * std::numbers::pi * nu;
     bool capped = false;
     const Harmonic guess = equivalentLinearResponse(s, nu);

@@ -10,20 +10,19 @@
 
 namespace trelvix {
 
-enum class PointStatus {
+enum class PointStatus : unsigned char {
     Solved,    // Newton's method found the periodic state
     Uncertain, // it did not; the values come from a bounded integration and may be off
     NonFinite, // the motion left the number range: amplitude and phase are NaN
 };
 
-// One point of the resonance curve.
+// One point of the resonance curve: what the plot and the table of the curve need, no more (a
+// curve may hold a million of them).  The linear theory follows from the oscillator at any ν.
 struct ResonancePoint {
-    double nu = 0;              // driving frequency, Hz
-    double amplitude = 0;       // half of (max X − min X) over a period of the steady state, m
-    double phase = 0;           // lag of the first harmonic of X − Xg behind the drive, [0, π]
-    double amplitudeLinear = 0; // what the linear theory predicts, m
-    double phaseLinear = 0;     // rad
-    bool touches = false;       // min X falls below touchLimit: the ball reaches the suspension
+    double nu = 0;        // driving frequency, Hz
+    double amplitude = 0; // half of (max X − min X) over a period of the steady state, m
+    double phase = 0;     // lag of the first harmonic of X − Xg behind the drive, [0, π]
+    bool touches = false; // min X falls below touchLimit: the ball reaches the suspension
     PointStatus status = PointStatus::Solved;
 };
 

@@ -254,7 +254,8 @@ void ResonanceWindow::showReadout(PictureBox* panel, QPointF at) {
         return std::isfinite(x) ? locale.toString(x, 'g', 5) : QStringLiteral("—");
     };
     const QString text = texts::readoutText(number(p->nu), number(p->amplitude), number(p->phase),
-                                            number(p->amplitudeLinear), number(p->phaseLinear));
+                                            number(linearAmplitude(curve_.oscillator, p->nu)),
+                                            number(linearPhase(curve_.oscillator, p->nu)));
     readout_->setText(text);
     QToolTip::showText(panel->mapToGlobal(at.toPoint()), text, panel);
 }
