@@ -162,7 +162,7 @@ void measureMillionPoints(const DrivenOscillator& s, std::optional<int> cancelAf
         future.waitForFinished();
         print({"10^6-point sweep, 20 … 40 Hz", milliseconds(timer) / 1e3, "s", std::nullopt,
                std::to_string(shown.size()) + " points"});
-        print({"memory of the 10^6-point curve", peakMemoryMegabytes() - memoryBefore, "MB", 150,
+        print({"memory of the 10^6-point curve", peakMemoryMegabytes() - memoryBefore, "MB", 100,
                "growth of the peak resident memory"});
         return;
     }
