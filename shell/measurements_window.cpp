@@ -114,7 +114,7 @@ void MeasurementsWindow::show(const RunRecord& record, const QString& separator)
     raise();
 }
 
-// One row per prediction, the quantity and its measured value on the first.
+// One row per prediction (at least one), the quantity and its measured value on the first.
 void MeasurementsWindow::addRows(const QString& quantity, const Measurement& m,
                                  const QString& separator) {
     const int first = table_->rowCount();
@@ -126,14 +126,11 @@ void MeasurementsWindow::addRows(const QString& quantity, const Measurement& m,
         const bool top = table_->rowCount() - 1 == first;
         add(0, top ? quantity : QString());
         add(1, top ? measuredText(m, separator) : QString());
-        if (m.predictions.empty()) {
-            add(2, QStringLiteral("—"));
-            add(3, QString());
-        } else {
-            add(2, number(m.predictions[i].value, separator));
-            add(3, predictionSourceText(m.predictions[i]));
-        }
-        add(4, top || m.predictions.empty() ? percentText(m, separator) : QStringLiteral("—"));
+        const Prediction* p = m.predictions.empty() ? nullptr : &m.predictions[i];
+        add(2, p ? number(p->value, separator) : QStringLiteral("—"));
+        add(3, p ? predictionSourceText(*p) : QString());
+        // The difference stands beside the prediction it is taken of.
+        add(4, p && p == m.applicable() ? percentText(m, separator) : QStringLiteral("—"));
     }
 }
 
