@@ -1,5 +1,7 @@
-// Timing program of the resonance curve: a 200-point sweep at the initial values on all cores and
-// on one, the cost of a single point, and shooting against waiting for the transient to die out.
+// Timing program of the resonance curve: a million-point sweep (its memory and how soon a cancel
+// ends it), the cost of the slowest drives, a 200-point sweep at the initial values on all cores
+// and on one, the cost of a single point, and shooting against waiting for the transient to die
+// out.
 //
 //   ./build/bench/trelvix_bench_resonance
 
@@ -14,6 +16,7 @@
 #include <QtConcurrent>
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <numeric>
 
 using namespace trelvix;
@@ -30,10 +33,14 @@ DrivenOscillator initialOscillator() {
     return drivenOscillatorOf(e.inputs, e.derived);
 }
 
-void concurrentMap(std::size_t count, const std::function<void(std::size_t)>& task) {
+void mapOn(QThreadPool& pool, std::size_t count, const std::function<void(std::size_t)>& task) {
     std::vector<std::size_t> indices(count);
     std::iota(indices.begin(), indices.end(), std::size_t{0});
-    QtConcurrent::blockingMap(indices, [&task](std::size_t& k) { task(k); });
+    QtConcurrent::blockingMap(&pool, indices, [&task](std::size_t& k) { task(k); });
+}
+
+void concurrentMap(std::size_t count, const std::function<void(std::size_t)>& task) {
+    mapOn(*QThreadPool::globalInstance(), count, task);
 }
 
 struct TimedSweep {
@@ -127,6 +134,58 @@ void compareWithWaiting(const DrivenOscillator& s, double nu, const std::string&
     print({"waiting / shooting at " + at, waitingMs / median(shootingMs), "", std::nullopt});
 }
 
+// A sweep of the most points a range may have, on a pool of its own as the window runs it, its
+// chunks kept as the window keeps them: how long a cancel after `cancelAfterMs` takes to end it,
+// and, left to finish, the memory of the whole curve.  Far above the resonance, where a point is
+// quick, so that the whole sweep takes seconds rather than minutes.
+void measureMillionPoints(const DrivenOscillator& s, std::optional<int> cancelAfterMs) {
+    QThreadPool pool;
+    std::atomic<bool> cancel{false};
+    std::mutex shownMutex;
+    std::vector<ResonancePoint> shown;
+    const ParallelMap map = [&](std::size_t count, const std::function<void(std::size_t)>& task) {
+        mapOn(pool, count, task);
+    };
+    const ChunkSink keep = [&](const std::vector<ResonancePoint>& chunk) {
+        const std::lock_guard lock(shownMutex);
+        mergePoints(shown, chunk);
+    };
+    const double memoryBefore = peakMemoryMegabytes();
+    QElapsedTimer timer;
+    timer.start();
+    QFuture<Sweep> future = QtConcurrent::run(&pool, [&] {
+        Sweep result = sweep(s, {20, 40, maxSweepPoints}, {map, true, &cancel}, keep);
+        result.points = {}; // as the window's sweeper drops the sweep's own copy
+        return result;
+    });
+    if (!cancelAfterMs) {
+        future.waitForFinished();
+        print({"10^6-point sweep, 20 … 40 Hz", milliseconds(timer) / 1e3, "s", std::nullopt,
+               std::to_string(shown.size()) + " points"});
+        print({"memory of the 10^6-point curve", peakMemoryMegabytes() - memoryBefore, "MB", 100,
+               "growth of the peak resident memory"});
+        return;
+    }
+    QThread::msleep(static_cast<unsigned long>(*cancelAfterMs));
+    cancel = true;
+    timer.start();
+    future.waitForFinished();
+    print({"cancelling a 10^6-point sweep", milliseconds(timer), "ms", 200,
+           std::to_string(shown.size()) + " points kept"});
+}
+
+// The slowest of the drives far below ν0, where the period is too long to integrate.
+void measureSlowDrives(const DrivenOscillator& s) {
+    double slowest = 0;
+    for (double nu : {1e-6, 1e-4, 1e-3, 3e-3, 1e-2}) {
+        QElapsedTimer timer;
+        timer.start();
+        steadyState(s, nu);
+        slowest = std::max(slowest, milliseconds(timer));
+    }
+    print({"slowest point of 1e-6 … 1e-2 Hz", slowest, "ms", 100});
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -134,6 +193,9 @@ int main(int argc, char* argv[]) {
     printNote("resonance curve at the initial values, " + number(initialRange.from, 1) + " … " +
               number(initialRange.to, 1) + " Hz; load average " + loadAverages());
     const DrivenOscillator s = initialOscillator();
+    measureMillionPoints(s, std::nullopt);
+    measureMillionPoints(s, 1000);
+    measureSlowDrives(s);
     const Sweep result = measureSweeps(s);
     measureSlowestPoint(s, result);
     for (double nu : {2.0, peakPoint(result.points)->nu, 4.5})

@@ -118,17 +118,19 @@ void valueGrid(const ResonanceCurve& c, const Extent& e, Surface& panel,
 // to the next, filled column by column.
 void touchBands(const ResonanceCurve& c, const Extent& e, Surface& panel) {
     const std::vector<ResonancePoint>& p = c.points;
+    double shaded = -1; // the last column filled: dense points share their columns
     for (std::size_t i = 0; i < p.size(); ++i) {
         if (!p[i].touches) continue;
         const double from = i == 0 ? p[i].nu : (p[i - 1].nu + p[i].nu) / 2;
         const double to = i + 1 == p.size() ? p[i].nu : (p[i].nu + p[i + 1].nu) / 2;
-        const double first = std::max(std::floor(panel.toPixel({from, 0}).x()), 0.0);
+        const double first = std::max({std::floor(panel.toPixel({from, 0}).x()), 0.0, shaded + 1});
         const double last =
             std::min(std::ceil(panel.toPixel({to, 0}).x()), double(panel.size().width()));
         panel.setPenWidth(2); // neighbouring columns overlap: no stripes between them
         for (double column = first; column <= last; ++column) {
             const double nu = panel.toUser({column + 0.5, 0}).x();
             panel.line({nu, e.bottom}, {nu, e.top}, touchShade);
+            shaded = column;
         }
         panel.setPenWidth(1);
     }
@@ -165,9 +167,8 @@ void brokenPolyline(Surface& panel, const std::vector<QPointF>& path, const QCol
     flush();
 }
 
-double valueOf(const ResonancePoint& p, ResonanceQuantity q, bool linear) {
-    if (q == ResonanceQuantity::Amplitude) return linear ? p.amplitudeLinear : p.amplitude;
-    return linear ? p.phaseLinear : p.phase;
+double valueOf(const ResonancePoint& p, ResonanceQuantity q) {
+    return q == ResonanceQuantity::Amplitude ? p.amplitude : p.phase;
 }
 
 // The linear theory at the frequency of every pixel column.
@@ -186,14 +187,45 @@ void linearCurve(const ResonanceCurve& c, ResonanceQuantity q, Surface& panel) {
     panel.setLineStyle(LineStyle::Solid);
 }
 
-// The computed points joined, with a small cross under every point whose motion overflowed.
-void computedCurve(const ResonanceCurve& c, ResonanceQuantity q, const Extent& e, Surface& panel) {
-    std::vector<QPointF> path;
-    panel.setPenWidth(1);
+// The computed points as they show on the panel: within one pixel column only the first, the
+// lowest, the highest and the last finite value can be told apart, so a curve of any number of
+// points draws as at most four per column (a non-finite value keeps its break).
+std::vector<QPointF> shownPoints(const ResonanceCurve& c, ResonanceQuantity q,
+                                 const Surface& panel) {
+    std::vector<QPointF> shown;
+    std::vector<QPointF> column;
+    double columnIndex = std::numeric_limits<double>::quiet_NaN();
+    const auto flush = [&] {
+        if (column.size() > 4) {
+            const auto [low, high] = std::minmax_element(
+                column.begin(), column.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
+            const auto [first, last] = std::minmax(low, high, [](auto a, auto b) { return a < b; });
+            column = {column.front(), *first, *last, column.back()};
+        }
+        shown.insert(shown.end(), column.begin(), column.end());
+        column.clear();
+    };
     for (const ResonancePoint& p : c.points) {
-        path.emplace_back(p.nu, valueOf(p, q, false));
-        if (std::isfinite(path.back().y())) continue;
-        const QPointF at = panel.toPixel({p.nu, e.bottom}) + QPointF(0, -6);
+        const QPointF point(p.nu, valueOf(p, q));
+        const double index = std::floor(panel.toPixel(point).x());
+        if (index != columnIndex || !std::isfinite(point.y())) flush();
+        columnIndex = index;
+        (std::isfinite(point.y()) ? column : shown).push_back(point);
+    }
+    flush();
+    return shown;
+}
+
+// The computed points joined, with a small cross under every pixel column where a point's motion
+// overflowed.
+void computedCurve(const ResonanceCurve& c, ResonanceQuantity q, const Extent& e, Surface& panel) {
+    const std::vector<QPointF> path = shownPoints(c, q, panel);
+    panel.setPenWidth(1);
+    double crossedColumn = std::numeric_limits<double>::quiet_NaN();
+    for (QPointF p : path) {
+        const QPointF at = panel.toPixel({p.x(), e.bottom}) + QPointF(0, -6);
+        if (std::isfinite(p.y()) || std::floor(at.x()) == crossedColumn) continue;
+        crossedColumn = std::floor(at.x());
         for (QPointF arm : {QPointF(4, 4), QPointF(4, -4)})
             panel.line(panel.toUser(at - arm), panel.toUser(at + arm), computedColour);
     }
@@ -313,8 +345,6 @@ std::optional<ResonancePoint> curveAt(const ResonanceCurve& c, double nu) {
     at.nu = nu;
     at.amplitude = left.amplitude + share * (right.amplitude - left.amplitude);
     at.phase = left.phase + share * (right.phase - left.phase);
-    at.amplitudeLinear = linearAmplitude(c.oscillator, nu);
-    at.phaseLinear = linearPhase(c.oscillator, nu);
     return at;
 }
 

@@ -35,7 +35,8 @@ void drawResonancePlot(const ResonanceCurve& curve, ResonanceQuantity quantity, 
                        std::string_view decimalSeparator);
 
 // The computed curve at `nu`, interpolated linearly between its neighbouring points, with the
-// linear theory exact at `nu` and the touching of the nearer point; none outside the points.
+// touching of the nearer point; none outside the points.  The linear theory at `nu` comes from
+// the curve's oscillator.
 std::optional<ResonancePoint> curveAt(const ResonanceCurve& curve, double nu);
 
 } // namespace trelvix::graphics

@@ -19,10 +19,11 @@ void appendNumber(std::string& text, double value) {
 
 } // namespace
 
-std::string resonanceCsv(const std::vector<ResonancePoint>& points) {
+std::string resonanceCsv(const DrivenOscillator& s, const std::vector<ResonancePoint>& points) {
     std::string text = "nu_Hz,amplitude_m,phase_rad,amplitude_linear_m,phase_linear_rad,touches\n";
     for (const ResonancePoint& p : points) {
-        for (double value : {p.nu, p.amplitude, p.phase, p.amplitudeLinear, p.phaseLinear}) {
+        for (double value :
+             {p.nu, p.amplitude, p.phase, linearAmplitude(s, p.nu), linearPhase(s, p.nu)}) {
             appendNumber(text, value);
             text += ',';
         }

@@ -15,6 +15,7 @@
 
 namespace trelvix {
 
-std::string resonanceCsv(const std::vector<ResonancePoint>& points);
+// The linear columns are computed from `s` at the frequency of each point.
+std::string resonanceCsv(const DrivenOscillator& s, const std::vector<ResonancePoint>& points);
 
 } // namespace trelvix

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace trelvix {
 
@@ -52,19 +51,40 @@ void divide(double from, double to, std::vector<double>& into) {
         into.push_back(from + k * (to - from) / (pointsPerInterval + 1));
 }
 
-// The points of one batch whose steady state was computed before any cancelling.
-std::vector<ResonancePoint> computeBatch(const DrivenOscillator& s,
-                                         const std::vector<double>& frequencies,
-                                         const SweepOptions& options) {
-    std::vector<std::optional<ResonancePoint>> slots(frequencies.size());
-    options.map(frequencies.size(), [&](std::size_t k) {
-        if (options.cancel && options.cancel->load()) return;
-        slots[k] = steadyState(s, frequencies[k]);
+bool cancelled(const SweepOptions& options) {
+    return options.cancel && options.cancel->load();
+}
+
+// The points of `count` frequencies from `first` whose steady state was computed before any
+// cancelling, sorted by frequency.
+std::vector<ResonancePoint> computeChunk(const DrivenOscillator& s, const double* first,
+                                         std::size_t count, const SweepOptions& options) {
+    std::vector<ResonancePoint> slots(count);
+    std::vector<char> done(count, 0);
+    options.map(count, [&](std::size_t k) {
+        if (cancelled(options)) return;
+        slots[k] = steadyState(s, first[k]);
+        done[k] = 1;
     });
-    std::vector<ResonancePoint> computed;
-    for (const std::optional<ResonancePoint>& slot : slots)
-        if (slot) computed.push_back(*slot);
-    return computed;
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < count; ++k)
+        if (done[k]) slots[kept++] = slots[k];
+    slots.resize(kept);
+    std::sort(slots.begin(), slots.end(),
+              [](const ResonancePoint& a, const ResonancePoint& b) { return a.nu < b.nu; });
+    return slots;
+}
+
+// Computes the batch a chunk at a time into `points`, handing each chunk to the caller.
+void computeBatch(const DrivenOscillator& s, const std::vector<double>& batch,
+                  const SweepOptions& options, const ChunkSink& computed,
+                  std::vector<ResonancePoint>& points) {
+    for (std::size_t first = 0; first < batch.size() && !cancelled(options); first += sweepChunk) {
+        std::vector<ResonancePoint> chunk = computeChunk(
+            s, batch.data() + first, std::min(sweepChunk, batch.size() - first), options);
+        if (computed) computed(chunk);
+        mergePoints(points, std::move(chunk));
+    }
 }
 
 } // namespace
@@ -82,9 +102,15 @@ InputProblem checkRange(const FrequencyRange& range) {
 std::vector<double> gridFrequencies(const FrequencyRange& range) {
     if (checkRange(range) != InputProblem::None) return {};
     std::vector<double> grid(static_cast<std::size_t>(range.points));
-    for (std::size_t i = 0; i < grid.size(); ++i)
-        grid[i] = range.from + static_cast<double>(i) * (range.to - range.from) /
-                                   static_cast<double>(range.points - 1);
+    const double span = range.to - range.from; // finite: both ends are positive and finite
+    const auto intervals = static_cast<double>(range.points - 1);
+    for (std::size_t i = 0; i < grid.size(); ++i) {
+        const auto index = static_cast<double>(i);
+        // i·span overflows near the largest numbers; the share of the span cannot.
+        const double offset = index * span;
+        grid[i] =
+            range.from + (std::isfinite(offset) ? offset / intervals : index / intervals * span);
+    }
     return grid;
 }
 
@@ -108,8 +134,10 @@ void mergePoints(std::vector<ResonancePoint>& points, std::vector<ResonancePoint
         return a.nu < b.nu;
     };
     std::sort(batch.begin(), batch.end(), byFrequency);
+    const bool beyond = points.empty() || batch.empty() || points.back().nu <= batch.front().nu;
     const auto middle = points.insert(points.end(), batch.begin(), batch.end());
-    std::inplace_merge(points.begin(), middle, points.end(), byFrequency);
+    // The chunks of the grid come in order: appended, they need no merging.
+    if (!beyond) std::inplace_merge(points.begin(), middle, points.end(), byFrequency);
 }
 
 const ResonancePoint* peakPoint(const std::vector<ResonancePoint>& points) {
@@ -124,7 +152,8 @@ void serialMap(std::size_t count, const std::function<void(std::size_t)>& task) 
         task(k);
 }
 
-Sweep sweep(const DrivenOscillator& s, const FrequencyRange& range, const SweepOptions& options) {
+Sweep sweep(const DrivenOscillator& s, const FrequencyRange& range, const SweepOptions& options,
+            const ChunkSink& computed) {
     Sweep result;
     result.problem = checkRange(range);
     if (result.problem == InputProblem::None) result.problem = checkOscillator(s);
@@ -132,8 +161,8 @@ Sweep sweep(const DrivenOscillator& s, const FrequencyRange& range, const SweepO
 
     std::vector<double> batch = gridFrequencies(range);
     while (!batch.empty()) {
-        mergePoints(result.points, computeBatch(s, batch, options));
-        if (options.cancel && options.cancel->load()) {
+        computeBatch(s, batch, options, computed, result.points);
+        if (cancelled(options)) {
             result.cancelled = true;
             break;
         }

@@ -14,7 +14,8 @@
 //       if (<cancelled>) break;
 //   }
 //
-// sweep() does exactly that with a parallel map the caller supplies.
+// sweep() does exactly that with a parallel map the caller supplies, a chunk of the batch at a
+// time, so that a long sweep hands over its points as they come and stops soon after a cancel.
 
 #include "model/steady_state.h"
 
@@ -59,11 +60,18 @@ using ParallelMap =
 // Runs the tasks one after the other on the calling thread.
 void serialMap(std::size_t count, const std::function<void(std::size_t)>& task);
 
+// Points mapped at a time: enough to keep the cores busy, few enough to follow a sweep.
+constexpr std::size_t sweepChunk = 1024;
+
 struct SweepOptions {
     ParallelMap map = serialMap;
     bool refinePeak = true;                    // false: the grid points alone
     const std::atomic<bool>* cancel = nullptr; // when set, the points not yet begun are skipped
 };
+
+// Receives the points of every chunk as it is computed, sorted by frequency, on the sweep's
+// thread.
+using ChunkSink = std::function<void(const std::vector<ResonancePoint>&)>;
 
 struct Sweep {
     InputProblem problem = InputProblem::None; // anything else: nothing was computed
@@ -72,6 +80,6 @@ struct Sweep {
 };
 
 Sweep sweep(const DrivenOscillator& s, const FrequencyRange& range,
-            const SweepOptions& options = {});
+            const SweepOptions& options = {}, const ChunkSink& computed = {});
 
 } // namespace trelvix

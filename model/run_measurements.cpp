@@ -1,17 +1,24 @@
 #include "model/run_measurements.h"
 
+#include "model/deviation_trace.h"
 #include "model/driven_oscillator.h"
+#include "model/steady_state.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <vector>
 
 namespace trelvix {
 
 namespace {
 
 constexpr double pi = std::numbers::pi;
+// The last two whole driving periods agree to this share of the amplitude once settled.
+constexpr double settledShare = 0.01;
+// Whole driving periods measured at most.
+constexpr int measuredPeriods = 5;
+
+const std::string notForQuadraticDrag = "без квадратичного сопротивления, а c ≠ 0";
 
 struct Statistics {
     double mean = 0;
@@ -45,48 +52,19 @@ Measurement measuredFrom(const std::vector<double>& readings) {
     return m;
 }
 
-void predict(Measurement& m, double predicted) {
-    if (!std::isfinite(predicted)) return;
-    m.predicted = predicted;
-    m.hasPrediction = true;
+void predict(Measurement& m, PredictionSource source, double value, std::string inapplicable = {}) {
+    if (std::isfinite(value)) m.predictions.push_back({source, value, std::move(inapplicable)});
 }
 
 bool isFree(const RunRecord& r) {
     return r.inputs().Xm == 0;
 }
 
-// Times at which the deviation X − Xg passes zero upwards (from below to at or above zero),
-// interpolated linearly between the samples.
-std::vector<double> upwardCrossings(const RunRecord& r) {
-    const std::vector<RunSample>& s = r.samples();
-    const double Xg = r.derived().Xg;
-    std::vector<double> times;
-    for (std::size_t i = 1; i < s.size(); ++i) {
-        const double before = s[i - 1].X - Xg;
-        const double after = s[i].X - Xg;
-        if (before < 0 && after >= 0)
-            times.push_back(s[i - 1].t + (s[i].t - s[i - 1].t) * (-before / (after - before)));
-    }
-    return times;
+bool hasQuadraticDrag(const RunRecord& r) {
+    return r.derived().quadraticDrag != 0;
 }
 
-// The heights of the maxima of the deviation, each refined by the parabola through the
-// largest sample and its two neighbours.
-std::vector<double> maximaOfDeviation(const RunRecord& r) {
-    const std::vector<RunSample>& s = r.samples();
-    const double Xg = r.derived().Xg;
-    std::vector<double> heights;
-    for (std::size_t i = 1; i + 1 < s.size(); ++i) {
-        const double a = s[i - 1].X - Xg, b = s[i].X - Xg, c = s[i + 1].X - Xg;
-        if (!(b > a && b >= c && b > 0)) continue;
-        const double curvature = a - 2 * b + c;
-        heights.push_back(curvature < 0 ? b - (c - a) * (c - a) / (8 * curvature) : b);
-    }
-    return heights;
-}
-
-Measurement measurePeriod(const RunRecord& r) {
-    const std::vector<double> crossings = upwardCrossings(r);
+Measurement periodFrom(const std::vector<double>& crossings) {
     if (crossings.empty()) return failed("нет ни одного пересечения Xg снизу вверх");
     if (crossings.size() < 2) return failed("только одно пересечение Xg: меньше периода");
     std::vector<double> periods;
@@ -95,25 +73,44 @@ Measurement measurePeriod(const RunRecord& r) {
     return measuredFrom(periods);
 }
 
-} // namespace
-
-std::optional<double> Measurement::differencePercent() const {
-    if (!value || !hasPrediction || predicted == 0) return std::nullopt;
-    return 100 * (*value - predicted) / std::abs(predicted);
+// With the quadratic drag the amplitude A of y = A·cos(ω_s·t) decays as
+// dA/dt = −δ·A − b·A², b = (4/3π)·quadraticDrag·ω_s (the energy both forces take over a period).
+// Solved for 1/A over one period from the maximum A0: ln(A0/A1) = δ·T + ln(1 + b·A0·g),
+// g = (1 − e^(−δ·T))/δ, which tends to T as δ vanishes.
+double decrementAt(const Characteristics& ch, double A0) {
+    const double b = 4 / (3 * pi) * ch.quadraticDrag * ch.omega_s;
+    const double g = ch.delta > 0 ? -std::expm1(-ch.delta * ch.T_s) / ch.delta : ch.T_s;
+    return ch.delta * ch.T_s + std::log1p(b * A0 * g);
 }
 
-namespace {
-
-void measureDecay(const RunRecord& r, RunMeasurements& out) {
-    if (!isFree(r)) {
-        out.logDecrement = out.delta = failed("только для свободных колебаний (Xm = 0)");
+void predictDecay(const RunRecord& r, const std::vector<double>& maxima, RunMeasurements& out) {
+    const Characteristics& ch = r.derived();
+    if (!hasQuadraticDrag(r)) {
+        predict(out.logDecrement, PredictionSource::Characteristics, ch.logDecrement);
+        predict(out.delta, PredictionSource::Characteristics, ch.delta);
         return;
     }
+    double sum = 0;
+    for (std::size_t i = 1; i < maxima.size(); ++i)
+        sum += decrementAt(ch, maxima[i - 1]);
+    const double decrement = sum / double(maxima.size() - 1);
+    predict(out.logDecrement, PredictionSource::AmplitudeDecay, decrement);
+    predict(out.delta, PredictionSource::AmplitudeDecay, decrement / ch.T_s);
+    const std::string dependsOnAmplitude = "не применимо: при c ≠ 0 затухание зависит от амплитуды";
+    predict(out.logDecrement, PredictionSource::Characteristics, ch.logDecrement,
+            dependsOnAmplitude);
+    predict(out.delta, PredictionSource::Characteristics, ch.delta, dependsOnAmplitude);
+}
+
+void measureFreeRun(const RunRecord& r, const DeviationTrace& trace, RunMeasurements& out) {
+    out.amplitude = out.phaseLag = failed("только для вынужденных колебаний (Xm ≠ 0, ν ≠ 0)");
+    out.period = periodFrom(trace.upwardCrossings(trace.start(), trace.end()));
     if (!oscillates(r.derived())) {
         out.logDecrement = out.delta = failed("апериодическое движение: колебаний нет");
         return;
     }
-    const std::vector<double> maxima = maximaOfDeviation(r);
+    predict(out.period, PredictionSource::Characteristics, r.derived().T_s);
+    const std::vector<double> maxima = trace.maxima();
     std::vector<double> ratios;
     for (std::size_t i = 1; i < maxima.size(); ++i)
         if (maxima[i] > 0 && maxima[i - 1] > 0)
@@ -130,79 +127,90 @@ void measureDecay(const RunRecord& r, RunMeasurements& out) {
     } else {
         out.delta = failed("период не измерен");
     }
+    predictDecay(r, maxima, out);
 }
 
-// The first harmonic of the deviation over the last whole driving periods (at most five, at
-// least one), by the trapezoid rule: y ≈ A·cos(ωt − φ).
-struct FirstHarmonic {
-    double amplitude = 0;
-    double phase = 0;
-};
-
-FirstHarmonic firstHarmonic(const RunRecord& r, double omega, double from, double to) {
-    const std::vector<RunSample>& s = r.samples();
-    const double Xg = r.derived().Xg;
-    // Sample times carry rounding: a sample within a millionth of a period of an end belongs in.
-    const double slack = 1e-6 * (to - from);
-    double a = 0, b = 0;
-    for (std::size_t i = 1; i < s.size(); ++i) {
-        if (s[i - 1].t < from - slack || s[i].t > to + slack) continue;
-        const double h = s[i].t - s[i - 1].t;
-        const double y0 = s[i - 1].X - Xg, y1 = s[i].X - Xg;
-        a += h / 2 * (y0 * std::cos(omega * s[i - 1].t) + y1 * std::cos(omega * s[i].t));
-        b += h / 2 * (y0 * std::sin(omega * s[i - 1].t) + y1 * std::sin(omega * s[i].t));
+// Amplitude and lag from the program's own steady state when the quadratic drag acts, then the
+// linear theory, which holds only without it.
+void predictSteadyState(const RunRecord& r, double nu, RunMeasurements& out) {
+    const DrivenOscillator s = drivenOscillatorOf(r.inputs(), r.derived());
+    std::string linearInapplicable;
+    if (hasQuadraticDrag(r)) {
+        const ResonancePoint p = steadyState(s, nu);
+        predict(out.amplitude, PredictionSource::SteadyState, p.amplitude);
+        predict(out.phaseLag, PredictionSource::SteadyState, p.phase);
+        linearInapplicable = notForQuadraticDrag;
     }
-    a *= 2 / (to - from);
-    b *= 2 / (to - from);
-    return {std::hypot(a, b), std::atan2(b, a)};
+    predict(out.amplitude, PredictionSource::LinearTheory, linearAmplitude(s, nu),
+            linearInapplicable);
+    predict(out.phaseLag, PredictionSource::LinearTheory, linearPhase(s, nu), linearInapplicable);
 }
 
-void measureSteadyState(const RunRecord& r, RunMeasurements& out) {
-    const double T_v = r.derived().T_v;
-    const double omega = 2 * pi / T_v;
-    const double end = r.samples().empty() ? 0 : r.samples().back().t;
-    if (isFree(r) || !std::isfinite(T_v) || T_v <= 0) {
-        out.amplitude = out.phaseLag = failed("только для вынужденных колебаний (Xm ≠ 0, ν ≠ 0)");
+// The window of whole driving periods that ends at the last sample.  The motion counts as settled
+// when the last period repeats the one before it, in the first harmonic and sample by sample.
+void measureDrivenRun(const RunRecord& r, const DeviationTrace& trace, RunMeasurements& out) {
+    out.logDecrement = out.delta = failed("только для свободных колебаний (Xm = 0)");
+    const double nu = std::abs(r.inputs().nu);
+    const double T_v = 1 / nu;
+    const double omega = 2 * pi * nu;
+    if (!std::isfinite(T_v)) {
+        out.period = out.amplitude = out.phaseLag =
+            failed("только для вынужденных колебаний (Xm ≠ 0, ν ≠ 0)");
         return;
     }
     // Counted in floating point first: a run far longer than int periods still has its last five.
-    const int periods = int(std::min(5.0, std::floor(end / T_v)));
-    if (periods < 2) {
-        out.amplitude = out.phaseLag = failed("меньше двух полных периодов вынуждающей силы");
+    const double whole = std::floor((trace.end() - trace.start()) / T_v);
+    if (whole < 2) {
+        out.period = out.amplitude = out.phaseLag =
+            failed("меньше двух полных периодов вынуждающей силы");
         return;
     }
-    // The start of the whole periods counted back from the end, on the drive's own phase.
-    const double to = std::floor(end / T_v) * T_v;
-    const FirstHarmonic last = firstHarmonic(r, omega, to - T_v, to);
-    const FirstHarmonic before = firstHarmonic(r, omega, to - 2 * T_v, to - T_v);
-    if (std::abs(last.amplitude - before.amplitude) > 0.01 * last.amplitude) {
-        out.amplitude = out.phaseLag = failed("колебания ещё не установились");
+    const int periods = int(std::min<double>(measuredPeriods, whole));
+    const double end = trace.end();
+    const std::complex<double> last = trace.firstHarmonic(omega, end - T_v, 1);
+    const std::complex<double> before = trace.firstHarmonic(omega, end - 2 * T_v, 1);
+    const double tolerance = settledShare * std::abs(last);
+    if (!(std::abs(last - before) <= tolerance &&
+          trace.largestChange(T_v, end - T_v) <= tolerance)) {
+        out.period = out.amplitude = out.phaseLag = failed("колебания ещё не установились");
         return;
     }
-    const FirstHarmonic h = firstHarmonic(r, omega, to - periods * T_v, to);
-    out.amplitude = measuredFrom({h.amplitude});
-    out.phaseLag = measuredFrom({h.phase < 0 ? h.phase + 2 * pi : h.phase});
+    out.period = periodFrom(trace.upwardCrossings(end - periods * T_v, end));
+    predict(out.period, PredictionSource::Characteristics, T_v);
+    const std::complex<double> h = trace.firstHarmonic(omega, end - periods * T_v, periods);
+    const double phase = std::arg(h);
+    out.amplitude = measuredFrom({std::abs(h)});
+    out.phaseLag = measuredFrom({phase < 0 ? phase + 2 * pi : phase});
     out.amplitude.readings = out.phaseLag.readings = periods;
+    predictSteadyState(r, nu, out);
 }
 
 } // namespace
 
+const Prediction* Measurement::applicable() const {
+    const auto holds = std::find_if(predictions.begin(), predictions.end(),
+                                    [](const Prediction& p) { return p.inapplicable.empty(); });
+    return holds == predictions.end() ? nullptr : &*holds;
+}
+
+std::optional<double> Measurement::differencePercent() const {
+    const Prediction* p = applicable();
+    if (!value || !p || p->value == 0) return std::nullopt;
+    return 100 * (*value - p->value) / std::abs(p->value);
+}
+
 RunMeasurements measureRun(const RunRecord& r) {
     RunMeasurements out;
-    out.period = measurePeriod(r);
-    measureDecay(r, out);
-    measureSteadyState(r, out);
-    const Characteristics& ch = r.derived();
-    predict(out.period, isFree(r) ? ch.T_s : ch.T_v);
-    if (isFree(r) && oscillates(ch)) {
-        predict(out.logDecrement, ch.logDecrement);
-        predict(out.delta, ch.delta);
+    const DeviationTrace trace(r);
+    if (trace.empty()) {
+        out.period = out.logDecrement = out.delta = out.amplitude = out.phaseLag =
+            failed("прогона ещё не было");
+        return out;
     }
-    if (!isFree(r)) {
-        const DrivenOscillator s = drivenOscillatorOf(r.inputs(), ch);
-        predict(out.amplitude, linearAmplitude(s, std::abs(r.inputs().nu)));
-        predict(out.phaseLag, linearPhase(s, std::abs(r.inputs().nu)));
-    }
+    if (isFree(r))
+        measureFreeRun(r, trace, out);
+    else
+        measureDrivenRun(r, trace, out);
     return out;
 }
 

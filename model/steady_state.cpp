@@ -36,14 +36,6 @@ struct Scale {
     }
 };
 
-ResonancePoint linearPoint(const DrivenOscillator& s, double nu) {
-    ResonancePoint point;
-    point.nu = nu;
-    point.amplitudeLinear = linearAmplitude(s, nu);
-    point.phaseLinear = linearPhase(s, nu);
-    return point;
-}
-
 ResonancePoint nonFinitePoint(ResonancePoint point) {
     point.amplitude = notANumber;
     point.phase = notANumber;
@@ -55,7 +47,7 @@ ResonancePoint nonFinitePoint(ResonancePoint point) {
 // Amplitude, phase and touching of the period that starts at `start`.
 ResonancePoint measure(const DrivenOscillator& s, double nu, const PeriodMap& map, PhasePoint start,
                        PointStatus status) {
-    ResonancePoint point = linearPoint(s, nu);
+    ResonancePoint point{nu};
     const PeriodShape shape = map.shape(start);
     point.amplitude = (shape.yMax - shape.yMin) / 2;
     // Over a period the drive does the work sine·(ω·F/2)·T, and the damping takes energy away,
@@ -109,6 +101,22 @@ Settled settle(const PeriodMap& map, PhasePoint p, Scale tolerance, long maxPeri
     return {p, maxPeriods, false};
 }
 
+// The answer of the damping-equivalent linearisation: exact without quadratic drag, and with it
+// whenever the drag force stays below the accuracy's share of the spring force (a slow drive).
+// An undamped drive exactly at ω0 gives an infinite amplitude, a quarter period behind.
+ResonancePoint quasiStatic(const DrivenOscillator& s, double nu, const Harmonic& guess,
+                           const SteadyStateSettings& settings) {
+    ResonancePoint point{nu};
+    const double omega = 2 * std::numbers::pi * nu;
+    point.amplitude = guess.amplitude;
+    point.phase = std::isinf(guess.amplitude) ? std::numbers::pi / 2 : guess.phase;
+    point.touches = s.Xg - point.amplitude < s.touchLimit;
+    const double dragShare =
+        s.quadraticDrag > 0 ? s.quadraticDrag * omega * omega * guess.amplitude / s.omega_0_sq : 0;
+    point.status = dragShare <= settings.accuracy ? PointStatus::Solved : PointStatus::Uncertain;
+    return point;
+}
+
 bool refused(const DrivenOscillator& s, double nu) {
     return checkOscillator(s) != InputProblem::None || checkFrequency(nu) != InputProblem::None;
 }
@@ -139,18 +147,19 @@ long periodSteps(const DrivenOscillator& s, double nu, const Harmonic& guess,
 
 ResonancePoint steadyState(const DrivenOscillator& s, double nu,
                            const SteadyStateSettings& settings) {
-    if (refused(s, nu)) return nonFinitePoint(linearPoint(s, nu));
+    if (refused(s, nu)) return nonFinitePoint({nu});
     const double omega = 2 * std::numbers::pi * nu;
     const Harmonic guess = equivalentLinearResponse(s, nu);
     bool capped = false;
     const long steps = periodSteps(s, nu, guess, settings, capped);
+    // At rest in the equilibrium without a drive; no step can resolve an infinite amplitude.
+    if (capped || guess.amplitude == 0) return quasiStatic(s, nu, guess, settings);
     const PeriodMap map(s, nu, steps);
     const PhasePoint start{guess.amplitude * std::cos(guess.phase),
                            omega * guess.amplitude * std::sin(guess.phase)};
 
     if (const auto periodic = periodicState(map, start, guess.amplitude, omega, settings))
-        return measure(s, nu, map, *periodic,
-                       capped ? PointStatus::Uncertain : PointStatus::Solved);
+        return measure(s, nu, map, *periodic, PointStatus::Solved);
 
     const long periods = std::max(1L, settings.fallbackSteps / steps);
     const Scale tolerance{settings.newtonTolerance * guess.amplitude, omega};
@@ -162,7 +171,7 @@ ResonancePoint steadyStateByIntegration(const DrivenOscillator& s, double nu, do
                                         long maxPeriods, long& periodsUsed,
                                         const SteadyStateSettings& settings) {
     periodsUsed = 0;
-    if (refused(s, nu)) return nonFinitePoint(linearPoint(s, nu));
+    if (refused(s, nu)) return nonFinitePoint({nu});
     const double omega = 2 * std::numbers::pi * nu;
     bool capped = false;
     const Harmonic guess = equivalentLinearResponse(s, nu);

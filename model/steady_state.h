@@ -10,20 +10,19 @@
 
 namespace trelvix {
 
-enum class PointStatus {
+enum class PointStatus : unsigned char {
     Solved,    // Newton's method found the periodic state
     Uncertain, // it did not; the values come from a bounded integration and may be off
     NonFinite, // the motion left the number range: amplitude and phase are NaN
 };
 
-// One point of the resonance curve.
+// One point of the resonance curve: what the plot and the table of the curve need, no more (a
+// curve may hold a million of them).  The linear theory follows from the oscillator at any ν.
 struct ResonancePoint {
-    double nu = 0;              // driving frequency, Hz
-    double amplitude = 0;       // half of (max X − min X) over a period of the steady state, m
-    double phase = 0;           // lag of the first harmonic of X − Xg behind the drive, [0, π]
-    double amplitudeLinear = 0; // what the linear theory predicts, m
-    double phaseLinear = 0;     // rad
-    bool touches = false;       // min X falls below touchLimit: the ball reaches the suspension
+    double nu = 0;        // driving frequency, Hz
+    double amplitude = 0; // half of (max X − min X) over a period of the steady state, m
+    double phase = 0;     // lag of the first harmonic of X − Xg behind the drive, [0, π]
+    bool touches = false; // min X falls below touchLimit: the ball reaches the suspension
     PointStatus status = PointStatus::Solved;
 };
 
@@ -34,9 +33,12 @@ struct SteadyStateSettings {
     // The share by which the step may change amplitude and phase; near a sharp resonance it
     // calls for finer steps than stepsPerCycle.
     double accuracy = 1e-4;
-    // Periods longer than this many steps (drives thousands of times slower than the free
-    // oscillation) are computed with it and the point is uncertain.
-    long maxStepsPerPeriod = 1L << 20;
+    // A period that would need more steps than this (a drive hundreds of times slower than the
+    // free oscillation, or relaxing hundreds of times faster) is not integrated: the ball then
+    // follows the drive quasi-statically, as the damping-equivalent linearisation describes, at
+    // a cost that does not grow as the drive slows down.  The point is uncertain if the
+    // quadratic drag could still matter there.
+    long maxStepsPerPeriod = 1L << 16;
     // Newton's method stops when its correction is below this share of the amplitude.
     double newtonTolerance = 1e-9;
     int maxNewtonIterations = 30;
@@ -61,7 +63,8 @@ InputProblem checkOscillator(const DrivenOscillator& s);
 InputProblem checkFrequency(double nu);
 
 // The steady state at the driving frequency `nu`.  A point whose motion overflows is NonFinite,
-// and so is every point of an input that a check above refuses (then nothing is computed); every
+// and so is every point of an input that a check above refuses (then nothing is computed).
+// Without any damping the amplitude at ω = ω0 exactly is infinite (and the ball touches); every
 // other point has finite values.
 ResonancePoint steadyState(const DrivenOscillator& s, double nu,
                            const SteadyStateSettings& settings = {});

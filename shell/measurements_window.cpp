@@ -2,8 +2,10 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace trelvix {
 
@@ -11,15 +13,33 @@ namespace {
 
 const QString measurementsTitle = QStringLiteral("Измерения");
 const QStringList columnTitles = {QStringLiteral("Величина"), QStringLiteral("Измерено"),
-                                  QStringLiteral("Предсказано"), QStringLiteral("Расхождение, %")};
+                                  QStringLiteral("Предсказано"), QStringLiteral("Чем предсказано"),
+                                  QStringLiteral("Расхождение, %")};
+// In the units of the main window.
 const QStringList quantityNames = {
-    QStringLiteral("Период T, с"), QStringLiteral("Логарифмический декремент Θ"),
-    QStringLiteral("Коэффициент затухания δ, 1/с"), QStringLiteral("Амплитуда A, м"),
+    QStringLiteral("Период T, c"), QStringLiteral("Логарифмический декремент Θ"),
+    QStringLiteral("Коэффициент затухания δ, рад/c"), QStringLiteral("Амплитуда A, м"),
     QStringLiteral("Отставание по фазе φ, рад")};
+constexpr int significantDigits = 5;
+// Pixels; five columns of it fit a screen 800 pixels wide.
+constexpr int widestColumn = 150;
 
-// Five significant digits with the desktop's decimal separator.
+QString sourceName(PredictionSource source) {
+    switch (source) {
+    case PredictionSource::Characteristics:
+        return QStringLiteral("характеристики");
+    case PredictionSource::LinearTheory:
+        return QStringLiteral("линейная теория");
+    case PredictionSource::SteadyState:
+        return QStringLiteral("расчёт установившегося режима");
+    case PredictionSource::AmplitudeDecay:
+        return QStringLiteral("затухание при измеренных амплитудах");
+    }
+    return {};
+}
+
 QString number(double x, const QString& separator) {
-    return QString::number(x, 'g', 5).replace(QLatin1Char('.'), separator);
+    return QString::number(x, 'g', significantDigits).replace(QLatin1Char('.'), separator);
 }
 
 QString measuredText(const Measurement& m, const QString& separator) {
@@ -30,18 +50,27 @@ QString measuredText(const Measurement& m, const QString& separator) {
     return text;
 }
 
+// Four significant digits, without an exponent: a sign, then up to three decimals.
 QString percentText(const Measurement& m, const QString& separator) {
     const std::optional<double> percent = m.differencePercent();
     if (!percent) return QStringLiteral("—");
+    const double magnitude = std::abs(*percent);
+    const int decimals =
+        magnitude >= 1 ? std::max(0, 3 - int(std::floor(std::log10(magnitude)))) : 3;
     return (*percent > 0 ? QStringLiteral("+") : QString()) +
-           QString::number(*percent, 'f', 2).replace(QLatin1Char('.'), separator);
+           QString::number(*percent, 'f', decimals).replace(QLatin1Char('.'), separator);
+}
+
+QString predictionSourceText(const Prediction& p) {
+    if (p.inapplicable.empty()) return sourceName(p.source);
+    return QStringLiteral("%1: не применимо, %2")
+        .arg(sourceName(p.source), QString::fromStdString(p.inapplicable));
 }
 
 } // namespace
 
 MeasurementsWindow::MeasurementsWindow()
-    : table_(new QTableWidget(int(quantityNames.size()), int(columnTitles.size()), this)),
-      note_(new QLabel(this)) {
+    : table_(new QTableWidget(0, int(columnTitles.size()), this)), note_(new QLabel(this)) {
     setObjectName(QStringLiteral("FormMeasurements"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
@@ -50,19 +79,25 @@ MeasurementsWindow::MeasurementsWindow()
     table_->setHorizontalHeaderLabels(columnTitles);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     note_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note_);
     layout->addWidget(table_);
-    resize(760, 260);
 }
 
 void MeasurementsWindow::show(const RunRecord& record, const QString& separator) {
     const RunMeasurements m = measureRun(record);
-    const Measurement* rows[] = {&m.period, &m.logDecrement, &m.delta, &m.amplitude, &m.phaseLag};
-    for (int row = 0; row < int(std::size(rows)); ++row)
-        fillRow(row, *rows[row], separator);
+    const Measurement* quantities[] = {&m.period, &m.logDecrement, &m.delta, &m.amplitude,
+                                       &m.phaseLag};
+    table_->setRowCount(0);
+    for (int q = 0; q < int(std::size(quantities)); ++q)
+        addRows(quantityNames[q], *quantities[q], separator);
     table_->resizeColumnsToContents();
+    // The reasons and the names of the predictions wrap rather than widen the window.
+    for (int column = 0; column < table_->columnCount(); ++column)
+        table_->setColumnWidth(column, std::min(table_->columnWidth(column), widestColumn));
+    table_->resizeRowsToContents();
     if (record.empty())
         note_->setText(QStringLiteral("Прогона ещё не было: измерять нечего."));
     else
@@ -74,16 +109,37 @@ void MeasurementsWindow::show(const RunRecord& record, const QString& separator)
                                                      "%1-й шаг.")
                                           .arg(record.stride())
                                     : QString()));
+    fitTable();
     QWidget::show();
     raise();
 }
 
-void MeasurementsWindow::fillRow(int row, const Measurement& m, const QString& separator) {
-    const QString cells[] = {quantityNames[row], measuredText(m, separator),
-                             m.hasPrediction ? number(m.predicted, separator) : QStringLiteral("—"),
-                             percentText(m, separator)};
-    for (int column = 0; column < int(std::size(cells)); ++column)
-        table_->setItem(row, column, new QTableWidgetItem(cells[column]));
+// One row per prediction (at least one), the quantity and its measured value on the first.
+void MeasurementsWindow::addRows(const QString& quantity, const Measurement& m,
+                                 const QString& separator) {
+    const int first = table_->rowCount();
+    const auto add = [&](int column, const QString& text) {
+        table_->setItem(table_->rowCount() - 1, column, new QTableWidgetItem(text));
+    };
+    for (std::size_t i = 0; i < std::max<std::size_t>(m.predictions.size(), 1); ++i) {
+        table_->insertRow(table_->rowCount());
+        const bool top = table_->rowCount() - 1 == first;
+        add(0, top ? quantity : QString());
+        add(1, top ? measuredText(m, separator) : QString());
+        const Prediction* p = m.predictions.empty() ? nullptr : &m.predictions[i];
+        add(2, p ? number(p->value, separator) : QStringLiteral("—"));
+        add(3, p ? predictionSourceText(*p) : QString());
+        // The difference stands beside the prediction it is taken of.
+        add(4, p && p == m.applicable() ? percentText(m, separator) : QStringLiteral("—"));
+    }
+}
+
+// Wide enough for every column, as far as the screen allows.
+void MeasurementsWindow::fitTable() {
+    const QSize room = screen() ? screen()->availableGeometry().size() : QSize();
+    QSize wanted = sizeHint();
+    if (room.isValid()) wanted = wanted.boundedTo(room);
+    resize(wanted.expandedTo(size()));
 }
 
 } // namespace trelvix

@@ -1,7 +1,8 @@
 #pragma once
 
-// «Измерения»: what the record of the last run shows, each quantity beside its prediction with
-// the difference in per cent, or a dash with the reason it cannot be measured.
+// «Измерения»: what the record of the last run shows, each quantity beside its predictions, each
+// saying what it is, with the difference in per cent from the one that holds, or a dash with the
+// reason it cannot be measured.
 
 #include "model/run_measurements.h"
 
@@ -23,7 +24,8 @@ public:
     QTableWidget* table() const { return table_; }
 
 private:
-    void fillRow(int row, const Measurement& m, const QString& separator);
+    void addRows(const QString& quantity, const Measurement& m, const QString& separator);
+    void fitTable();
 
     QTableWidget* table_;
     QLabel* note_;

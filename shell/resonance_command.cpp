@@ -31,7 +31,7 @@ int printResonanceCurve(const Inputs& in, const CommandLine& line, std::ostream&
         return refuse(err, QStringLiteral("trelvix: ") + resonanceProblemMessage(problem), 2);
 
     const Sweep curve = sweep(oscillator, range, {concurrentMap, false, nullptr});
-    out << resonanceCsv(curve.points);
+    out << resonanceCsv(oscillator, curve.points);
     return 0;
 }
 

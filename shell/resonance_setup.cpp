@@ -12,10 +12,14 @@ FrequencyRange defaultResonanceRange(const Characteristics& derived) {
     return {0.5 * nu_0, 1.5 * nu_0, defaultResonancePoints};
 }
 
-void concurrentMap(std::size_t count, const std::function<void(std::size_t)>& task) {
+void mapOn(QThreadPool& pool, std::size_t count, const std::function<void(std::size_t)>& task) {
     std::vector<std::size_t> indices(count);
     std::iota(indices.begin(), indices.end(), std::size_t{0});
-    QtConcurrent::blockingMap(indices, [&task](std::size_t& k) { task(k); });
+    QtConcurrent::blockingMap(&pool, indices, [&task](std::size_t& k) { task(k); });
+}
+
+void concurrentMap(std::size_t count, const std::function<void(std::size_t)>& task) {
+    mapOn(*QThreadPool::globalInstance(), count, task);
 }
 
 QString resonanceProblemMessage(InputProblem problem) {

@@ -8,6 +8,7 @@
 #include "model/resonance_sweep.h"
 
 #include <QString>
+#include <QThreadPool>
 
 namespace trelvix {
 
@@ -18,7 +19,10 @@ constexpr int defaultResonancePoints = 200;
 // lies in the middle whatever the damping, and the curve shows both flanks.
 FrequencyRange defaultResonanceRange(const Characteristics& derived);
 
-// Runs the tasks on the threads of Qt's global pool, the calling thread included.
+// Runs the tasks on the threads of `pool`, the calling thread included.
+void mapOn(QThreadPool& pool, std::size_t count, const std::function<void(std::size_t)>& task);
+
+// mapOn() Qt's global pool: for the command line, where nothing else paints.
 void concurrentMap(std::size_t count, const std::function<void(std::size_t)>& task);
 
 // The message that refuses `problem` (not InputProblem::None).

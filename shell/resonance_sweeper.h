@@ -1,14 +1,17 @@
 #pragma once
 
-// The sweep of a resonance curve on worker threads while the window stays live: the points are
-// spread over Qt's global thread pool, the progress is counted as they finish, and a cancel
-// skips the points not yet begun and keeps those computed.
+// The sweep of a resonance curve on worker threads while the windows stay live: the points are
+// spread over a thread pool of the sweeper's own (Qt's global pool also paints), handed over a
+// chunk at a time as they are computed, and a cancel skips every point not yet begun and keeps
+// those computed.
 
 #include "model/resonance_sweep.h"
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QThreadPool>
 #include <atomic>
+#include <mutex>
 
 namespace trelvix {
 
@@ -25,15 +28,22 @@ public:
     bool busy() const { return watcher_.isRunning(); }
     // The points finished so far, refinement points included.
     int pointsDone() const { return done_.load(); }
+    // The points computed since the last call, sorted by frequency; the caller merges them.
+    std::vector<ResonancePoint> takePoints();
+    const QThreadPool& pool() const { return pool_; }
 
 signals:
-    // In the thread of the sweeper, when the sweep has ended, completed or cancelled.
-    void finished(const trelvix::Sweep& result);
+    // In the thread of the sweeper, when the sweep has ended; its points were all handed over
+    // by takePoints() by then, or are waiting there.
+    void finished(trelvix::InputProblem problem, bool cancelled);
 
 private:
+    QThreadPool pool_;
     QFutureWatcher<Sweep> watcher_;
     std::atomic<bool> cancel_{false};
     std::atomic<int> done_{0};
+    std::mutex pendingMutex_;
+    std::vector<ResonancePoint> pending_;
 };
 
 } // namespace trelvix

@@ -88,7 +88,8 @@ ResonanceWindow::ResonanceWindow(const Platform& platform, const ExperimentDocum
     layout->addWidget(buildExportRow());
     resize(760, 640);
 
-    connect(&sweeper_, &ResonanceSweeper::finished, this, &ResonanceWindow::sweepFinished);
+    connect(&sweeper_, &ResonanceSweeper::finished, this,
+            [this](InputProblem, bool cancelled) { sweepFinished(cancelled); });
     connect(&progressTimer_, &QTimer::timeout, this, &ResonanceWindow::showProgress);
     progressTimer_.setInterval(progressInterval);
     setBusy(false);
@@ -172,13 +173,11 @@ std::optional<FrequencyRange> ResonanceWindow::rangeFromFields() {
     return std::nullopt;
 }
 
+// Only what the curve depends on can refuse it: the coefficients of the equation of motion and
+// the range, not the computation time or the start of the motion.
 void ResonanceWindow::computeCurve() {
     if (sweeper_.busy()) return;
     const Experiment& e = document_.experiment();
-    if (!canRun(e.inputs, e.derived)) {
-        refuse(texts::cannotRunMessage);
-        return;
-    }
     const DrivenOscillator oscillator = drivenOscillatorOf(e.inputs, e.derived);
     if (const InputProblem problem = checkOscillator(oscillator); problem != InputProblem::None) {
         refuse(resonanceProblemMessage(problem));
@@ -217,8 +216,13 @@ void ResonanceWindow::setBusy(bool busy) {
 }
 
 // The bar counts the points of the grid; the few that refine the peak afterwards keep it full.
+// The points computed since the last look join the curve, which is drawn anew with them.
 void ResonanceWindow::showProgress() {
     progress_->setValue(std::min(sweeper_.pointsDone(), gridPoints_));
+    std::vector<ResonancePoint> computed = sweeper_.takePoints();
+    if (computed.empty()) return;
+    mergePoints(curve_.points, std::move(computed));
+    redrawPlots();
 }
 
 // The ν mark follows the driving frequency at once; a curve shown for another oscillator is
@@ -229,7 +233,7 @@ void ResonanceWindow::experimentChanged() {
     const Experiment& e = document_.experiment();
     const DrivenOscillator oscillator = drivenOscillatorOf(e.inputs, e.derived);
     const bool shown = !curve_.points.empty() || sweeper_.busy();
-    if (!shown || oscillator == curve_.oscillator || !canRun(e.inputs, e.derived) ||
+    if (!shown || oscillator == curve_.oscillator ||
         checkOscillator(oscillator) != InputProblem::None) {
         redrawPlots();
         return;
@@ -242,23 +246,22 @@ void ResonanceWindow::experimentChanged() {
     sweep(oscillator, {curve_.from, curve_.to, gridPoints_});
 }
 
-void ResonanceWindow::sweepFinished(const Sweep& result) {
+void ResonanceWindow::sweepFinished(bool cancelled) {
     if (sweepAgain_) {
         sweepAgain_ = false;
         setBusy(false);
         experimentChanged();
         return;
     }
-    cancelled_ = result.cancelled;
-    curve_.points = result.points;
+    cancelled_ = cancelled;
     showProgress(); // a cancelled sweep leaves the bar where it stopped
     setBusy(false);
-    const auto points = static_cast<int>(result.points.size());
-    const auto nonFinite = static_cast<int>(
-        std::count_if(result.points.begin(), result.points.end(),
-                      [](const ResonancePoint& p) { return p.status == PointStatus::NonFinite; }));
-    status_->setText(texts::sweepSummary(result.cancelled, points,
-                                         std::max(points - gridPoints_, 0), nonFinite));
+    const std::vector<ResonancePoint>& all = curve_.points;
+    const auto points = static_cast<int>(all.size());
+    const auto nonFinite = static_cast<int>(std::count_if(
+        all.begin(), all.end(), [](const auto& p) { return p.status == PointStatus::NonFinite; }));
+    status_->setText(
+        texts::sweepSummary(cancelled, points, std::max(points - gridPoints_, 0), nonFinite));
     redrawPlots();
 }
 
@@ -289,7 +292,8 @@ void ResonanceWindow::showReadout(PictureBox* panel, QPointF at) {
         return std::isfinite(x) ? locale.toString(x, 'g', 5) : QStringLiteral("—");
     };
     const QString text = texts::readoutText(number(p->nu), number(p->amplitude), number(p->phase),
-                                            number(p->amplitudeLinear), number(p->phaseLinear));
+                                            number(linearAmplitude(curve_.oscillator, p->nu)),
+                                            number(linearPhase(curve_.oscillator, p->nu)));
     readout_->setText(text);
     QToolTip::showText(panel->mapToGlobal(at.toPoint()), text, panel);
 }

@@ -60,7 +60,7 @@ private:
     std::optional<FrequencyRange> rangeFromFields();
     void setBusy(bool busy);
     void showProgress();
-    void sweepFinished(const Sweep& result);
+    void sweepFinished(bool cancelled);
     void showReadout(PictureBox* panel, QPointF at);
     QString separator() const;
     void exportCsv();

@@ -37,7 +37,7 @@ void ResonanceWindow::exportCsv() {
                                      QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) return;
     QSaveFile file(path); // the old file stays whole until the new one is complete
-    const std::string text = resonanceCsv(curve_.points);
+    const std::string text = resonanceCsv(curve_.oscillator, curve_.points);
     const bool written = file.open(QIODevice::WriteOnly) &&
                          file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
                          file.commit();

@@ -79,6 +79,10 @@ private slots:
     void touching_data();
     void touching();
     void failedNewtonFallsBackAndIsMarked();
+    void extremesGiveTheirLimits_data();
+    void extremesGiveTheirLimits();
+    void flatCurveWithoutDrive();
+    void gridCannotOverflow();
     void badInputComputesNothing_data();
     void badInputComputesNothing();
     void overflowMarksPointsAndSweepGoesOn();
@@ -165,6 +169,8 @@ void ResonanceTest::touching_data() {
     const DrivenOscillator water = withoutDrag();
     QTest::newRow("resonance without drag") << water << resonance(water) << true;
     QTest::newRow("resonance with drag") << initialOscillator() << resonance(water) << false;
+    // The lowest point lies between Xm + d/2 and Xm + d: the ball's centre stays a radius off.
+    QTest::newRow("3.918 Hz without drag") << water << 3.918 << false;
 
     // A limit just above or just below the lowest point of the linear steady state at 4.5 Hz.
     const double lowest = water.Xg - linearAmplitude(water, 4.5);
@@ -184,7 +190,7 @@ void ResonanceTest::touching() {
 
 // One Newton step cannot confirm convergence, so the bounded integration takes over.  Near the
 // peak the drag damps the transient within a few hundred periods, so its values are right, but
-// the point still says they may not be.  A period with too few steps allowed is uncertain too.
+// the point still says they may not be.
 void ResonanceTest::failedNewtonFallsBackAndIsMarked() {
     const DrivenOscillator s = initialOscillator();
     const double nu = 3.95;
@@ -195,10 +201,66 @@ void ResonanceTest::failedNewtonFallsBackAndIsMarked() {
     QCOMPARE(fallback.status, PointStatus::Uncertain);
     QCOMPARE(solved.status, PointStatus::Solved);
     verifyClose(fallback, solved.amplitude, solved.phase);
+}
 
-    SteadyStateSettings coarse;
-    coarse.maxStepsPerPeriod = 4096;
-    QCOMPARE(steadyState(s, 0.05, coarse).status, PointStatus::Uncertain);
+void ResonanceTest::extremesGiveTheirLimits_data() {
+    QTest::addColumn<DrivenOscillator>("s");
+    QTest::addColumn<double>("nu");
+    QTest::addColumn<double>("amplitude");
+    QTest::addColumn<double>("phase");
+    QTest::addColumn<bool>("touches");
+    const DrivenOscillator s = initialOscillator();
+    const double nu_0 = std::sqrt(s.omega_0_sq) / (2 * std::numbers::pi);
+    // Far below ν0 the ball follows the suspension: A = Xm/(1 − (ν/ν0)²) to the drag's share.
+    for (double nu : {1e-6, 1e-3, 0.02})
+        QTest::addRow("drive at %g Hz", nu)
+            << s << nu << s.Xm / (1 - (nu / nu_0) * (nu / nu_0)) << 0.0 << false;
+    DrivenOscillator undamped = withoutDrag();
+    undamped.delta = 0;
+    QTest::newRow("undamped exact resonance")
+        << undamped << nu_0 << std::numeric_limits<double>::infinity() << std::numbers::pi / 2
+        << true;
+    DrivenOscillator still = s;
+    still.Xm = 0;
+    QTest::newRow("no drive") << still << 4.0 << 0.0 << linearPhase(still, 4.0) << false;
+}
+
+void ResonanceTest::extremesGiveTheirLimits() {
+    QFETCH(DrivenOscillator, s);
+    QFETCH(double, nu);
+    QFETCH(double, amplitude);
+    QFETCH(double, phase);
+    QFETCH(bool, touches);
+    const ResonancePoint p = steadyState(s, nu);
+    QCOMPARE(p.status, PointStatus::Solved);
+    QCOMPARE(p.touches, touches);
+    QCOMPARE_LE(std::fabs(p.phase - phase), phaseRadians);
+    if (std::isfinite(amplitude) && amplitude != 0)
+        QCOMPARE_LE(std::fabs(p.amplitude / amplitude - 1), amplitudeShare);
+    else
+        QCOMPARE(p.amplitude, amplitude);
+}
+
+// Without a drive the curve is flat and needs no refining.
+void ResonanceTest::flatCurveWithoutDrive() {
+    DrivenOscillator still = initialOscillator();
+    still.Xm = 0;
+    const Sweep flat = sweep(still, {1, 8, 50});
+    QCOMPARE(flat.points.size(), std::size_t{50});
+    for (const ResonancePoint& p : flat.points) {
+        QCOMPARE(p.amplitude, 0.0);
+        QCOMPARE(p.status, PointStatus::Solved);
+    }
+}
+
+// The grid of the widest range runs to its end without overflowing.
+void ResonanceTest::gridCannotOverflow() {
+    const FrequencyRange widest{1, 1.7e308, 11};
+    const std::vector<double> grid = gridFrequencies(widest);
+    QCOMPARE(grid.size(), std::size_t{11});
+    for (std::size_t i = 1; i < grid.size(); ++i)
+        QVERIFY2(std::isfinite(grid[i]) && grid[i] > grid[i - 1], qPrintable(QString::number(i)));
+    QCOMPARE(grid.back(), widest.to);
 }
 
 void ResonanceTest::badInputComputesNothing_data() {
@@ -270,7 +332,7 @@ void ResonanceTest::overflowMarksPointsAndSweepGoesOn() {
                         [](const auto& p) { return p.status == PointStatus::NonFinite; }));
     for (const ResonancePoint* p : {&result.points.front(), &result.points.back()}) {
         QCOMPARE(p->status, PointStatus::Solved);
-        verifyClose(*p, p->amplitudeLinear, p->phaseLinear);
+        verifyClose(*p, linearAmplitude(s, p->nu), linearPhase(s, p->nu));
     }
     QCOMPARE(result.points.back().nu, range.to);
 }
@@ -298,8 +360,8 @@ void ResonanceTest::cancellingKeepsComputedPoints() {
 void ResonanceTest::parallelSweepEqualsSerial() {
     const DrivenOscillator s = initialOscillator();
     const FrequencyRange range{2, 6, 41};
-    QCOMPARE(resonanceCsv(sweep(s, range, {twoThreadMap, true, nullptr}).points),
-             resonanceCsv(sweep(s, range).points));
+    QCOMPARE(resonanceCsv(s, sweep(s, range, {twoThreadMap, true, nullptr}).points),
+             resonanceCsv(s, sweep(s, range).points));
     const Sweep grid = sweep(s, range, {twoThreadMap, false, nullptr});
     QCOMPARE(grid.points.size(), std::size_t(range.points));
     for (std::size_t i = 0; i < grid.points.size(); ++i)
@@ -312,7 +374,7 @@ void ResonanceTest::csvIsLocaleFree() {
     const std::vector<ResonancePoint> points{steadyState(water, resonance(water)),
                                              steadyState(initialOscillator(), 4.5)};
     const char* russian = std::setlocale(LC_ALL, "ru_RU.UTF-8");
-    std::istringstream text(resonanceCsv(points));
+    std::istringstream text(resonanceCsv(water, points));
     std::setlocale(LC_ALL, "C");
     if (!russian) QSKIP("no Russian locale installed");
 
@@ -324,7 +386,8 @@ void ResonanceTest::csvIsLocaleFree() {
         QVERIFY(std::getline(text, line));
         const QStringList fields = QString::fromStdString(line).split(',');
         QCOMPARE(fields.size(), 6);
-        const double expected[] = {p.nu, p.amplitude, p.phase, p.amplitudeLinear, p.phaseLinear};
+        const double expected[] = {p.nu, p.amplitude, p.phase, linearAmplitude(water, p.nu),
+                                   linearPhase(water, p.nu)};
         for (int i = 0; i < 5; ++i) {
             const std::string field = fields[i].toStdString();
             double value = 0;

@@ -66,9 +66,10 @@ void RunRecordTest::thinsEvenlyBeyondItsCapacity() {
 
 void RunRecordTest::keepsTheNewestFiveRuns() {
     StoredRuns stored;
-    stored.keep(RunRecord()); // an empty record is not kept
-    for (long long steps = 1; steps <= 7; ++steps)
+    for (long long steps = 1; steps <= 7; ++steps) {
         stored.keep(recordOfSteps(steps, 16));
+        stored.keep(RunRecord()); // an empty record is not kept, and pushes none out
+    }
     QCOMPARE(stored.runs().size(), StoredRuns::capacity);
     QCOMPARE(stored.runs().front().stepCount(), 3); // the first two dropped
     QCOMPARE(stored.runs().back().stepCount(), 7);

@@ -43,7 +43,9 @@ private slots:
     void ctrlROpensTheCurveOfTheCurrentParameters();
     void badRangesAreRefused_data();
     void badRangesAreRefused();
-    void parametersThatCannotRunAreRefusedAsByTheStartButton();
+    void onlyWhatTheCurveDependsOnRefusesIt_data();
+    void onlyWhatTheCurveDependsOnRefusesIt();
+    void millionPointsCancelWhileThePanelsPaint();
     void clickAtThePeakOffersItsFrequency();
     void cancelKeepsThePointsComputedSoFar();
     void cleanup();
@@ -140,15 +142,60 @@ void ResonanceWindowTest::badRangesAreRefused() {
     QCOMPARE(curve->curve().points.size(), before);
 }
 
-void ResonanceWindowTest::parametersThatCannotRunAreRefusedAsByTheStartButton() {
+void ResonanceWindowTest::onlyWhatTheCurveDependsOnRefusesIt_data() {
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refusal"); // empty: the curve is computed
+    // A run could not start with these, but the steady state does not depend on them.
+    QTest::newRow("time too long to step through") << Input::T << "1e30" << QString();
+    QTest::newRow("start too far to estimate") << Input::X0 << "1e308" << QString();
+    QTest::newRow("a spring too stiff for a finite ω0")
+        << Input::k << "1.7e308" << resonanceProblemMessage(InputProblem::NonFiniteCoefficient);
+}
+
+void ResonanceWindowTest::onlyWhatTheCurveDependsOnRefusesIt() {
+    QFETCH(Input, input);
+    QFETCH(QString, text);
+    QFETCH(QString, refusal);
     ResonanceWindow* curve = openCurve();
     QVERIFY(curve);
-    enter(window_->controls().field(Input::k), "1e300"); // a step far too small ever to reach T
+    enter(window_->controls().field(input), text);
+    QVERIFY(platform_->log().isEmpty()); // the field took the value
+    QVERIFY(!canRun(window_->experiment().inputs, window_->experiment().derived));
     platform_->clear();
     windowButton(curve, "resonanceCompute")->click();
-    QCOMPARE(platform_->log(),
-             (QStringList{"tone 25", texts::errorTitle + ": " + texts::cannotRunMessage}));
-    QVERIFY(!curve->sweeper().busy());
+    if (!refusal.isEmpty()) {
+        QCOMPARE(platform_->log(), (QStringList{"tone 25", texts::errorTitle + ": " + refusal}));
+        QVERIFY(!curve->sweeper().busy());
+        return;
+    }
+    QVERIFY(platform_->log().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!curve->sweeper().busy(), 10000);
+    QVERIFY(peakPoint(curve->curve().points));
+}
+
+// A million points: the panels paint the points streamed so far while the sweep's own pool
+// computes (Qt's global pool stays free), and a cancel ends it with no more points than were
+// in progress on its threads at that moment.
+void ResonanceWindowTest::millionPointsCancelWhileThePanelsPaint() {
+    ResonanceWindow* curve = openCurve();
+    QVERIFY(curve);
+    enter(rangeField(curve, "resonancePoints"), QString::number(maxSweepPoints));
+    windowButton(curve, "resonanceCompute")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!curve->curve().points.empty(), 60000);
+    QVERIFY(curve->sweeper().busy());
+    QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
+    const QImage painted = curve->amplitudePanel()->grab().toImage();
+    QVERIFY(pixelsOf(painted, graphics::traceColour) > 0);
+
+    QSignalSpy finished(&curve->sweeper(), &ResonanceSweeper::finished);
+    const int doneAtCancel = curve->sweeper().pointsDone();
+    windowButton(curve, "resonanceCancel")->click();
+    QVERIFY(finished.wait(60000));
+    QVERIFY(curve->lastSweepCancelled());
+    const std::size_t kept = curve->curve().points.size();
+    QCOMPARE_LE(kept, std::size_t(doneAtCancel + curve->sweeper().pool().maxThreadCount()));
+    QCOMPARE_GE(kept, std::size_t(doneAtCancel));
 }
 
 // No keeps the field; Yes enters the frequency through the field's rules (its four decimals),
