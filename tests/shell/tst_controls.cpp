@@ -254,14 +254,14 @@ void ControlsTest::colours() {
 void ControlsTest::greekOverlaysAreTransparentTextFontsAboveTheirPartners() {
     Built built;
     const QObjectList& stack = built.area.children();
-    const auto depth = [&](const char* name) { return stack.indexOf(built.find(name)); };
-    for (const char* partner :
+    const auto depth = [&](const QString& name) { return stack.indexOf(built.find(name)); };
+    for (const QString row :
          {"mediumDensityCaption", "viscosityCaption", "frequencyCaption", "ballDensityResult",
           "dampingResult", "harmonicFrequencyResult", "naturalFrequencyResult",
           "drivingFrequencyResult", "logDecrementResult", "resonanceFrequencyResult",
           "criticalViscosityResult"}) {
-        const QByteArray overlay = QByteArray(partner) + "_2";
-        QVERIFY2(depth(overlay) > depth(partner), overlay.constData());
+        const QString overlay = row.chopped(row.endsWith("Caption") ? 7 : 6) + "Letter";
+        QVERIFY2(depth(overlay) > depth(row), qPrintable(overlay));
         QVERIFY(built.find(overlay)->font().family() != "Symbol");
         QVERIFY(built.find(overlay)->testAttribute(Qt::WA_TransparentForMouseEvents));
     }
