@@ -10,13 +10,6 @@
 
 namespace trelvix {
 
-namespace {
-
-// The short tone before a refusal or a warning: 300 ms.
-constexpr double messageTone = 25;
-
-} // namespace
-
 ParameterFields::ParameterFields(EntryHost& host, QObject* parent) : QObject(parent), host_(host) {}
 
 void ParameterFields::connectFields(const std::array<QLineEdit*, allInputs.size()>& fields) {
@@ -52,7 +45,7 @@ void ParameterFields::fieldEdited(Input input) {
 // While the box is open the field still shows the refused text and the input holds the refused
 // value; the reset follows the closing of the box.
 void ParameterFields::refuse(const InputRow& row) {
-    host_.tone().sound(messageTone);
+    host_.tone().sound(messageToneUnits);
     host_.messages().inform(refusalTitle, row.refusal->message);
     host_.storeInput(row.input, row.refusal->resetValue(host_.inputs()));
 }
@@ -69,7 +62,7 @@ void ParameterFields::writeBack(QLineEdit& edit, const QString& written, const Q
 
 void ParameterFields::warnOnce(const Warning& warning, const Inputs& in) {
     if (!warning.applies(in) || warningShown(warning.kind)) return;
-    host_.tone().sound(messageTone);
+    host_.tone().sound(messageToneUnits);
     warningsShown_.insert(warning.kind);
     host_.messages().inform(warningTitle, warning.text);
 }

@@ -2,6 +2,7 @@
 
 #include "model/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace trelvix {
@@ -105,6 +106,54 @@ const std::string& captionOf(const Captions& c, Result result) {
         &Captions::criticalViscosity,
     };
     return c.*rows[static_cast<std::size_t>(result)];
+}
+
+std::string_view greekLetterOf(Result result) {
+    switch (result) {
+    case Result::ballDensity:
+        return "ρ";
+    case Result::damping:
+        return "δ";
+    case Result::harmonicFrequency:
+    case Result::naturalFrequency:
+    case Result::drivingFrequency:
+        return "ω";
+    case Result::logDecrement:
+        return "Θ";
+    case Result::resonanceFrequency:
+        return "ν";
+    case Result::criticalViscosity:
+        return "η";
+    default:
+        return {};
+    }
+}
+
+std::string_view greekLetterOf(Input input) {
+    switch (input) {
+    case Input::ro:
+        return "ρ";
+    case Input::eta:
+        return "η";
+    case Input::nu:
+        return "ν";
+    default:
+        return {};
+    }
+}
+
+std::string captionLine(const Captions& captions, Result result) {
+    const std::string& caption = captionOf(captions, result);
+    const std::string_view letter = greekLetterOf(result);
+    if (letter.empty()) return caption;
+    const std::string rest =
+        caption.substr(std::min(caption.find_first_not_of(' '), caption.size()));
+    // The letter joins a Latin subscript ("ωo", "νr", "η_kr"); anything else ("δ =", "Θ не
+    // определено") keeps a blank after it.
+    const auto first = rest.empty() ? '\0' : rest.front();
+    const bool joins =
+        first == '_' || (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z');
+    return std::string(letter) + (joins ? "" : " ") + rest;
 }
 
 } // namespace trelvix

@@ -57,6 +57,15 @@ struct Captions {
 // The text of one result row.
 const std::string& captionOf(const Captions& captions, Result result);
 
+// The Greek letter (UTF-8) that the window draws over the leading blanks of a result's caption
+// or of a parameter's caption, or an empty text for a caption without one.
+std::string_view greekLetterOf(Result result);
+std::string_view greekLetterOf(Input input);
+
+// A result's caption as one line of text, its Greek letter in front of what follows the blanks:
+// "   o = 2.503E+01" with ω gives "ωo = 2.503E+01", "   =7.8E+03" with ρ gives "ρ =7.8E+03".
+std::string captionLine(const Captions& captions, Result result);
+
 Captions captionsOf(const Inputs& in, const Characteristics& ch, std::string_view decimalSeparator);
 
 } // namespace trelvix

@@ -5,6 +5,10 @@
 
 namespace trelvix {
 
+// The program's two tones, in units of 12 ms.
+inline constexpr double messageToneUnits = 25;  // 300 ms, before every refusal and warning
+inline constexpr double endOfRunToneUnits = 50; // 600 ms, at the end of every run
+
 class Tone {
 public:
     virtual ~Tone() = default;

@@ -29,21 +29,21 @@ const std::array<ResultRow, resultCount> resultRows{{
 }};
 
 const std::array<GreekOverlay<Input>, 3> parameterOverlays{{
-    {"mediumDensityLetter", Input::ro, "ρ", 10, 0, 5},
-    {"viscosityLetter", Input::eta, "η", 10, 0, 5},
-    {"frequencyLetter", Input::nu, "ν", 10, 0, 5},
+    {"mediumDensityLetter", Input::ro, 10, 0, 5},
+    {"viscosityLetter", Input::eta, 10, 0, 5},
+    {"frequencyLetter", Input::nu, 10, 0, 5},
 }};
 
 const std::array<GreekOverlay<Result>, 8> resultOverlays{{
-    {"ballDensityLetter", Result::ballDensity, "ρ", 10, 2, 2},
-    {"dampingLetter", Result::damping, "δ", 16, 2, 2},
-    {"harmonicFrequencyLetter", Result::harmonicFrequency, "ω", 16, 2, 2},
-    {"naturalFrequencyLetter", Result::naturalFrequency, "ω", 16, 2, 2},
-    {"drivingFrequencyLetter", Result::drivingFrequency, "ω", 16, 2, 2},
-    {"logDecrementLetter", Result::logDecrement, "Θ", 14, 2, 0}, // level with its label
-    {"resonanceFrequencyLetter", Result::resonanceFrequency, "ν", 10, 2, 2},
+    {"ballDensityLetter", Result::ballDensity, 10, 2, 2},
+    {"dampingLetter", Result::damping, 16, 2, 2},
+    {"harmonicFrequencyLetter", Result::harmonicFrequency, 16, 2, 2},
+    {"naturalFrequencyLetter", Result::naturalFrequency, 16, 2, 2},
+    {"drivingFrequencyLetter", Result::drivingFrequency, 16, 2, 2},
+    {"logDecrementLetter", Result::logDecrement, 14, 2, 0}, // level with its label
+    {"resonanceFrequencyLetter", Result::resonanceFrequency, 10, 2, 2},
     // Wide enough for the letter to meet the underscore of "_kr" after the caption's blanks.
-    {"criticalViscosityLetter", Result::criticalViscosity, "η", 12, 2, 2},
+    {"criticalViscosityLetter", Result::criticalViscosity, 12, 2, 2},
 }};
 
 namespace {

@@ -21,11 +21,11 @@ struct ResultRow {
 };
 
 // A Greek letter drawn by a small label over the leading blanks of its partner's caption: a
-// parameter caption (Partner = Input) or a result label (Partner = Result).
+// parameter caption (Partner = Input) or a result label (Partner = Result); the letter is the
+// model's greekLetterOf(partner).
 template <typename Partner> struct GreekOverlay {
     const char* name; // object name of the letter's label
     Partner partner;
-    const char* letter;
     int width;  // fixed: the layout moves the overlay but never changes its width
     int indent; // pixels from the partner's left edge to the overlay's
     int lift;   // pixels the overlay stands above the partner's top edge

@@ -4,6 +4,7 @@
 #include "model/experiment_file.h"
 #include "model/results_file.h"
 #include "model/run.h"
+#include "platform/decimal_separator.h"
 #include "shell/control_inventory.h"
 #include "shell/experiment_entries.h"
 #include "shell/experiment_file_texts.h"
@@ -11,7 +12,6 @@
 #include "shell/window_texts.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <algorithm>
 
 namespace trelvix {
@@ -20,36 +20,15 @@ namespace {
 
 constexpr int brokenRunStatus = 3;
 
-std::string decimalSeparator() {
-    return QLocale::system().decimalPoint().toStdString();
-}
-
 void printLine(std::ostream& stream, const QString& text) {
     stream << text.toStdString() << '\n';
 }
 
-// The Greek letter drawn over the leading blanks of a result label, if it has one.
-QString greekLetterOf(Result row) {
-    for (const GreekOverlay<Result>& overlay : resultOverlays)
-        if (overlay.partner == row) return QString::fromUtf8(overlay.letter);
-    return {};
-}
-
-// "   o = 2.503E+01" with ω → "ωo = 2.503E+01"; "   =7.8E+03" with ρ → "ρ =7.8E+03"; only a
-// subscript ("o", "_kr") stands right after the letter.
-QString withLetter(const QString& letter, const QString& caption) {
-    if (letter.isEmpty()) return caption;
-    QString rest = caption;
-    while (rest.startsWith(u' '))
-        rest.remove(0, 1);
-    const QChar first = rest.isEmpty() ? QChar() : rest.front();
-    const bool spaced = first != u'_' && !(first.isLetter() && first.unicode() < 0x80);
-    return letter + (spaced ? QStringLiteral(" ") : QString()) + rest;
-}
-
 int printCharacteristics(const LoadedInputs& loaded, std::ostream& out) {
-    for (const QString& line : characteristicLines(loaded.inputs, decimalSeparator()))
-        printLine(out, line);
+    const Captions captions = captionsOf(loaded.inputs, deriveCharacteristics(loaded.inputs),
+                                         desktopDecimalSeparatorText());
+    for (const ResultRow& row : resultRows)
+        out << captionLine(captions, row.result) << '\n';
     return 0;
 }
 
@@ -64,7 +43,7 @@ int runToFile(const LoadedInputs& loaded, const QString& outPath, std::ostream& 
         return 1;
     }
     ResultsFile file(outPath.isEmpty() ? std::string(resultsFileName) : outPath.toStdString());
-    const std::string separator = decimalSeparator();
+    const std::string separator = desktopDecimalSeparatorText();
     FileStatus status = file.create(resultsFileHeader(loaded.inputs));
     bool broken = false;
     while (status.ok && driver->goesOn()) {
@@ -111,15 +90,6 @@ LoadedInputs loadInputs(const QString& file) {
     loaded.inputs = entered.inputs;
     loaded.shownTexts.assign(entered.shownTexts.begin(), entered.shownTexts.end());
     return loaded;
-}
-
-std::vector<QString> characteristicLines(const Inputs& in, const std::string& separator) {
-    const Captions captions = captionsOf(in, deriveCharacteristics(in), separator);
-    std::vector<QString> lines;
-    for (const ResultRow& row : resultRows)
-        lines.push_back(withLetter(greekLetterOf(row.result),
-                                   QString::fromStdString(captionOf(captions, row.result))));
-    return lines;
 }
 
 int runHeadless(const CommandLine& line, std::ostream& out, std::ostream& err) {

@@ -24,9 +24,6 @@ struct LoadedInputs {
 
 LoadedInputs loadInputs(const QString& file);
 
-// The fifteen result captions, one per line, each with its Greek letter in front: "ωo = …".
-std::vector<QString> characteristicLines(const Inputs& in, const std::string& decimalSeparator);
-
 // Runs the mode of `line` (not Window or UsageError) and returns the exit status.
 int runHeadless(const CommandLine& line, std::ostream& out, std::ostream& err);
 

@@ -153,7 +153,9 @@ void Builder::resultRows() {
 void Builder::greekOverlays() {
     const auto overlay = [this](const auto& o) {
         const QLabel* partner = partnerLabel(c_, o.partner);
-        QLabel* letter = label(o.name, QString::fromUtf8(o.letter), fonts::greekLetters());
+        const std::string_view text = greekLetterOf(o.partner);
+        QLabel* letter = label(o.name, QString::fromUtf8(text.data(), qsizetype(text.size())),
+                               fonts::greekLetters());
         letter->resize(o.width, letter->height());
         letter->setPalette(partner->palette());
         letter->setAutoFillBackground(false);

@@ -4,6 +4,7 @@
 #include "graphics/magnifier.h"
 #include "graphics/redraw.h"
 #include "model/captions.h"
+#include "platform/decimal_separator.h"
 #include "shell/caption_alignment.h"
 #include "shell/circle_shape.h"
 #include "shell/control_inventory.h"
@@ -13,7 +14,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -76,7 +76,7 @@ void MainWindow::placeMarker(double X) {
 }
 
 QString MainWindow::separatorText() const {
-    return QLocale::system().decimalPoint();
+    return desktopDecimalSeparator();
 }
 
 void MainWindow::layOut() {

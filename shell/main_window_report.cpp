@@ -1,11 +1,10 @@
 // The lab report of the last run: written to an A4 PDF file or sent to a printer chosen in the
 // print dialog, the same pages either way.
 
+#include "helpdoc/pdf_book.h"
 #include "model/experiment_file.h"
-#include "pdf_book.h"
 #include "shell/control_inventory.h"
 #include "shell/experiment_file_texts.h"
-#include "shell/headless.h"
 #include "shell/lab_report.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
@@ -26,9 +25,12 @@ LabReport MainWindow::labReport() {
         report.parameters.push_back({QString::fromLatin1(row.symbol),
                                      QString::fromUtf8(row.quantity),
                                      QString::fromStdString(displayText(row, document_.inputs()))});
-    const std::vector<QString> lines = characteristicLines(document_.inputs(), separator());
-    for (std::size_t i = 0; i < resultRows.size(); ++i)
-        report.characteristics.push_back({QString::fromUtf8(resultRows[i].tooltip), lines[i]});
+    const Captions captions =
+        captionsOf(document_.inputs(), document_.characteristics(), separator());
+    for (const ResultRow& row : resultRows)
+        report.characteristics.push_back(
+            {QString::fromUtf8(row.tooltip),
+             QString::fromStdString(captionLine(captions, row.result))});
     const MainControls& c = controls_;
     report.graphs = {{QStringLiteral("Траектория центра шара (Y-X)"), plotPicture(c.planePanel)},
                      {QStringLiteral("Координата X(t)"), plotPicture(c.displacementPanel)},

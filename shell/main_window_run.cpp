@@ -32,9 +32,6 @@ void lockSize(QWidget* window, bool locked) {
     window->setMinimumSize(window->minimumSizeHint());
 }
 
-// The tone at the end of every run: 600 ms.
-constexpr double endOfRunTone = 50;
-
 } // namespace
 
 void MainWindow::connectRun() {
@@ -54,7 +51,7 @@ void MainWindow::startOrStop() {
     if (run_.phase() == RunPhase::Stopping) return;
     if (!running()) {
         if (!canRun(document_.inputs(), document_.characteristics())) {
-            platform_.tone.sound(25);
+            platform_.tone.sound(messageToneUnits);
             platform_.messages.inform(texts::errorTitle, texts::cannotRunMessage);
             return;
         }
@@ -91,7 +88,7 @@ void MainWindow::runFinished(RunEnd end) {
         platform_.messages.inform(texts::errorTitle, texts::nonFiniteMessage);
     if (end == RunEnd::Touched) platform_.messages.inform(texts::errorTitle, texts::touchedMessage);
     controls_.resultsFileBox->setChecked(false);
-    platform_.tone.sound(endOfRunTone);
+    platform_.tone.sound(endOfRunToneUnits);
     controls_.startButton->setText(texts::startCaption);
     setRunControlsEnabled(true);
     setRunWindowState(false);

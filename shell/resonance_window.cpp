@@ -1,6 +1,7 @@
 #include "shell/resonance_window.h"
 
 #include "model/number_text.h"
+#include "platform/decimal_separator.h"
 #include "shell/assets.h"
 #include "shell/control_style.h"
 #include "shell/picture_box.h"
@@ -25,8 +26,6 @@ namespace trelvix {
 
 namespace {
 
-// The tone of a refusal, as «ПУСК» sounds it.
-constexpr double refusalTone = 25;
 // How often the progress bar follows the sweep, ms.
 constexpr int progressInterval = 50;
 // The driving-frequency field shows four decimals; an offered frequency is written so.
@@ -149,7 +148,7 @@ void ResonanceWindow::setRange(const FrequencyRange& range) {
 
 // A refusal sounds the tone and explains, as «ПУСК» does; nothing is computed.
 bool ResonanceWindow::refuse(const QString& message) {
-    platform_.tone.sound(refusalTone);
+    platform_.tone.sound(messageToneUnits);
     platform_.messages.inform(texts::errorTitle, message);
     return false;
 }
@@ -266,7 +265,7 @@ void ResonanceWindow::sweepFinished(bool cancelled) {
 }
 
 QString ResonanceWindow::separator() const {
-    return QLocale::system().decimalPoint();
+    return desktopDecimalSeparator();
 }
 
 void ResonanceWindow::redrawPlots() {

@@ -1,8 +1,8 @@
 // Printing a help document: one PDF page per laid-out page, and page breaks that keep headings,
 // small tables and preformatted examples whole.
 
-#include "page_breaks.h"
-#include "pdf_book.h"
+#include "helpdoc/page_breaks.h"
+#include "helpdoc/pdf_book.h"
 #include "pdf_pages.h"
 
 #include <QAbstractTextDocumentLayout>
