@@ -7,8 +7,10 @@
 namespace trelvix {
 
 ResonanceSweeper::ResonanceSweeper(QObject* parent) : QObject(parent) {
-    connect(&watcher_, &QFutureWatcher<Sweep>::finished, this,
-            [this] { emit finished(watcher_.result()); });
+    connect(&watcher_, &QFutureWatcher<Sweep>::finished, this, [this] {
+        busy_ = false;
+        emit finished(watcher_.result());
+    });
 }
 
 ResonanceSweeper::~ResonanceSweeper() {
@@ -20,11 +22,13 @@ ResonanceSweeper::~ResonanceSweeper() {
 // calling thread of a blocking map works along, so the pool's threads are all busy.
 void ResonanceSweeper::start(const DrivenOscillator& oscillator, const FrequencyRange& range) {
     if (busy()) return;
+    busy_ = true;
     cancel_ = false;
     done_ = 0;
     const ParallelMap counted = [this](std::size_t count,
                                        const std::function<void(std::size_t)>& task) {
         concurrentMap(count, [&](std::size_t k) {
+            if (beforePoint_) beforePoint_(done_.load());
             if (cancel_) return; // skipped, as the sweep itself skips it: not counted
             task(k);
             ++done_;

@@ -9,6 +9,7 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <atomic>
+#include <functional>
 
 namespace trelvix {
 
@@ -22,9 +23,14 @@ public:
     // Starts a sweep with the peak refined; nothing happens while one is in progress.
     void start(const DrivenOscillator& oscillator, const FrequencyRange& range);
     void cancel();
-    bool busy() const { return watcher_.isRunning(); }
+    // From start() until finished() has been emitted: the window already holds the result of a
+    // sweep that is no longer busy.
+    bool busy() const { return busy_; }
     // The points finished so far, refinement points included.
     int pointsDone() const { return done_.load(); }
+    // Called on the worker threads before each point, with the points finished so far; set
+    // while no sweep is in progress.  A test holds the sweep at a known point with it.
+    void setBeforePoint(std::function<void(int done)> hook) { beforePoint_ = std::move(hook); }
 
 signals:
     // In the thread of the sweeper, when the sweep has ended, completed or cancelled.
@@ -34,6 +40,8 @@ private:
     QFutureWatcher<Sweep> watcher_;
     std::atomic<bool> cancel_{false};
     std::atomic<int> done_{0};
+    bool busy_ = false;
+    std::function<void(int)> beforePoint_;
 };
 
 } // namespace trelvix
