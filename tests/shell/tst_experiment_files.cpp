@@ -263,6 +263,14 @@ void ExperimentFilesTest::reportAsPdfAndPrinted() {
     QVERIFY(pdf.startsWith("%PDF-"));
     QVERIFY(pdfPageCount(pdf) >= 2);           // the tables, then the four graphs
     QCOMPARE(pdf.count("/Subtype /Image"), 4); // those out of sight drawn for the report
+    // Every face in it is the carried serif, whatever fonts the desktop has.
+    QRegularExpressionMatchIterator face =
+        QRegularExpression("/BaseFont\\s*/(\\S+)").globalMatch(QString::fromLatin1(pdf));
+    QVERIFY(face.hasNext());
+    while (face.hasNext()) {
+        const QString name = face.next().captured(1);
+        QVERIFY2(name.contains("TrelvixSerif"), qPrintable(name));
+    }
     platform_->printerFile = path("printed.pdf");
     m.print->trigger();
     QCOMPARE(pdfPageCount(fileBytes(path("printed.pdf"))), pdfPageCount(pdf));
