@@ -23,8 +23,8 @@ public:
     // Starts a sweep with the peak refined; nothing happens while one is in progress.
     void start(const DrivenOscillator& oscillator, const FrequencyRange& range);
     void cancel();
-    // From start() until finished() has been emitted: the window already holds the result of a
-    // sweep that is no longer busy.
+    // From start() until the result is handed on by finished(): once it is false, the window
+    // holds the result, cancelled or not.
     bool busy() const { return busy_; }
     // The points finished so far, refinement points included.
     int pointsDone() const { return done_.load(); }
