@@ -1,11 +1,11 @@
 #include "graphics/style.h"
 
+#include "graphics/carried_fonts.h"
+
 namespace trelvix::graphics {
 
 QFont panelFont() {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSizeF(11.25);
-    return font;
+    return carriedFont(Face::Serif, 11.25);
 }
 
 } // namespace trelvix::graphics

@@ -14,8 +14,7 @@ inline const QColor wheelColour{128, 128, 128}; // wheel and ball fill: grey
 inline const QColor crankColour{128, 64, 0};    // crank rod: brown
 inline const QColor transparentKey{0, 255, 0};  // left out by the background copy: pure green
 
-// The labels of all panels and of the magnifier: Times New Roman 11.25 pt (the system substitutes
-// a metric twin where that face is missing).
+// The labels of all panels and of the magnifier: the carried serif at 11.25 pt.
 QFont panelFont();
 
 } // namespace trelvix::graphics

@@ -48,6 +48,8 @@ public:
     // How many steps one kept sample stands for: 1 until the record first overflowed.
     long long stride() const { return stride_; }
     bool thinned() const { return stride_ > 1; }
+    // The number of the step after which sample `i` was kept, the first step being 1.
+    long long stepOf(std::size_t i) const { return static_cast<long long>(i) * stride_ + 1; }
     long long stepCount() const { return steps_; }
 
 private:

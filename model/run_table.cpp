@@ -1,5 +1,7 @@
 #include "model/run_table.h"
 
+#include "model/motion.h"
+
 #include <charconv>
 
 namespace trelvix {
@@ -8,17 +10,38 @@ namespace {
 
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
-// std::to_chars ignores the C locale and writes the shortest text that reads back exactly.
-template <typename Number>
-void appendNumber(std::string& text, Number value, std::string_view decimalSeparator) {
+// std::to_chars ignores the C locale; without a precision it writes the shortest text that reads
+// back exactly.
+template <typename Number, typename... Precision>
+void appendNumber(std::string& text, std::string_view decimalSeparator, Number value,
+                  Precision... precision) {
     char buffer[48];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, precision...);
     for (const char* p = buffer; p != written.ptr; ++p) {
         if (*p == '.')
             text += decimalSeparator;
         else
             text += *p == 'e' ? 'E' : *p;
     }
+}
+
+// The model time the run summed step by step drifts in its last digits (5.999999999999834 for 6 s);
+// the step's number times the step, to ten significant digits, is the time the run meant.
+void appendRow(std::string& text, const RunSample& row, char columnSeparator,
+               std::string_view decimalSeparator, double Xg) {
+    appendNumber(text, decimalSeparator, row.t, std::chars_format::general, 10);
+    text += columnSeparator;
+    appendNumber(text, decimalSeparator, row.X - Xg);
+    text += columnSeparator;
+    appendNumber(text, decimalSeparator, row.Vx);
+    text += columnSeparator;
+    appendNumber(text, decimalSeparator, row.W);
+}
+
+// The state the run started from: time 0, the initial coordinate and velocity and their energy.
+RunSample initialSample(const RunRecord& record) {
+    const Inputs& in = record.inputs();
+    return {0, in.X0, in.V0x, mechanicalEnergy(in, record.derived().Xg, in.X0, in.V0x), 0, 0};
 }
 
 } // namespace
@@ -32,14 +55,13 @@ std::string runTableText(const RunRecord& record, char columnSeparator,
     }
     text += lineEnd;
     const double Xg = record.derived().Xg;
-    for (const RunSample& row : record.samples()) {
-        appendNumber(text, row.t, decimalSeparator);
-        text += columnSeparator;
-        appendNumber(text, row.X - Xg, decimalSeparator);
-        text += columnSeparator;
-        appendNumber(text, row.Vx, decimalSeparator);
-        text += columnSeparator;
-        appendNumber(text, row.W, decimalSeparator);
+    appendRow(text, initialSample(record), columnSeparator, decimalSeparator, Xg);
+    text += lineEnd;
+    const std::vector<RunSample>& samples = record.samples();
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        RunSample row = samples[i];
+        row.t = double(record.stepOf(i)) * record.derived().step;
+        appendRow(text, row, columnSeparator, decimalSeparator, Xg);
         text += lineEnd;
     }
     return text;

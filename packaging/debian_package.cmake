@@ -12,12 +12,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TRELVIX_HOMEPAGE})
 
-# The libraries come from dpkg-shlibdeps; the fonts are looked up by name at run time: Liberation
-# Serif stands in for Times New Roman in the windows and the help documents.  Qt's own Russian
+# The libraries come from dpkg-shlibdeps; the program carries the fonts it draws with in its
+# resources, and the help documents embed theirs, so no font package is needed.  Qt's own Russian
 # texts (the buttons and labels of the file and print dialogs) are recommended: without them those
 # dialogs speak English.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY

@@ -1,5 +1,7 @@
 #include "shell/control_style.h"
 
+#include "graphics/carried_fonts.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <QWidget>
@@ -8,12 +10,8 @@ namespace trelvix {
 
 namespace {
 
-QFont font(const char* family, double points, bool bold) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
+using graphics::carriedFont;
+using graphics::Face;
 
 QColor colourOf(TextColour colour) {
     switch (colour) {
@@ -31,22 +29,22 @@ QColor colourOf(TextColour colour) {
 
 namespace fonts {
 QFont times12() {
-    return font("Times New Roman", 12, false);
+    return carriedFont(Face::Serif, 12, false);
 }
 QFont times12Bold() {
-    return font("Times New Roman", 12, true);
+    return carriedFont(Face::Serif, 12, true);
 }
 QFont times1125() {
-    return font("Times New Roman", 11.25, false);
+    return carriedFont(Face::Serif, 11.25, false);
 }
 QFont times1125Bold() {
-    return font("Times New Roman", 11.25, true);
+    return carriedFont(Face::Serif, 11.25, true);
 }
 QFont greekLetters() {
-    return font("Times New Roman", 14.25, false);
+    return carriedFont(Face::Serif, 14.25, false);
 }
 QFont formFont() {
-    return font("MS Sans Serif", 24, false);
+    return carriedFont(Face::Sans, 24, false);
 }
 } // namespace fonts
 

@@ -1,8 +1,7 @@
 #pragma once
 
-// The look shared by the controls of the three windows: fonts requested by name (the desktop's
-// font configuration substitutes what is installed), the fixed colours, and tooltips that a
-// screen reader also reads.
+// The look shared by the controls of the three windows: the program's carried fonts (the same
+// on every desktop), the fixed colours, and tooltips that a screen reader also reads.
 
 #include "shell/control_inventory.h"
 

@@ -1,5 +1,7 @@
 #include "shell/lab_report.h"
 
+#include "graphics/carried_fonts.h"
+
 #include <QUrl>
 
 namespace trelvix {
@@ -57,6 +59,8 @@ QString graphs(QTextDocument& document, const LabReport& report) {
 
 void composeLabReport(QTextDocument& document, const LabReport& report) {
     const QString title = QStringLiteral("Отчёт о лабораторной работе");
+    // The carried serif, like the windows: the same pages whatever fonts the desktop has.
+    document.setDefaultFont(graphics::carriedFont(graphics::Face::Serif, 11));
     document.setDefaultStyleSheet(styleSheet);
     QString html =
         QStringLiteral("<h1>%1</h1><p>Вертикальные вынужденные колебания шара на пружине в "

@@ -1,3 +1,4 @@
+#include "graphics/carried_fonts.h"
 #include "platform/desktop_platform.h"
 #include "platform/memory.h"
 #include "shell/command_line.h"
@@ -58,6 +59,7 @@ int main(int argc, char* argv[]) {
     trelvix::returnLargeBlocksWhenFreed();
     QApplication app(argc, argv);
     describeProgram(app);
+    trelvix::graphics::registerCarriedFonts();
     trelvix::DesktopPlatform desktop;
     trelvix::MainWindow window(desktop.platform());
     window.show();

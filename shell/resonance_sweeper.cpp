@@ -9,6 +9,7 @@ namespace trelvix {
 ResonanceSweeper::ResonanceSweeper(QObject* parent) : QObject(parent) {
     connect(&watcher_, &QFutureWatcher<Sweep>::finished, this, [this] {
         const Sweep result = watcher_.result();
+        busy_ = false;
         emit finished(result.problem, result.cancelled);
     });
 }
@@ -24,12 +25,14 @@ ResonanceSweeper::~ResonanceSweeper() {
 // points; the sweep's own copy is dropped before its result is handed back.
 void ResonanceSweeper::start(const DrivenOscillator& oscillator, const FrequencyRange& range) {
     if (busy()) return;
+    busy_ = true;
     cancel_ = false;
     done_ = 0;
     takePoints();
     const ParallelMap map = [this](std::size_t count,
                                    const std::function<void(std::size_t)>& task) {
         mapOn(pool_, count, [&](std::size_t k) {
+            if (beforePoint_) beforePoint_(done_.load());
             if (cancel_) return; // skipped, as the sweep itself skips it: not counted
             task(k);
             ++done_;

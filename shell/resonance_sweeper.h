@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QThreadPool>
 #include <atomic>
+#include <functional>
 #include <mutex>
 
 namespace trelvix {
@@ -25,12 +26,17 @@ public:
     // Starts a sweep with the peak refined; nothing happens while one is in progress.
     void start(const DrivenOscillator& oscillator, const FrequencyRange& range);
     void cancel();
-    bool busy() const { return watcher_.isRunning(); }
+    // From start() until the result is handed on by finished(): once it is false, the window
+    // holds the result, cancelled or not.
+    bool busy() const { return busy_; }
     // The points finished so far, refinement points included.
     int pointsDone() const { return done_.load(); }
     // The points computed since the last call, sorted by frequency; the caller merges them.
     std::vector<ResonancePoint> takePoints();
     const QThreadPool& pool() const { return pool_; }
+    // Called on the worker threads before each point, with the points finished so far; set
+    // while no sweep is in progress.  A test holds the sweep at a known point with it.
+    void setBeforePoint(std::function<void(int done)> hook) { beforePoint_ = std::move(hook); }
 
 signals:
     // In the thread of the sweeper, when the sweep has ended; its points were all handed over
@@ -44,6 +50,8 @@ private:
     std::atomic<int> done_{0};
     std::mutex pendingMutex_;
     std::vector<ResonancePoint> pending_;
+    bool busy_ = false;
+    std::function<void(int)> beforePoint_;
 };
 
 } // namespace trelvix

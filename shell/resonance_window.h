@@ -44,6 +44,7 @@ public:
 
     const graphics::ResonanceCurve& curve() const { return curve_; }
     const ResonanceSweeper& sweeper() const { return sweeper_; }
+    ResonanceSweeper& sweeper() { return sweeper_; }
     bool lastSweepCancelled() const { return cancelled_; }
     PictureBox* amplitudePanel() const { return amplitude_; }
     PictureBox* phasePanel() const { return phase_; }

@@ -3,14 +3,19 @@
 # test suite needs too), but only those that are missing: a prepared machine needs no network.
 set -euo pipefail
 
+# fonts-liberation: the help documents are laid out in Liberation Serif when they are built (the
+# program itself carries its fonts).
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
           fonts-liberation qt6-translations-l10n)
 if [[ "${1:-}" == "--test" ]]; then
     # clang with its sanitizer and libFuzzer run-time libraries for the sanitizer stage; the
     # desktop's validators, the file-type database and its lookup, and dpkg's tools for the test
-    # of the install tree and the Debian package.
+    # of the install tree and the Debian package; and fonts a desktop often has, among them
+    # Liberation 2.x under the names of 1.x, so the picture tests prove that the program draws
+    # with its own carried fonts whatever else is installed.
     packages+=(locales clang libclang-rt-14-dev desktop-file-utils appstream shared-mime-info
-               libglib2.0-bin dpkg-dev file)
+               libglib2.0-bin dpkg-dev file
+               fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-urw-base35)
 fi
 
 missing=()

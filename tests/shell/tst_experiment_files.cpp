@@ -40,7 +40,6 @@ class ExperimentFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void saveThenOpenGivesTheSameTexts();
     void textsGoThroughTheFieldRules();
@@ -56,16 +55,10 @@ private slots:
 private:
     QString path(const QString& name) const { return workDir_->filePath(name); }
 
-    QTemporaryDir settingsDir_;
     std::unique_ptr<QTemporaryDir> workDir_;
     std::unique_ptr<RecordingPlatform> platform_;
     std::unique_ptr<MainWindow> window_;
 };
-
-void ExperimentFilesTest::initTestCase() {
-    // The recent files go to a settings file of the test, not to the user's.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
-}
 
 void ExperimentFilesTest::init() {
     workDir_ = std::make_unique<QTemporaryDir>();
@@ -236,13 +229,14 @@ void ExperimentFilesTest::lastRunExportsAsCsvAndToTheClipboard() {
     const QByteArray csv = fileBytes(path("run.csv"));
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
     const QStringList lines = QString::fromUtf8(csv.mid(3)).split("\r\n", Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 1 + steps);
+    QCOMPARE(lines.size(), 1 + 1 + steps); // the header, the initial state, the steps
     QCOMPARE(lines[0], QString("t, с;X − Xg, м;Vx, м/с;W, Дж"));
+    QVERIFY(lines[1].startsWith("0;"));
     const QStringList cells = lines.last().split(';');
     QCOMPARE(cells.size(), 4);
     QVERIFY(!lines.last().contains('.')); // the desktop's decimal comma, nowhere a point
     const QLocale russian(QLocale::Russian);
-    QCOMPARE(russian.toDouble(cells[0]), last.state.t);
+    QCOMPARE(cells[0], russian.toString(steps * w.experiment().derived.step, 'g', 10));
     QCOMPARE(russian.toDouble(cells[1]), last.state.X - w.experiment().derived.Xg);
     QCOMPARE(russian.toDouble(cells[2]), last.state.Vx);
     QCOMPARE(russian.toFloat(cells[3]), last.state.W);
@@ -288,6 +282,14 @@ void ExperimentFilesTest::reportAsPdfAndPrinted() {
     QVERIFY(pdf.startsWith("%PDF-"));
     QVERIFY(pdfPageCount(pdf) >= 2);           // the tables, then the four graphs
     QCOMPARE(pdf.count("/Subtype /Image"), 4); // those out of sight drawn for the report
+    // Every face in it is the carried serif, whatever fonts the desktop has.
+    QRegularExpressionMatchIterator face =
+        QRegularExpression("/BaseFont\\s*/(\\S+)").globalMatch(QString::fromLatin1(pdf));
+    QVERIFY(face.hasNext());
+    while (face.hasNext()) {
+        const QString name = face.next().captured(1);
+        QVERIFY2(name.contains("TrelvixSerif"), qPrintable(name));
+    }
     platform_->printerFile = path("printed.pdf");
     m.print->trigger();
     QCOMPARE(pdfPageCount(fileBytes(path("printed.pdf"))), pdfPageCount(pdf));

@@ -76,7 +76,9 @@ void MainWindowTest::theWindowItself() {
     QVERIFY(client->autoFillBackground());
     QCOMPARE(client->palette().color(QPalette::Window), QColor(224, 224, 224));
     QCOMPARE(client->palette().color(QPalette::WindowText), QColor(Qt::black));
-    QCOMPARE(client->font().family(), "MS Sans Serif");
+    QCOMPARE(QFontInfo(client->font()).family(), "Trelvix Sans");
+    // The menu bar keeps the desktop's font.
+    QCOMPARE(window.menuBar()->font(), QApplication::font(window.menuBar()));
     QCOMPARE(client->font().pointSizeF(), 24.0);
     QCOMPARE(window.controls().field(Input::m)->parentWidget(), client);
 }

@@ -15,6 +15,8 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <atomic>
+#include <latch>
 
 using namespace trelvix;
 
@@ -230,15 +232,27 @@ void ResonanceWindowTest::cancelKeepsThePointsComputedSoFar() {
     ResonanceWindow* curve = openCurve();
     QVERIFY(curve);
     constexpr int many = 200000;
+    constexpr int held = 20;
     enter(rangeField(curve, "resonancePoints"), QString::number(many));
+    // Every worker stops before its next point once `held` are done, until the cancel is in:
+    // the sweep can neither end before it nor skip the points it has.
+    std::latch reached(1), cancelled(1);
+    std::atomic<bool> first{true};
+    curve->sweeper().setBeforePoint([&](int done) {
+        if (done < held) return;
+        if (first.exchange(false)) reached.count_down();
+        cancelled.wait();
+    });
     windowButton(curve, "resonanceCompute")->click();
-    QTRY_VERIFY(curve->sweeper().pointsDone() >= 20);
+    reached.wait();
     QVERIFY(curve->sweeper().busy()); // the window stays live meanwhile
     windowButton(curve, "resonanceCancel")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!curve->sweeper().busy(), 10000);
+    cancelled.count_down();
+    QTRY_VERIFY_WITH_TIMEOUT(!curve->sweeper().busy(), 60000);
     QVERIFY(curve->lastSweepCancelled());
     const std::vector<ResonancePoint>& points = curve->curve().points;
-    QVERIFY(points.size() >= 20 && points.size() < std::size_t(many));
+    QVERIFY(points.size() >= std::size_t(held) && points.size() < std::size_t(many));
+    QCOMPARE(int(points.size()), curve->sweeper().pointsDone());
     QVERIFY(std::is_sorted(points.begin(), points.end(),
                            [](const auto& a, const auto& b) { return a.nu < b.nu; }));
     QVERIFY(std::all_of(points.begin(), points.end(),
@@ -246,11 +260,12 @@ void ResonanceWindowTest::cancelKeepsThePointsComputedSoFar() {
     QVERIFY(windowButton(curve, "resonanceCompute")->isEnabled());
 
     // Closing the window in the middle of a sweep ends it without waiting for the rest.
+    curve->sweeper().setBeforePoint({});
     windowButton(curve, "resonanceCompute")->click();
-    QTRY_VERIFY(curve->sweeper().pointsDone() >= 20);
+    QVERIFY(curve->sweeper().busy());
     const QPointer<ResonanceWindow> closed = curve;
     curve->close();
-    QTRY_VERIFY_WITH_TIMEOUT(!closed, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!closed, 60000);
 }
 
 QTEST_MAIN(ResonanceWindowTest)
