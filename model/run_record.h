@@ -8,12 +8,18 @@
 // then on only every second step is kept, and so on, so a run of any length keeps between half
 // the capacity and the capacity of evenly spaced samples.  `stride()` says how many steps one
 // kept sample stands for.
+//
+// For drawing, the record also notes where the extremes of each block of `blockLength`
+// consecutive samples lie: a graph of a million samples on a panel a few thousand pixels wide
+// needs only the extremes of the blocks that fall inside one pixel column, not their samples.
 
 #include "model/characteristics.h"
 #include "model/inputs.h"
 #include "model/motion.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace trelvix {
@@ -28,8 +34,23 @@ struct RunSample {
     float crankY = 0;
 };
 
+enum class SampleQuantity : std::uint8_t { X, Vx, W };
+
+double valueOf(const RunSample& sample, SampleQuantity quantity);
+
+// Where the lowest and the highest value of X, Vx and W (indexed by SampleQuantity) lie in one
+// block, as offsets from its first sample; the earliest of equal values.  A block holding a value
+// that is not a number has finite = false and no extremes worth the name.
+struct SampleBlock {
+    std::array<std::uint8_t, 3> lowest{};
+    std::array<std::uint8_t, 3> highest{};
+    bool finite = true;
+};
+
 class RunRecord {
 public:
+    static constexpr std::size_t blockLength = 32;
+
     // About a million steps: a default run has ~1400, the longest sensible ones a few hundred
     // thousand.
     static constexpr std::size_t defaultCapacity = std::size_t{1} << 20;
@@ -49,14 +70,19 @@ public:
     long long stride() const { return stride_; }
     bool thinned() const { return stride_ > 1; }
     long long stepCount() const { return steps_; }
+    // One for each whole block of blockLength samples from the first; the samples after the last
+    // whole block have none yet.
+    const std::vector<SampleBlock>& blocks() const { return blocks_; }
 
 private:
     void thinOut();
+    void summariseBlock(std::size_t start);
 
     Inputs inputs_{};
     Characteristics derived_{};
     std::size_t capacity_ = defaultCapacity;
     std::vector<RunSample> samples_;
+    std::vector<SampleBlock> blocks_;
     long long stride_ = 1;
     long long steps_ = 0;
 };
