@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace trelvix::graphics {
@@ -30,21 +31,39 @@ namespace detail {
 // current position ends at `end`, also where nothing can be drawn.
 template <class Feed>
 void drawReduced(Surface& plot, const QColor& colour, QPointF end, Feed feed) {
-    if (!plot.hasFrame()) {
-        plot.setCurrentPosition(end);
-        return;
+    if (plot.hasFrame()) {
+        std::vector<QPointF> points;
+        points.reserve(pointsPerBatch + 4);
+        ColumnReduction reduction(plot, points);
+        const auto drawFull = [&] {
+            if (points.size() < pointsPerBatch) return;
+            plot.polylineTo(points, colour);
+            points.clear();
+        };
+        feed(reduction, drawFull);
+        reduction.finish();
+        if (!points.empty()) plot.polylineTo(points, colour);
     }
-    std::vector<QPointF> points;
-    points.reserve(pointsPerBatch + 4);
-    ColumnReduction reduction(plot, points);
-    const auto drawFull = [&] {
-        if (points.size() < pointsPerBatch) return;
-        plot.polylineTo(points, colour);
-        points.clear();
-    };
-    feed(reduction, drawFull);
-    reduction.finish();
-    if (!points.empty()) plot.polylineTo(points, colour);
+    plot.setCurrentPosition(end);
+}
+
+// The samples [first, last) of a graph that can show on `plot`: those within a pen's reach of the
+// panel across, and one more on each side, so that the lines entering and leaving it are whole.
+// All of them when the graph runs from right to left or its ends are not numbers.
+template <class Point>
+std::pair<std::size_t, std::size_t>
+stretchOverPanel(const Surface& plot, const std::vector<RunSample>& samples, Point point) {
+    const auto x = [&](const RunSample& s) { return plot.toPixel(point(s)).x(); };
+    if (!(x(samples.front()) <= x(samples.back()))) return {0, samples.size()};
+    const double reach = plot.penWidth() + 1;
+    const auto left = std::partition_point(samples.begin(), samples.end(),
+                                           [&](const RunSample& s) { return x(s) < -reach; });
+    const double right = plot.size().width() + reach;
+    const auto beyond = std::partition_point(left, samples.end(),
+                                             [&](const RunSample& s) { return x(s) <= right; });
+    const auto first = std::size_t(left - samples.begin());
+    const auto last = std::size_t(beyond - samples.begin());
+    return {first > 0 ? first - 1 : 0, std::min(last + 1, samples.size())};
 }
 
 } // namespace detail
@@ -63,7 +82,8 @@ void drawRecordCurve(Surface& plot, const RunRecord& run, const QColor& colour, 
 }
 
 // The same for a graph: `point` never moves back across the plot from one sample to the next,
-// and its vertical coordinate is `quantity` plus a constant.
+// and its vertical coordinate is `quantity` plus a constant.  Only the samples over the panel are
+// read, and of a block inside one column only its extremes.
 template <class Point>
 void drawRecordGraph(Surface& plot, const RunRecord& run, SampleQuantity quantity,
                      const QColor& colour, Point point) {
@@ -73,28 +93,27 @@ void drawRecordGraph(Surface& plot, const RunRecord& run, SampleQuantity quantit
         return std::floor(plot.toPixel(point(samples[i])).x());
     };
     const auto q = std::size_t(quantity);
-    detail::drawReduced(
-        plot, colour, point(samples.back()), [&](ColumnReduction& reduction, auto drawFull) {
-            std::size_t next = 0;
-            for (const SampleBlock& block : run.blocks()) {
-                const std::size_t first = next;
-                next += RunRecord::blockLength;
-                if (block.finite && column(first) == column(next - 1)) {
-                    std::array<std::size_t, 4> kept{first, first + block.lowest[q],
-                                                    first + block.highest[q], next - 1};
-                    std::sort(kept.begin(), kept.end());
-                    for (std::size_t k = 0; k < kept.size(); ++k)
-                        if (k == 0 || kept[k] != kept[k - 1])
-                            reduction.add(point(samples[kept[k]]));
-                } else {
-                    for (std::size_t i = first; i < next; ++i)
-                        reduction.add(point(samples[i]));
-                }
-                drawFull();
+    constexpr std::size_t length = RunRecord::blockLength;
+    const auto feed = [&](ColumnReduction& reduction, auto drawFull) {
+        const auto [first, last] = detail::stretchOverPanel(plot, samples, point);
+        for (std::size_t i = first; i < last; drawFull()) {
+            const std::size_t next = i + length;
+            const bool wholeBlock =
+                i % length == 0 && next <= last && i / length < run.blocks().size();
+            const SampleBlock* block = wholeBlock ? &run.blocks()[i / length] : nullptr;
+            if (!block || !block->finite || column(i) != column(next - 1)) {
+                reduction.add(point(samples[i++]));
+                continue;
             }
-            for (std::size_t i = next; i < samples.size(); ++i)
-                reduction.add(point(samples[i]));
-        });
+            std::array<std::size_t, 4> kept{i, i + block->lowest[q], i + block->highest[q],
+                                            next - 1};
+            std::sort(kept.begin(), kept.end());
+            for (std::size_t k = 0; k < kept.size(); ++k)
+                if (k == 0 || kept[k] != kept[k - 1]) reduction.add(point(samples[kept[k]]));
+            i = next;
+        }
+    };
+    detail::drawReduced(plot, colour, point(samples.back()), feed);
 }
 
 } // namespace trelvix::graphics

@@ -24,9 +24,12 @@ void MainWindow::showSceneAtRest() {
     controls_.Picture2->update();
 }
 
+// Only what the crank, the spring and the ball covered and cover now is painted again.
 void MainWindow::showSceneFrame(const RunState& state) {
+    graphics::Surface& scene = controls_.Picture2->surface();
+    const QRect before = graphics::movingPartsExtent(experiment_, sceneState_, scene);
     sceneState_ = state;
-    controls_.Picture2->update();
+    controls_.Picture2->update(before | graphics::movingPartsExtent(experiment_, state, scene));
 }
 
 void MainWindow::keepPicturesOfShownPanels() {

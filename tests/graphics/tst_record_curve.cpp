@@ -21,11 +21,13 @@ constexpr int panelWidth = 200;
 // The coordinate at sample i of n.
 using Shape = std::function<double(long long i, long long n)>;
 
-RunRecord recordOf(long long samples, const Shape& X, std::size_t capacity) {
+// Samples from t = `from` (the left edge of the panel is 0) up to before t = `to`.
+RunRecord recordOf(long long samples, const Shape& X, std::size_t capacity, double from,
+                   double to) {
     RunRecord record(initialInputs(), deriveCharacteristics(initialInputs()), capacity);
     for (long long i = 0; i < samples; ++i) {
         RunState s;
-        s.t = double(i) / double(samples);
+        s.t = from + (to - from) * double(i) / double(samples);
         s.X = X(i, samples);
         s.Vx = 0.5 * X(i + 1, samples);
         record.append(s);
@@ -110,20 +112,24 @@ void RecordCurveTest::matchesTheCurveThroughEverySample_data() {
     QTest::addColumn<long long>("samples");
     QTest::addColumn<std::size_t>("capacity");
     QTest::addColumn<int>("penWidth");
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
     const Shape step = [](long long i, long long n) { return i < n / 3 ? -0.6 : 0.7; };
     const Shape fast = [](long long i, long long) { return 0.9 * std::sin(2.1 * double(i)); };
     const Shape spike = [](long long i, long long n) { return i == n / 2 + 7 ? 0.95 : -0.2; };
     const Shape ramp = [](long long i, long long n) { return double(i) / double(n) - 0.5; };
     const std::size_t whole = RunRecord::defaultCapacity;
-    QTest::newRow("step") << step << 20000LL << whole << 1;
-    QTest::newRow("step, wide pen") << step << 20000LL << whole << 2;
-    QTest::newRow("fast oscillation") << fast << 20000LL << whole << 1;
-    QTest::newRow("fast oscillation, wide pen") << fast << 20000LL << whole << 2;
-    QTest::newRow("single spike") << spike << 20000LL << whole << 2;
-    QTest::newRow("thinned record") << fast << 50000LL << std::size_t(4096) << 1;
-    QTest::newRow("one sample") << ramp << 1LL << whole << 2;
-    QTest::newRow("two samples") << ramp << 2LL << whole << 2;
-    QTest::newRow("sparse samples") << ramp << 150LL << whole << 1;
+    QTest::newRow("step") << step << 20000LL << whole << 1 << 0.0 << 1.0;
+    QTest::newRow("step, wide pen") << step << 20000LL << whole << 2 << 0.0 << 1.0;
+    QTest::newRow("fast oscillation") << fast << 20000LL << whole << 1 << 0.0 << 1.0;
+    QTest::newRow("fast oscillation, wide pen") << fast << 20000LL << whole << 2 << 0.0 << 1.0;
+    QTest::newRow("single spike") << spike << 20000LL << whole << 2 << 0.0 << 1.0;
+    QTest::newRow("thinned record") << fast << 50000LL << std::size_t(4096) << 1 << 0.0 << 1.0;
+    QTest::newRow("one sample") << ramp << 1LL << whole << 2 << 0.0 << 1.0;
+    QTest::newRow("two samples") << ramp << 2LL << whole << 2 << 0.0 << 1.0;
+    QTest::newRow("sparse samples") << ramp << 150LL << whole << 1 << 0.0 << 1.0;
+    QTest::newRow("beyond both sides") << fast << 90000LL << whole << 1 << -2.0 << 4.0;
+    QTest::newRow("sparse, beyond both sides") << fast << 31LL << whole << 2 << -1.0 << 2.0;
 }
 
 // The curve through every sample, the reduced one and the reduced graph read from the record's
@@ -137,7 +143,9 @@ void RecordCurveTest::matchesTheCurveThroughEverySample() {
     QFETCH(long long, samples);
     QFETCH(std::size_t, capacity);
     QFETCH(int, penWidth);
-    const RunRecord record = recordOf(samples, X, capacity);
+    QFETCH(double, from);
+    QFETCH(double, to);
+    const RunRecord record = recordOf(samples, X, capacity, from, to);
     const auto ofTime = [](const RunSample& s) { return QPointF(s.t, s.X); };
     const auto inOneColumn = [](const RunSample& s) { return QPointF(0.5, s.X); };
     const auto compare = [&](auto point) {
