@@ -4,8 +4,9 @@
 // samples.  A record may hold a million samples and a panel is a few thousand pixels wide, so the
 // samples are reduced per pixel column first (ColumnReduction): the cost follows the panel's
 // width.  On a graph whose points never move back across the panel (a graph of time, or a line at
-// one place) a block of samples that lies inside one column stands in with its first, lowest,
-// highest and last sample (RunRecord::blocks()), so most samples are not even read.  The reduced
+// one place) only the samples over the panel are looked at, and a block of them that lies inside
+// one column stands in with its first, lowest, highest and last sample (RunRecord::blocks()), so
+// most samples are not even read.  The reduced
 // points go to the surface in batches, so no batch is so short that the painter's set-up costs
 // more than its lines.
 
@@ -81,6 +82,51 @@ void drawRecordCurve(Surface& plot, const RunRecord& run, const QColor& colour, 
                         });
 }
 
+namespace detail {
+
+// The samples [first, last) of a graph added to `reduction`: where a block of the record starts
+// at a sample, ends before `last` and lies inside one column, its first, lowest, highest and last
+// sample stand for it, the largest such block first.
+template <class Point, class DrawFull>
+void addGraphStretch(ColumnReduction& reduction, DrawFull drawFull, const Surface& plot,
+                     const RunRecord& run, SampleQuantity quantity, Point point,
+                     std::pair<std::size_t, std::size_t> stretch) {
+    const std::vector<RunSample>& samples = run.samples();
+    const auto column = [&](std::size_t i) {
+        return std::floor(plot.toPixel(point(samples[i])).x());
+    };
+    const auto [first, last] = stretch;
+    // The largest block at sample i that can stand for its samples: its length, 0 for none.
+    const auto blockAt = [&](std::size_t i, std::size_t& level) -> std::size_t {
+        for (level = RunRecord::blockLevels; level-- > 0;) {
+            const std::size_t length = RunRecord::blockLength(level);
+            const std::size_t index = i / length;
+            if (i % length != 0 || i + length > last || index >= run.blocks(level).size()) continue;
+            if (run.blocks(level)[index].finite && column(i) == column(i + length - 1))
+                return length;
+        }
+        return 0;
+    };
+    for (std::size_t i = first; i < last; drawFull()) {
+        std::size_t level = 0;
+        const std::size_t length = blockAt(i, level);
+        if (length == 0) {
+            reduction.add(point(samples[i++]));
+            continue;
+        }
+        const std::size_t index = i / length;
+        std::array<std::size_t, 4> kept{i, run.extremeSample(level, index, quantity, false),
+                                        run.extremeSample(level, index, quantity, true),
+                                        i + length - 1};
+        std::sort(kept.begin(), kept.end());
+        for (std::size_t k = 0; k < kept.size(); ++k)
+            if (k == 0 || kept[k] != kept[k - 1]) reduction.add(point(samples[kept[k]]));
+        i += length;
+    }
+}
+
+} // namespace detail
+
 // The same for a graph: `point` never moves back across the plot from one sample to the next,
 // and its vertical coordinate is `quantity` plus a constant.  Only the samples over the panel are
 // read, and of a block inside one column only its extremes.
@@ -88,32 +134,11 @@ template <class Point>
 void drawRecordGraph(Surface& plot, const RunRecord& run, SampleQuantity quantity,
                      const QColor& colour, Point point) {
     if (run.empty()) return;
-    const std::vector<RunSample>& samples = run.samples();
-    const auto column = [&](std::size_t i) {
-        return std::floor(plot.toPixel(point(samples[i])).x());
-    };
-    const auto q = std::size_t(quantity);
-    constexpr std::size_t length = RunRecord::blockLength;
-    const auto feed = [&](ColumnReduction& reduction, auto drawFull) {
-        const auto [first, last] = detail::stretchOverPanel(plot, samples, point);
-        for (std::size_t i = first; i < last; drawFull()) {
-            const std::size_t next = i + length;
-            const bool wholeBlock =
-                i % length == 0 && next <= last && i / length < run.blocks().size();
-            const SampleBlock* block = wholeBlock ? &run.blocks()[i / length] : nullptr;
-            if (!block || !block->finite || column(i) != column(next - 1)) {
-                reduction.add(point(samples[i++]));
-                continue;
-            }
-            std::array<std::size_t, 4> kept{i, i + block->lowest[q], i + block->highest[q],
-                                            next - 1};
-            std::sort(kept.begin(), kept.end());
-            for (std::size_t k = 0; k < kept.size(); ++k)
-                if (k == 0 || kept[k] != kept[k - 1]) reduction.add(point(samples[kept[k]]));
-            i = next;
-        }
-    };
-    detail::drawReduced(plot, colour, point(samples.back()), feed);
+    detail::drawReduced(
+        plot, colour, point(run.samples().back()), [&](ColumnReduction& reduction, auto drawFull) {
+            detail::addGraphStretch(reduction, drawFull, plot, run, quantity, point,
+                                    detail::stretchOverPanel(plot, run.samples(), point));
+        });
 }
 
 } // namespace trelvix::graphics

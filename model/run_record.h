@@ -9,9 +9,10 @@
 // the capacity and the capacity of evenly spaced samples.  `stride()` says how many steps one
 // kept sample stands for.
 //
-// For drawing, the record also notes where the extremes of each block of `blockLength`
-// consecutive samples lie: a graph of a million samples on a panel a few thousand pixels wide
-// needs only the extremes of the blocks that fall inside one pixel column, not their samples.
+// For drawing, the record also notes where the extremes of each block of consecutive samples lie,
+// in blocks of 32, 1024 and 32768 samples: a graph of a million samples on a panel a few thousand
+// pixels wide needs only the extremes of the blocks that fall inside one pixel column, not their
+// samples.
 
 #include "model/characteristics.h"
 #include "model/inputs.h"
@@ -39,8 +40,9 @@ enum class SampleQuantity : std::uint8_t { X, Vx, W };
 double valueOf(const RunSample& sample, SampleQuantity quantity);
 
 // Where the lowest and the highest value of X, Vx and W (indexed by SampleQuantity) lie in one
-// block, as offsets from its first sample; the earliest of equal values.  A block holding a value
-// that is not a number has finite = false and no extremes worth the name.
+// block: which of its parts holds it (a sample in the smallest blocks, a block of the level below
+// in the others), the earliest of equal values.  A block holding a value that is not a number has
+// finite = false and no extremes worth the name.
 struct SampleBlock {
     std::array<std::uint8_t, 3> lowest{};
     std::array<std::uint8_t, 3> highest{};
@@ -49,7 +51,12 @@ struct SampleBlock {
 
 class RunRecord {
 public:
-    static constexpr std::size_t blockLength = 32;
+    static constexpr std::size_t blockParts = 32;
+    static constexpr std::size_t blockLevels = 3;
+    // Samples in a block of `level`: 32 on level 0, 32 times as many on each level above.
+    static constexpr std::size_t blockLength(std::size_t level) {
+        return level == 0 ? blockParts : blockParts * blockLength(level - 1);
+    }
 
     // About a million steps: a default run has ~1400, the longest sensible ones a few hundred
     // thousand.
@@ -70,19 +77,22 @@ public:
     long long stride() const { return stride_; }
     bool thinned() const { return stride_ > 1; }
     long long stepCount() const { return steps_; }
-    // One for each whole block of blockLength samples from the first; the samples after the last
-    // whole block have none yet.
-    const std::vector<SampleBlock>& blocks() const { return blocks_; }
+    // One for each whole block of `level` from the first sample; the samples after the last whole
+    // block have none yet.
+    const std::vector<SampleBlock>& blocks(std::size_t level) const { return blocks_[level]; }
+    // The sample holding the lowest (or highest) value of `quantity` in block `index` of `level`.
+    std::size_t extremeSample(std::size_t level, std::size_t index, SampleQuantity quantity,
+                              bool highest) const;
 
 private:
     void thinOut();
-    void summariseBlock(std::size_t start);
+    void summariseBlock(std::size_t level, std::size_t index);
 
     Inputs inputs_{};
     Characteristics derived_{};
     std::size_t capacity_ = defaultCapacity;
     std::vector<RunSample> samples_;
-    std::vector<SampleBlock> blocks_;
+    std::array<std::vector<SampleBlock>, blockLevels> blocks_;
     long long stride_ = 1;
     long long steps_ = 0;
 };

@@ -106,35 +106,40 @@ void RunRecordTest::keepsTheNewestFiveRuns() {
 
 void RunRecordTest::notesTheExtremesOfEachBlock_data() {
     QTest::addColumn<long long>("steps");
+    QTest::addColumn<std::size_t>("capacity");
     QTest::addColumn<long long>("notANumberAt");
-    QTest::newRow("whole blocks and a rest") << 250LL << -1LL;
-    QTest::newRow("after thinning twice") << 1000LL << -1LL;
-    QTest::newRow("a coordinate that is not a number") << 250LL << 70LL;
+    QTest::newRow("whole blocks and a rest") << 3000LL << std::size_t(4096) << -1LL;
+    QTest::newRow("after thinning twice") << 10000LL << std::size_t(4096) << -1LL;
+    QTest::newRow("blocks of every level") << 70000LL << RunRecord::defaultCapacity << -1LL;
+    QTest::newRow("a coordinate that is not a number") << 3000LL << std::size_t(4096) << 1100LL;
 }
 
-// Each whole block knows where its earliest lowest and highest values lie, also after the samples
-// were thinned out beneath it; a block holding a value that is not a number says so.
+// Each whole block of each level knows which of its samples holds the earliest lowest and highest
+// value, also after the samples were thinned out beneath it; a block holding a value that is not
+// a number says so.
 void RunRecordTest::notesTheExtremesOfEachBlock() {
     QFETCH(long long, steps);
+    QFETCH(std::size_t, capacity);
     QFETCH(long long, notANumberAt);
-    const RunRecord record = recordOfRepeatingValues(steps, 256, notANumberAt);
+    const RunRecord record = recordOfRepeatingValues(steps, capacity, notANumberAt);
     const std::vector<RunSample>& samples = record.samples();
-    const std::size_t length = RunRecord::blockLength;
-    QCOMPARE(record.blocks().size(), samples.size() / length);
-    for (std::size_t b = 0; b < record.blocks().size(); ++b) {
-        const SampleBlock& block = record.blocks()[b];
-        const RunSample* first = samples.data() + b * length;
-        const bool holdsNotANumber =
-            std::any_of(first, first + length, [](const RunSample& s) { return std::isnan(s.X); });
-        QCOMPARE(block.finite, !holdsNotANumber);
-        if (holdsNotANumber) continue;
-        for (const SampleQuantity q : {SampleQuantity::X, SampleQuantity::Vx, SampleQuantity::W}) {
-            QCOMPARE(std::size_t(block.lowest[std::size_t(q)]),
-                     earliestExtreme(first, length, q, false));
-            QCOMPARE(std::size_t(block.highest[std::size_t(q)]),
-                     earliestExtreme(first, length, q, true));
+    for (std::size_t level = 0; level < RunRecord::blockLevels; ++level) {
+        const std::size_t length = RunRecord::blockLength(level);
+        QCOMPARE(record.blocks(level).size(), samples.size() / length);
+        for (std::size_t b = 0; b < record.blocks(level).size(); ++b) {
+            const RunSample* first = samples.data() + b * length;
+            const bool holdsNotANumber = std::any_of(
+                first, first + length, [](const RunSample& s) { return std::isnan(s.X); });
+            QCOMPARE(record.blocks(level)[b].finite, !holdsNotANumber);
+            if (holdsNotANumber) continue;
+            for (const SampleQuantity q :
+                 {SampleQuantity::X, SampleQuantity::Vx, SampleQuantity::W})
+                for (const bool highest : {false, true})
+                    QCOMPARE(record.extremeSample(level, b, q, highest),
+                             b * length + earliestExtreme(first, length, q, highest));
         }
     }
+    QVERIFY(!record.blocks(steps > 40000 ? 2 : 1).empty());
 }
 
 QTEST_GUILESS_MAIN(RunRecordTest)
