@@ -52,7 +52,6 @@ constexpr int penReach = 6;
 
 QRect movingPartsExtent(const Experiment& e, const std::optional<RunState>& state,
                         const Surface& scene) {
-    if (!scene.hasFrame()) return {};
     const Inputs& in = e.inputs;
     const double X = state ? state->X : in.X0;
     const QPointF pin = pinAt(in, state);
@@ -67,6 +66,7 @@ QRect movingPartsExtent(const Experiment& e, const std::optional<RunState>& stat
     const QPointF centre = scene.toPixel({0, X});
     const double r = std::abs(in.ballRadius() * scene.pixelsPerUnit().x());
     pixels = pixels.normalized() | QRectF(centre - QPointF(r, r), centre + QPointF(r, r));
+    // Without a usable frame (or with coordinates too large to place) the whole panel.
     const QRectF panel(QPointF(0, 0), QSizeF(scene.size()));
     if (!std::isfinite(pixels.left()) || !std::isfinite(pixels.right()) ||
         !std::isfinite(pixels.top()) || !std::isfinite(pixels.bottom()))

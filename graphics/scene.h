@@ -27,7 +27,7 @@ void repaintScene(const Experiment& e, const RunState& state, Surfaces& surfaces
 // `state`, or in the initial scene when there is none, pens included.  A frame of the animation
 // needs to repaint only what they covered in the frame before and cover now: everything else
 // of the panel is the Y-X plot's picture, which changes during a run only along the trace at
-// the ball centre, inside that column.  Empty when nothing can be drawn.
+// the ball centre, inside that column.  The scene need not keep a picture: only its frame counts.
 QRect movingPartsExtent(const Experiment& e, const std::optional<RunState>& state,
                         const Surface& scene);
 
