@@ -6,9 +6,8 @@
 // width.  On a graph whose points never move back across the panel (a graph of time, or a line at
 // one place) only the samples over the panel are looked at, and a block of them that lies inside
 // one column stands in with its first, lowest, highest and last sample (RunRecord::blocks()), so
-// most samples are not even read.  The reduced
-// points go to the surface in batches, so no batch is so short that the painter's set-up costs
-// more than its lines.
+// most samples are not even read.  The reduced points go to the surface in batches, so no batch
+// is so short that the painter's set-up costs more than its lines.
 
 #include "graphics/column_reduction.h"
 #include "graphics/surface.h"
@@ -67,23 +66,6 @@ stretchOverPanel(const Surface& plot, const std::vector<RunSample>& samples, Poi
     return {first > 0 ? first - 1 : 0, std::min(last + 1, samples.size())};
 }
 
-} // namespace detail
-
-// `point` maps a RunSample to user coordinates of `plot`.
-template <class Point>
-void drawRecordCurve(Surface& plot, const RunRecord& run, const QColor& colour, Point point) {
-    if (run.empty()) return;
-    detail::drawReduced(plot, colour, point(run.samples().back()),
-                        [&](ColumnReduction& reduction, auto drawFull) {
-                            for (const RunSample& sample : run.samples()) {
-                                reduction.add(point(sample));
-                                drawFull();
-                            }
-                        });
-}
-
-namespace detail {
-
 // The samples [first, last) of a graph added to `reduction`: where a block of the record starts
 // at a sample, ends before `last` and lies inside one column, its first, lowest, highest and last
 // sample stand for it, the largest such block first.
@@ -126,6 +108,19 @@ void addGraphStretch(ColumnReduction& reduction, DrawFull drawFull, const Surfac
 }
 
 } // namespace detail
+
+// `point` maps a RunSample to user coordinates of `plot`.
+template <class Point>
+void drawRecordCurve(Surface& plot, const RunRecord& run, const QColor& colour, Point point) {
+    if (run.empty()) return;
+    detail::drawReduced(plot, colour, point(run.samples().back()),
+                        [&](ColumnReduction& reduction, auto drawFull) {
+                            for (const RunSample& sample : run.samples()) {
+                                reduction.add(point(sample));
+                                drawFull();
+                            }
+                        });
+}
 
 // The same for a graph: `point` never moves back across the plot from one sample to the next,
 // and its vertical coordinate is `quantity` plus a constant.  Only the samples over the panel are
