@@ -24,8 +24,14 @@ void measureRedraws(const Options& options, const std::vector<QSize>& clientSize
 // step (a run without pauses), then the pacing and the CPU share of a run at its own pace.
 void measureRuns(const Options& options, const std::vector<QSize>& clientSizes);
 
-// Five kept runs of about a million steps each in a window of the client size, redrawn: the peak
-// memory against `windowMegabytes`, the window's own figure, plus the runs' samples.
-void measureKeptRuns(QSize client, double windowMegabytes);
+enum class View;
+
+// Five kept runs of about a million steps each in a window of the client size and view: the time
+// of a full redraw with them.
+void measureKeptRuns(QSize client, View view);
+
+// The same in the animation view, redrawn once: the peak memory against `windowMegabytes`, the
+// window's own figure, plus the runs' samples.
+void measureKeptRunsMemory(QSize client, double windowMegabytes);
 
 } // namespace trelvix::bench

@@ -4,6 +4,7 @@
 //   ./build/bench/trelvix_bench            the full set (about a minute, mostly runs)
 //   ./build/bench/trelvix_bench --quick    shorter runs and fewer redraws, for a smoke check
 
+#include "bench_window.h"
 #include "groups.h"
 #include "platform/memory.h"
 #include "process_usage.h"
@@ -55,8 +56,12 @@ void measureEverything(const Options& options, const QElapsedTimer& sinceMain) {
     reportPeakMemory("windows up to 1920x1080");
     // Last, since the peak memory never comes down again: a 4K window holds far larger images.
     measureRedraws(options, {ultraHdSize});
+    measureRuns(options, {ultraHdSize});
     reportPeakMemory("with a 3840x2160 window", ultraHdMemoryTarget);
-    measureKeptRuns(ultraHdSize, ultraHdMemoryTarget);
+    measureKeptRunsMemory(ultraHdSize, ultraHdMemoryTarget);
+    for (const QSize client : {designedSize, fullHdSize, ultraHdSize})
+        for (const View view : {View::Animation, View::TimeGraphs})
+            measureKeptRuns(client, view);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "graphics/resonance_plot.h"
 
+#include "graphics/column_reduction.h"
 #include "graphics/grid_lines.h"
 #include "graphics/plot_texts.h"
 #include "graphics/style.h"
@@ -148,21 +149,27 @@ void frequencyMark(const Extent& e, double nu, const QColor& colour, const char*
     panel.setForeground(axisColour);
 }
 
-// Draws `path` as polylines broken wherever a value is not finite.
+// Draws `path` as polylines broken wherever a value is not finite, each reduced per pixel column.
 void brokenPolyline(Surface& panel, const std::vector<QPointF>& path, const QColor& colour) {
     std::vector<QPointF> piece;
+    ColumnReduction reduction(panel, piece);
+    std::size_t added = 0;
     const auto flush = [&] {
-        if (piece.size() >= 2) {
+        reduction.finish();
+        if (added >= 2) {
             panel.setCurrentPosition(piece.front());
             panel.polylineTo({piece.data() + 1, piece.size() - 1}, colour);
         }
         piece.clear();
+        added = 0;
     };
     for (QPointF p : path) {
-        if (std::isfinite(p.y()))
-            piece.push_back(p);
-        else
+        if (!std::isfinite(p.y())) {
             flush();
+            continue;
+        }
+        reduction.add(p);
+        ++added;
     }
     flush();
 }

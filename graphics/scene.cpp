@@ -38,7 +38,43 @@ long long waveSamples(double halfWavesInSpring) {
     return static_cast<long long>(std::fmin(count, mostSpringSamples));
 }
 
+// Where the crank pin is in the frame of `state`: at the bottom of the wheel before the run.
+QPointF pinAt(const Inputs& in, const std::optional<RunState>& state) {
+    if (!state) return wheelCentre + QPointF(0, in.wheelRadius());
+    return wheelCentre + QPointF(state->crankX, state->crankY);
+}
+
+// Pixels beyond a drawn part's geometry that its pen may ink: half the widest pen (the 6-pixel
+// pin) and a pixel each for rounding and the round caps.
+constexpr int penReach = 6;
+
 } // namespace
+
+QRect movingPartsExtent(const Experiment& e, const std::optional<RunState>& state,
+                        const Surface& scene) {
+    const Inputs& in = e.inputs;
+    const double X = state ? state->X : in.X0;
+    const QPointF pin = pinAt(in, state);
+    // The spring's coils reach springHalfWidth across its axis, whatever way it leans.
+    const double coil = e.view.springHalfWidth;
+    QRectF user = QRectF(pin, wheelCentre).normalized();
+    user |= QRectF(pin - QPointF(coil, coil), pin + QPointF(coil, coil));
+    const QPointF bottom(0, X - in.ballRadius());
+    user |= QRectF(bottom - QPointF(coil, coil), bottom + QPointF(coil, coil));
+    QRectF pixels = QRectF(scene.toPixel(user.topLeft()), scene.toPixel(user.bottomRight()));
+    // The ball is round in pixels, its radius measured across.
+    const QPointF centre = scene.toPixel({0, X});
+    const double r = std::abs(in.ballRadius() * scene.pixelsPerUnit().x());
+    pixels = pixels.normalized() | QRectF(centre - QPointF(r, r), centre + QPointF(r, r));
+    // Without a usable frame (or with coordinates too large to place) the whole panel.
+    const QRectF panel(QPointF(0, 0), QSizeF(scene.size()));
+    if (!std::isfinite(pixels.left()) || !std::isfinite(pixels.right()) ||
+        !std::isfinite(pixels.top()) || !std::isfinite(pixels.bottom()))
+        return panel.toRect();
+    return pixels.adjusted(-penReach, -penReach, penReach, penReach)
+        .intersected(panel)
+        .toAlignedRect();
+}
 
 void drawSpring(const ViewSettings& view, Surface& scene, QPointF top, QPointF bottom) {
     scene.setPenWidth(4);
@@ -83,7 +119,7 @@ void drawInitialScene(const Experiment& e, Surfaces& s, const PlotLayout& layout
     const Inputs& in = e.inputs;
     s.scene.clear();
     backgroundCopy(s, layout);
-    const QPointF pin = wheelCentre + QPointF(0, in.wheelRadius());
+    const QPointF pin = pinAt(in, std::nullopt);
     drawSpring(e.view, s.scene, pin, {0, in.X0 - in.ballRadius()});
     drawBall(in, s.scene, {0, in.X0});
     crank(s.scene, pin);
@@ -94,7 +130,7 @@ void repaintScene(const Experiment& e, const RunState& state, Surfaces& s,
     const Inputs& in = e.inputs;
     s.scene.clear();
     backgroundCopy(s, layout);
-    const QPointF pin = QPointF(state.crankX, state.crankY) + wheelCentre;
+    const QPointF pin = pinAt(in, state);
     crank(s.scene, pin);
     drawSpring(e.view, s.scene, pin, {0, state.X - in.ballRadius()});
     drawBall(in, s.scene, {0, state.X});

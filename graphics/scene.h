@@ -9,6 +9,9 @@
 #include "model/experiment.h"
 #include "model/motion.h"
 
+#include <QRect>
+#include <optional>
+
 namespace trelvix::graphics {
 
 // The initial scene, in the redraw sequence after drawPlane(): cleared, copied from the plane,
@@ -19,6 +22,14 @@ void drawInitialScene(const Experiment& e, Surfaces& surfaces, const PlotLayout&
 // the crank offsets of `state`, the ball at its coordinate.  The run calls it every second step.
 void repaintScene(const Experiment& e, const RunState& state, Surfaces& surfaces,
                   const PlotLayout& layout);
+
+// The logical pixels of `scene` that the crank, the spring and the ball may cover in the frame of
+// `state`, or in the initial scene when there is none, pens included.  A frame of the animation
+// needs to repaint only what they covered in the frame before and cover now: everything else
+// of the panel is the Y-X plot's picture, which changes during a run only along the trace at
+// the ball centre, inside that column.  The scene need not keep a picture: only its frame counts.
+QRect movingPartsExtent(const Experiment& e, const std::optional<RunState>& state,
+                        const Surface& scene);
 
 // The spring from its upper end `top` to its lower end `bottom`: a straight lead of one
 // half-wave, 2·springTurns − 3 half-waves of amplitude springHalfWidth, a lead of two

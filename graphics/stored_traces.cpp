@@ -36,13 +36,15 @@ private:
     QColor foreground_;
 };
 
-// Calls draw(plot, point) for each of the four plots of a run, with the point of a sample there.
+// Calls draw(plot, quantity, point) for each of the four plots of a run, with the quantity drawn
+// up the plot and the point of a sample there.
 template <class Draw> void forEachPlot(const RunRecord& run, Surfaces& s, Draw draw) {
+    using enum SampleQuantity;
     const double Xg = run.derived().Xg;
-    draw(s.plane, [](const RunSample& p) { return QPointF(0, p.X); });
-    draw(s.displacement, [Xg](const RunSample& p) { return QPointF(p.t, p.X - Xg); });
-    draw(s.velocity, [](const RunSample& p) { return QPointF(p.t, p.Vx); });
-    draw(s.energy, [](const RunSample& p) { return QPointF(p.t, p.W); });
+    draw(s.plane, X, [](const RunSample& p) { return QPointF(0, p.X); });
+    draw(s.displacement, X, [Xg](const RunSample& p) { return QPointF(p.t, p.X - Xg); });
+    draw(s.velocity, Vx, [](const RunSample& p) { return QPointF(p.t, p.Vx); });
+    draw(s.energy, W, [](const RunSample& p) { return QPointF(p.t, p.W); });
 }
 
 } // namespace
@@ -56,19 +58,20 @@ void drawStoredTraces(std::span<const RunRecord> runs, Surfaces& s) {
         const RunRecord& run = runs[i];
         if (run.empty()) continue;
         const QColor colour = storedRunColour(i);
-        forEachPlot(run, s, [&](Surface& plot, auto point) {
+        forEachPlot(run, s, [&](Surface& plot, SampleQuantity quantity, auto point) {
             const KeptDrawingState kept(plot);
             plot.setPenWidth(1);
             plot.setCurrentPosition(point(run.samples().front()));
-            drawRecordCurve(plot, run, colour, point);
+            drawRecordGraph(plot, run, quantity, colour, point);
         });
     }
 }
 
 void drawRecordedRun(const RunRecord& run, Surfaces& s) {
     if (run.empty()) return;
-    forEachPlot(run, s,
-                [&](Surface& plot, auto point) { drawRecordCurve(plot, run, traceColour, point); });
+    forEachPlot(run, s, [&](Surface& plot, SampleQuantity quantity, auto point) {
+        drawRecordGraph(plot, run, quantity, traceColour, point);
+    });
 }
 
 void drawLegend(std::span<const LegendEntry> entries, Surface& panel, LegendCorner corner) {

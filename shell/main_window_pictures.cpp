@@ -24,9 +24,14 @@ void MainWindow::showSceneAtRest() {
     controls_.animationPanel->update();
 }
 
+// Only what the crank, the spring and the ball covered and cover now is painted again.
 void MainWindow::showSceneFrame(const RunState& state) {
+    graphics::Surface& scene = controls_.animationPanel->surface();
+    const Experiment& experiment = document_.experiment();
+    const QRect before = graphics::movingPartsExtent(experiment, sceneState_, scene);
     sceneState_ = state;
-    controls_.animationPanel->update();
+    controls_.animationPanel->update(before |
+                                     graphics::movingPartsExtent(experiment, state, scene));
 }
 
 void MainWindow::keepPicturesOfShownPanels() {
