@@ -70,7 +70,7 @@ void measureKeptRuns(QSize client, View view) {
     BenchWindow bench(client, view);
     MainWindow& window = bench.window();
     keepLongRuns(window);
-    const long long steps = window.storedRuns().runs().back().stepCount();
+    const long long steps = window.document().storedRuns().runs().back().stepCount();
     print({"redraw with five kept runs, " + sizeText(client) + " " + viewName(view),
            timeRedraw(window), "ms", redrawTarget(client),
            std::to_string(steps) + " steps each; median of " + std::to_string(timedRedraws) +
