@@ -9,6 +9,7 @@
 #include "shell/experiment_entries.h"
 #include "shell/experiment_file_texts.h"
 #include "shell/resonance_command.h"
+#include "shell/run_controller.h"
 #include "shell/window_texts.h"
 
 #include <QCoreApplication>
@@ -32,38 +33,46 @@ int printCharacteristics(const LoadedInputs& loaded, std::ostream& out) {
     return 0;
 }
 
-// The messages a run can end with in the window go to standard error; the file keeps every line.
-// A run the ball ended by touching the suspension point, or whose numbers left the range of
-// doubles, exits with its own status: its file is not the whole experiment.
+// The run is the window's run engine without pauses and without drawing: the same steps, the
+// same end and the same results file.  The messages a run can end with in the window go to
+// standard error; the file keeps every line.  A run the ball ended by touching the suspension
+// point, or whose numbers left the range of doubles, exits with its own status: its file is not
+// the whole experiment.
 int runToFile(const LoadedInputs& loaded, const QString& outPath, std::ostream& err) {
+    ExperimentDocument document;
+    ViewSettings noPauses = document.view();
+    noPauses.slowDown = 0;
+    document.setView(noPauses, ViewChange::Pace);
+    RunController engine(document);
+    engine.setResultsPath(outPath.isEmpty() ? std::string(resultsFileName) : outPath.toStdString());
+    engine.setDecimalSeparator(desktopDecimalSeparatorText());
+    QString failure;
+    QObject::connect(&engine, &RunController::recordingFailed,
+                     [&](const QString& path, const QString& reason) {
+                         failure = texts::fileErrorMessage(path, reason);
+                         engine.requestStop(); // nothing more can reach the file
+                     });
+    RunEnd end = RunEnd::ReachedEnd;
+    QObject::connect(&engine, &RunController::finished, [&](RunEnd how) { end = how; });
+
     const Characteristics derived = deriveCharacteristics(loaded.inputs);
-    std::optional<RunDriver> driver = RunDriver::begin(loaded.inputs, derived);
-    if (!driver) {
+    if (!canRun(loaded.inputs, derived)) {
         printLine(err, texts::cannotRunMessage);
         return 1;
     }
-    ResultsFile file(outPath.isEmpty() ? std::string(resultsFileName) : outPath.toStdString());
-    const std::string separator = desktopDecimalSeparatorText();
-    FileStatus status = file.create(resultsFileHeader(loaded.inputs));
-    bool broken = false;
-    while (status.ok && driver->goesOn()) {
-        const StepOutcome outcome = driver->step().outcome;
-        if (outcome == StepOutcome::NonFinite) {
-            printLine(err, texts::nonFiniteMessage);
-            broken = true;
-            break;
-        }
-        status = file.writeStep(driver->state(), derived.Xg, separator);
-        if (outcome == StepOutcome::Touched) {
-            printLine(err, texts::touchedMessage);
-            broken = true;
-        }
+    if (const FileStatus created = engine.startRecording(resultsFileHeader(loaded.inputs));
+        !created.ok)
+        failure = texts::fileErrorMessage(QString::fromStdString(engine.resultsFile().path()),
+                                          QString::fromStdString(created.reason));
+    else
+        engine.run(loaded.inputs, derived);
+    if (!failure.isEmpty()) {
+        printLine(err, failure);
+        return 1;
     }
-    if (status.ok) status = file.close();
-    if (status.ok) return broken ? brokenRunStatus : 0;
-    printLine(err, texts::fileErrorMessage(QString::fromStdString(file.path()),
-                                           QString::fromStdString(status.reason)));
-    return 1;
+    if (end == RunEnd::Touched) printLine(err, texts::touchedMessage);
+    if (end == RunEnd::NonFinite) printLine(err, texts::nonFiniteMessage);
+    return end == RunEnd::Touched || end == RunEnd::NonFinite ? brokenRunStatus : 0;
 }
 
 } // namespace

@@ -39,8 +39,7 @@ bool RunController::run(const Inputs& in, const Characteristics& derived) {
         if (!ending_) emit holdChanged(false);
     }
     if (!ending_) {
-        if (recording_) resultsFile_.close();
-        recording_ = false;
+        if (recording_) closeRecording();
         emit finished(*end);
     }
     active_ = false;
@@ -58,6 +57,16 @@ std::optional<RunEnd> RunController::makeStep(RunDriver& driver, double Xg) {
     if (held_ && !ending_ && report.outcome == StepOutcome::GoOn) holdPause();
     if (report.outcome == StepOutcome::Touched && !ending_) return RunEnd::Touched;
     return std::nullopt;
+}
+
+// The last lines reach the disk only when the file is closed: a failure then is as real as one
+// while writing.
+void RunController::closeRecording() {
+    recording_ = false;
+    const FileStatus status = resultsFile_.close();
+    if (!status.ok)
+        emit recordingFailed(QString::fromStdString(resultsFile_.path()),
+                             QString::fromStdString(status.reason));
 }
 
 void RunController::recordStep(const RunState& state, double Xg) {

@@ -71,6 +71,9 @@ public:
     // The results file: created with its header when the student turns "Файл" on; the next run
     // appends a line per step while recording, and closes it at its end.
     FileStatus startRecording(HeaderRows header);
+    // Where the results file goes (the current folder's trelvix_out.txt unless told otherwise);
+    // changed only while nothing is recorded.
+    void setResultsPath(std::string path) { resultsFile_ = ResultsFile(std::move(path)); }
     void stopRecording() { recording_ = false; }
     bool isRecording() const { return recording_; }
     const ResultsFile& resultsFile() const { return resultsFile_; }
@@ -96,6 +99,7 @@ signals:
 private:
     std::optional<RunEnd> makeStep(RunDriver& driver, double Xg);
     void recordStep(const RunState& state, double Xg);
+    void closeRecording();
     void pause(double seconds);
     void pauseEnded();
     void holdPause();
