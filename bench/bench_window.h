@@ -4,7 +4,7 @@
 // boxes), with its client area at a chosen size and one of its two views chosen.
 
 #include "recording_platform.h"
-#include "shell/main_window.h"
+#include "shell/main_window/main_window.h"
 
 #include <QSize>
 #include <QString>

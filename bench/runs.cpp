@@ -7,7 +7,7 @@
 #include "painted_area.h"
 #include "process_usage.h"
 #include "report.h"
-#include "shell/run_controller.h"
+#include "shell/run/run_controller.h"
 
 #include <cstdio>
 #include <optional>

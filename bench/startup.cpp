@@ -4,8 +4,8 @@
 #include "groups.h"
 #include "recording_platform.h"
 #include "report.h"
-#include "shell/main_window.h"
-#include "shell/picture_box.h"
+#include "shell/main_window/main_window.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QApplication>
 #include <QSet>

@@ -77,7 +77,8 @@ void addGraphStretch(ColumnReduction& reduction, DrawFull drawFull, const Surfac
     const auto column = [&](std::size_t i) {
         return std::floor(plot.toPixel(point(samples[i])).x());
     };
-    const auto [first, last] = stretch;
+    const std::size_t first = stretch.first;
+    const std::size_t last = stretch.second;
     // The largest block at sample i that can stand for its samples: its length, 0 for none.
     const auto blockAt = [&](std::size_t i, std::size_t& level) -> std::size_t {
         for (level = RunRecord::blockLevels; level-- > 0;) {

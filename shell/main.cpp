@@ -1,9 +1,9 @@
 #include "graphics/carried_fonts.h"
 #include "platform/desktop_platform.h"
 #include "platform/memory.h"
-#include "shell/command_line.h"
-#include "shell/headless.h"
-#include "shell/main_window.h"
+#include "shell/command_line/command_line.h"
+#include "shell/command_line/headless.h"
+#include "shell/main_window/main_window.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

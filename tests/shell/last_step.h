@@ -4,7 +4,7 @@
 // them: the window itself keeps no run state once a run is over.
 
 #include "model/motion.h"
-#include "shell/main_window.h"
+#include "shell/main_window/main_window.h"
 
 #include <QObject>
 

@@ -8,7 +8,7 @@
 
 #include "last_step.h"
 #include "recording_platform.h"
-#include "shell/main_window.h"
+#include "shell/main_window/main_window.h"
 
 #include <QApplication>
 #include <QCheckBox>

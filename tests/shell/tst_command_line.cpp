@@ -6,8 +6,8 @@
 
 #include "open_windows.h"
 #include "recording_platform.h"
-#include "shell/control_inventory.h"
-#include "shell/main_window.h"
+#include "shell/main_window/control_inventory.h"
+#include "shell/main_window/main_window.h"
 #include "test_files.h"
 
 #include <QtTest>

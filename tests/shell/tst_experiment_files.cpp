@@ -8,9 +8,9 @@
 #include "last_step.h"
 #include "open_windows.h"
 #include "recording_platform.h"
-#include "shell/magnifier_window.h"
-#include "shell/main_window.h"
-#include "shell/picture_box.h"
+#include "shell/widgets/magnifier_window.h"
+#include "shell/main_window/main_window.h"
+#include "shell/widgets/picture_box.h"
 #include "test_files.h"
 
 #include <QtTest>

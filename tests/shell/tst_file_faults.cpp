@@ -8,8 +8,8 @@
 #include "model/results_file.h"
 #include "model/run.h"
 #include "recording_platform.h"
-#include "shell/main_window.h"
-#include "shell/window_texts.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/window_texts.h"
 #include "step_lines.h"
 
 #include <QtTest>

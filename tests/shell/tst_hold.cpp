@@ -3,8 +3,8 @@
 // is held, and the elapsed seconds leave the held time out.
 
 #include "recording_platform.h"
-#include "shell/main_window.h"
-#include "shell/window_texts.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/window_texts.h"
 
 #include <QtTest>
 #include <QtWidgets>

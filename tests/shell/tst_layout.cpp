@@ -1,4 +1,4 @@
-#include "shell/layout.h"
+#include "shell/main_window/layout.h"
 
 #include <QtTest>
 #include <cmath>

@@ -5,11 +5,11 @@
 
 #include "graphics/surface.h"
 #include "recording_platform.h"
-#include "shell/circle_shape.h"
-#include "shell/control_inventory.h"
-#include "shell/magnifier_window.h"
-#include "shell/main_window.h"
-#include "shell/picture_box.h"
+#include "shell/widgets/circle_shape.h"
+#include "shell/main_window/control_inventory.h"
+#include "shell/widgets/magnifier_window.h"
+#include "shell/main_window/main_window.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QGroupBox>
 #include <QLabel>

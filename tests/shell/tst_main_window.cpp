@@ -3,10 +3,10 @@
 
 #include "open_windows.h"
 #include "recording_platform.h"
-#include "shell/circle_shape.h"
-#include "shell/magnifier_window.h"
-#include "shell/main_window.h"
-#include "shell/picture_box.h"
+#include "shell/widgets/circle_shape.h"
+#include "shell/widgets/magnifier_window.h"
+#include "shell/main_window/main_window.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QtTest>
 #include <QtWidgets>

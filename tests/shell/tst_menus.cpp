@@ -4,10 +4,10 @@
 #include "last_step.h"
 #include "open_windows.h"
 #include "recording_platform.h"
-#include "shell/authors_window.h"
-#include "shell/magnifier_window.h"
-#include "shell/main_window.h"
-#include "shell/window_texts.h"
+#include "shell/help/authors_window.h"
+#include "shell/widgets/magnifier_window.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/window_texts.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -3,8 +3,8 @@
 
 #include "open_windows.h"
 #include "recording_platform.h"
-#include "shell/main_window.h"
-#include "shell/picture_box.h"
+#include "shell/main_window/main_window.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QtTest>
 #include <QtWidgets>

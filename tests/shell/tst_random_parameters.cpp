@@ -12,7 +12,7 @@
 #include "model/results_file.h"
 #include "model/run.h"
 #include "recording_platform.h"
-#include "shell/main_window.h"
+#include "shell/main_window/main_window.h"
 #include "step_lines.h"
 
 #include <QtTest>

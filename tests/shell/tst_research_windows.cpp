@@ -3,12 +3,12 @@
 
 #include "graphics/style.h"
 #include "recording_platform.h"
-#include "shell/main_window.h"
-#include "shell/measurements_window.h"
-#include "shell/phase_portrait_window.h"
-#include "shell/picture_box.h"
-#include "shell/resonance_window.h"
-#include "shell/run_legend.h"
+#include "shell/main_window/main_window.h"
+#include "shell/research/measurements_window.h"
+#include "shell/research/phase_portrait_window.h"
+#include "shell/widgets/picture_box.h"
+#include "shell/resonance/resonance_window.h"
+#include "shell/research/run_legend.h"
 #include "test_files.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 // trelvix --resonance as a user runs it: the program itself, started as a separate process, its
 // standard output and error and its exit status.
 
-#include "shell/window_texts.h"
+#include "shell/main_window/window_texts.h"
 
 #include <QtTest>
 

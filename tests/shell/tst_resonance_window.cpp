@@ -5,12 +5,12 @@
 #include "graphics/style.h"
 #include "model/number_text.h"
 #include "recording_platform.h"
-#include "shell/main_window.h"
-#include "shell/picture_box.h"
-#include "shell/resonance_setup.h"
-#include "shell/resonance_texts.h"
-#include "shell/resonance_window.h"
-#include "shell/window_texts.h"
+#include "shell/main_window/main_window.h"
+#include "shell/widgets/picture_box.h"
+#include "shell/resonance/resonance_setup.h"
+#include "shell/resonance/resonance_texts.h"
+#include "shell/resonance/resonance_window.h"
+#include "shell/main_window/window_texts.h"
 #include "test_files.h"
 
 #include <QtTest>

@@ -5,7 +5,7 @@
 #include "model/experiment.h"
 #include "model/number_text.h"
 #include "model/run.h"
-#include "shell/run_controller.h"
+#include "shell/run/run_controller.h"
 #include "step_lines.h"
 
 #include <QtTest>

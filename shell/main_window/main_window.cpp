@@ -1,0 +1,148 @@
+#include "shell/main_window/main_window.h"
+
+#include "shell/widgets/assets.h"
+#include "shell/help/authors_window.h"
+#include "shell/widgets/control_style.h"
+#include "shell/widgets/magnifier_window.h"
+#include "shell/research/measurements_window.h"
+#include "shell/research/phase_portrait_window.h"
+#include "shell/widgets/picture_menu.h"
+#include "shell/resonance/resonance_window.h"
+#include "shell/main_window/window_texts.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace trelvix {
+
+namespace {
+constexpr QSize designedClientSize{700, 504};
+// Below this the plots would have no room left beside the right-hand block; lower than the
+// block itself, whose bottom is then cut off rather than moved up.
+constexpr QSize smallestClientSize{480, 240};
+} // namespace
+
+MainWindow::MainWindow(const Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(texts::titleAtStart);
+    setWindowIcon(assets::programIcon());
+
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("clientArea"));
+    area->setFont(fonts::formFont());
+    setBackground(area, colours::formGrey);
+    setTextColour(area, TextColour::Black);
+    area->setMinimumSize(smallestClientSize);
+    setCentralWidget(area);
+
+    controls_ = buildMainControls(area);
+    menus_ = buildMenus(menuBar());
+    resize(designedClientSize.width(),
+           designedClientSize.height() + menuBar()->sizeHint().height());
+    area->installEventFilter(this);
+
+    connectHandlers();
+    prepare();
+    controls_.startButton->setFocus();
+}
+
+MainWindow::~MainWindow() {
+    delete measurements_;
+    delete phasePortrait_;
+    delete magnifier_;
+    delete authorsWindow_;
+    delete resonanceWindow_;
+}
+
+// Every control's handler is connected here, before start-up writes the initial texts into the
+// fields, so that a field's change handler also runs for its initial text.
+void MainWindow::connectHandlers() {
+    connect(controls_.animationOption, &QRadioButton::clicked, this, &MainWindow::showChosenView);
+    connect(controls_.graphsOption, &QRadioButton::clicked, this, &MainWindow::showChosenView);
+    connectMenus();
+    connectExperimentMenus();
+    connect(controls_.startButton, &QPushButton::clicked, this, &MainWindow::startOrStop);
+    connect(controls_.magnifierButton, &QPushButton::clicked, this, &MainWindow::openMagnifier);
+    connect(controls_.resultsFileBox, &QCheckBox::toggled, this, &MainWindow::resultsFileToggled);
+    connectRun();
+    connectHold();
+    connectResearch();
+    connectReadout();
+    const MainControls& c = controls_;
+    fields_.connectFields(c.fields);
+    scrollBars_.connectScrollBars({c.slowDownBar, c.magnifierZoomBar, c.displacementZoomBar,
+                                   c.velocityZoomBar, c.energyZoomBar});
+}
+
+// The views of the document: whatever changes what the window shows redraws it.  Connected once
+// start-up has written the initial inputs.
+void MainWindow::connectDocument() {
+    connect(&document_, &ExperimentDocument::characteristicsChanged, this, &MainWindow::redraw);
+    connect(&document_, &ExperimentDocument::storedRunsChanged, this, &MainWindow::redraw);
+    connect(&document_, &ExperimentDocument::lastRunChanged, this, &MainWindow::redraw);
+    connect(&document_, &ExperimentDocument::viewChanged, this, [this](ViewChange change) {
+        if (change == ViewChange::Scales) redraw();
+    });
+}
+
+void MainWindow::setInputRowVisible(Input input, bool visible) {
+    for (QWidget* control : {static_cast<QWidget*>(controls_.caption(input)),
+                             static_cast<QWidget*>(controls_.field(input)),
+                             static_cast<QWidget*>(controls_.letter(input))})
+        if (control) control->setVisible(visible);
+}
+
+void MainWindow::setResultVisible(Result row, bool visible) {
+    controls_.result(row)->setVisible(visible);
+    if (QLabel* letter = controls_.letter(row)) letter->setVisible(visible);
+}
+
+void MainWindow::showSlowDown(int factor) {
+    controls_.slowDownLabel->setText(QString::number(factor));
+}
+
+MagnifierWindow* MainWindow::magnifier() {
+    if (!magnifier_) {
+        magnifier_ = new MagnifierWindow;
+        connect(magnifier_, &MagnifierWindow::resized, this, &MainWindow::magnifierResized);
+        addPictureMenu(magnifier_->surface(), platform_.files, platform_.messages);
+    }
+    return magnifier_;
+}
+
+void MainWindow::openMagnifier() {
+    MagnifierWindow* window = magnifier();
+    const QRect outer = frameGeometry();
+    window->move(outer.x() + outer.width(), outer.y()); // flush against the right edge
+    redraw();
+    window->show();
+}
+
+// The magnifier stays square, its height deciding, and is drawn anew for its new size.
+void MainWindow::magnifierResized() {
+    MagnifierWindow* window = magnifier();
+    if (window->width() != window->height()) {
+        window->resize(window->height(), window->height());
+        return; // the resize comes back here once it has happened
+    }
+    redraw();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == clientArea() && event->type() == QEvent::Resize) redraw();
+    if (showReadout(watched, event)) return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    activateWindow(); // keyboard focus goes to the new window, and within it to startButton
+}
+
+} // namespace trelvix

@@ -1,0 +1,73 @@
+// The pictures of the plot panels.  An image of a large panel costs tens of megabytes, so only
+// the panels in sight keep theirs: a panel hidden by the choice of view gives its picture up and
+// is drawn again from the experiment and the records when it is shown, and the animation keeps
+// none at all but composes each frame from the Y-X plot as it paints.
+
+#include "graphics/redraw.h"
+#include "graphics/scene.h"
+#include "graphics/stored_traces.h"
+#include "shell/main_window/main_window.h"
+#include "shell/widgets/picture_box.h"
+
+namespace trelvix {
+
+void MainWindow::composeScene() {
+    graphics::Surfaces all = surfaces();
+    if (sceneState_)
+        graphics::repaintScene(document_.experiment(), *sceneState_, all, plotLayout());
+    else
+        graphics::drawInitialScene(document_.experiment(), all, plotLayout());
+}
+
+void MainWindow::showSceneAtRest() {
+    sceneState_.reset();
+    controls_.animationPanel->update();
+}
+
+// Only what the crank, the spring and the ball covered and cover now is painted again.
+void MainWindow::showSceneFrame(const RunState& state) {
+    graphics::Surface& scene = controls_.animationPanel->surface();
+    const Experiment& experiment = document_.experiment();
+    const QRect before = graphics::movingPartsExtent(experiment, sceneState_, scene);
+    sceneState_ = state;
+    controls_.animationPanel->update(before |
+                                     graphics::movingPartsExtent(experiment, state, scene));
+}
+
+void MainWindow::keepPicturesOfShownPanels() {
+    const MainControls& c = controls_;
+    for (PictureBox* panel : {c.planePanel, c.displacementPanel, c.velocityPanel, c.energyPanel}) {
+        const bool shown = !panel->isHidden();
+        if (shown == panel->keepsPicture()) continue;
+        panel->setKeepsPicture(shown);
+        if (shown && ready_) redrawPanel(panel);
+    }
+}
+
+// The panel drawn as a redraw and the run since then drew it: its static layer, the stored runs
+// and the run on the panels.  Every other plot is drawn on nothing meanwhile.
+void MainWindow::redrawPanel(PictureBox* panel) {
+    graphics::Surface nothing;
+    const MainControls& c = controls_;
+    const auto onPanel = [&](PictureBox* p) -> graphics::Surface& {
+        return p == panel ? panel->surface() : nothing;
+    };
+    graphics::Surfaces one{onPanel(c.planePanel),        nothing,
+                           onPanel(c.displacementPanel), onPanel(c.velocityPanel),
+                           onPanel(c.energyPanel),       nothing};
+    graphics::drawStaticLayers(document_.experiment(), one, plotLayout(), separator());
+    graphics::drawStoredTraces(document_.storedRuns().runs(), one);
+    graphics::drawLegend(legend(), one.displacement);
+    if (lastRunBelongsToInputs()) graphics::drawRecordedRun(document_.lastRun(), one);
+}
+
+QImage MainWindow::plotPicture(PictureBox* panel) {
+    if (panel->keepsPicture()) return panel->image();
+    panel->setKeepsPicture(true);
+    redrawPanel(panel);
+    const QImage picture = panel->image();
+    panel->setKeepsPicture(false);
+    return picture;
+}
+
+} // namespace trelvix

@@ -1,0 +1,327 @@
+#include "shell/resonance/resonance_window.h"
+
+#include "model/number_text.h"
+#include "platform/decimal_separator.h"
+#include "shell/widgets/assets.h"
+#include "shell/widgets/control_style.h"
+#include "shell/widgets/picture_box.h"
+#include "shell/resonance/resonance_setup.h"
+#include "shell/resonance/resonance_texts.h"
+#include "shell/main_window/window_texts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace trelvix {
+
+namespace {
+
+// How often the progress bar follows the sweep, ms.
+constexpr int progressInterval = 50;
+// The driving-frequency field shows four decimals; an offered frequency is written so.
+constexpr char frequencyPattern[] = "0.0000";
+
+QLineEdit* rangeField(const char* name, int width, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setFixedWidth(width);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colours::fieldYellow);
+    field->setPalette(palette);
+    return field;
+}
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+PictureBox* plotPanel(const char* name, const QString& description, QWidget* parent) {
+    auto* panel = new PictureBox(Qt::white, parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setAccessibleName(description);
+    panel->setMouseTracking(true);
+    panel->setMinimumSize(320, 160);
+    return panel;
+}
+
+} // namespace
+
+ResonanceWindow::ResonanceWindow(const Platform& platform, const ExperimentDocument& document,
+                                 QLineEdit* frequencyField)
+    : platform_(platform), document_(document), frequencyField_(frequencyField) {
+    connect(&document_, &ExperimentDocument::characteristicsChanged, this,
+            &ResonanceWindow::experimentChanged);
+    setObjectName(QStringLiteral("FormResonance"));
+    setWindowTitle(texts::resonanceTitle);
+    setWindowIcon(assets::programIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
+    setFont(fonts::times1125());
+    setBackground(this, colours::formGrey);
+
+    plots_ = new QWidget(this);
+    amplitude_ = plotPanel("resonanceAmplitude", QStringLiteral("амплитуда от частоты"), plots_);
+    phase_ = plotPanel("resonancePhase", QStringLiteral("сдвиг фазы от частоты"), plots_);
+    auto* plotLayout = new QVBoxLayout(plots_);
+    plotLayout->setContentsMargins(0, 0, 0, 0);
+    plotLayout->addWidget(amplitude_, 3);
+    plotLayout->addWidget(phase_, 2);
+    for (PictureBox* panel : {amplitude_, phase_})
+        panel->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildRangeRow());
+    layout->addWidget(plots_, 1);
+    layout->addWidget(buildExportRow());
+    resize(760, 640);
+
+    connect(&sweeper_, &ResonanceSweeper::finished, this,
+            [this](InputProblem, bool cancelled) { sweepFinished(cancelled); });
+    connect(&progressTimer_, &QTimer::timeout, this, &ResonanceWindow::showProgress);
+    progressTimer_.setInterval(progressInterval);
+    setBusy(false);
+}
+
+QWidget* ResonanceWindow::buildRangeRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    from_ = rangeField("resonanceFrom", 80, row);
+    to_ = rangeField("resonanceTo", 80, row);
+    points_ = rangeField("resonancePoints", 64, row);
+    for (auto [caption, field] :
+         {std::pair{texts::resonanceFrom, from_}, std::pair{texts::resonanceTo, to_},
+          std::pair{texts::resonancePoints, points_}}) {
+        layout->addWidget(new QLabel(caption, row));
+        layout->addWidget(field);
+    }
+    compute_ = button("resonanceCompute", texts::resonanceCompute, row);
+    cancel_ = button("resonanceCancel", texts::resonanceCancel, row);
+    progress_ = new QProgressBar(row);
+    progress_->setObjectName(QStringLiteral("resonanceProgress"));
+    layout->addWidget(compute_);
+    layout->addWidget(cancel_);
+    layout->addWidget(progress_, 1);
+    connect(compute_, &QPushButton::clicked, this, &ResonanceWindow::computeCurve);
+    connect(cancel_, &QPushButton::clicked, &sweeper_, &ResonanceSweeper::cancel);
+    return row;
+}
+
+QWidget* ResonanceWindow::buildExportRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QVBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    readout_ = new QLabel(texts::resonanceHint, row);
+    readout_->setObjectName(QStringLiteral("resonanceReadout"));
+    status_ = new QLabel(row);
+    status_->setObjectName(QStringLiteral("resonanceStatus"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(status_, 1);
+    QPushButton* csv = button("resonanceCsv", texts::resonanceSaveCsv, row);
+    QPushButton* png = button("resonancePng", texts::resonanceSavePng, row);
+    buttons->addWidget(csv);
+    buttons->addWidget(png);
+    layout->addWidget(readout_);
+    layout->addLayout(buttons);
+    connect(csv, &QPushButton::clicked, this, &ResonanceWindow::exportCsv);
+    connect(png, &QPushButton::clicked, this, &ResonanceWindow::exportPng);
+    return row;
+}
+
+void ResonanceWindow::setRange(const FrequencyRange& range) {
+    from_->setText(QString::fromStdString(formatNumber(range.from, frequencyPattern)));
+    to_->setText(QString::fromStdString(formatNumber(range.to, frequencyPattern)));
+    points_->setText(QString::number(range.points));
+}
+
+// A refusal sounds the tone and explains, as «ПУСК» does; nothing is computed.
+bool ResonanceWindow::refuse(const QString& message) {
+    platform_.tone.sound(messageToneUnits);
+    platform_.messages.inform(texts::errorTitle, message);
+    return false;
+}
+
+// The range as typed, read like the parameter fields read their texts but with a decimal comma
+// between digits allowed; the number of points must be a whole number.
+std::optional<FrequencyRange> ResonanceWindow::rangeFromFields() {
+    const auto read = [](const QLineEdit* field) {
+        return readNumber(withDecimalPoint(field->text().toStdString()));
+    };
+    const double points = read(points_);
+    FrequencyRange range{read(from_), read(to_),
+                         static_cast<int>(std::clamp<double>(points, 0, maxSweepPoints + 1.0))};
+    if (points != std::floor(points)) {
+        refuse(texts::resonanceWholePoints);
+        return std::nullopt;
+    }
+    const InputProblem problem = checkRange(range);
+    if (problem == InputProblem::None) return range;
+    refuse(resonanceProblemMessage(problem));
+    return std::nullopt;
+}
+
+// Only what the curve depends on can refuse it: the coefficients of the equation of motion and
+// the range, not the computation time or the start of the motion.
+void ResonanceWindow::computeCurve() {
+    if (sweeper_.busy()) return;
+    const Experiment& e = document_.experiment();
+    const DrivenOscillator oscillator = drivenOscillatorOf(e.inputs, e.derived);
+    if (const InputProblem problem = checkOscillator(oscillator); problem != InputProblem::None) {
+        refuse(resonanceProblemMessage(problem));
+        return;
+    }
+    const std::optional<FrequencyRange> range = rangeFromFields();
+    if (range) sweep(oscillator, *range);
+}
+
+void ResonanceWindow::sweep(const DrivenOscillator& oscillator, const FrequencyRange& range) {
+    const Characteristics& derived = document_.characteristics();
+    curve_ = {{},
+              oscillator,
+              range.from,
+              range.to,
+              document_.inputs().nu,
+              hasResonance(derived) ? derived.nu_r : std::nan("")};
+    gridPoints_ = range.points;
+    status_->clear();
+    readout_->setText(texts::resonanceHint);
+    redrawPlots();
+    setBusy(true);
+    sweeper_.start(oscillator, range);
+}
+
+void ResonanceWindow::setBusy(bool busy) {
+    compute_->setEnabled(!busy);
+    cancel_->setEnabled(busy);
+    if (busy) {
+        progress_->setRange(0, std::max(gridPoints_, 1));
+        progress_->setValue(0);
+        progressTimer_.start();
+    } else {
+        progressTimer_.stop();
+    }
+}
+
+// The bar counts the points of the grid; the few that refine the peak afterwards keep it full.
+// The points computed since the last look join the curve, which is drawn anew with them.
+void ResonanceWindow::showProgress() {
+    progress_->setValue(std::min(sweeper_.pointsDone(), gridPoints_));
+    std::vector<ResonancePoint> computed = sweeper_.takePoints();
+    if (computed.empty()) return;
+    mergePoints(curve_.points, std::move(computed));
+    redrawPlots();
+}
+
+// The ν mark follows the driving frequency at once; a curve shown for another oscillator is
+// computed anew over the same range, after the sweep in progress (if any) has been cancelled.
+// Inputs the curve cannot be computed for leave the curve as it is: the student is typing in the
+// main window, and a box there would interrupt every keystroke.
+void ResonanceWindow::experimentChanged() {
+    const Experiment& e = document_.experiment();
+    const DrivenOscillator oscillator = drivenOscillatorOf(e.inputs, e.derived);
+    const bool shown = !curve_.points.empty() || sweeper_.busy();
+    if (!shown || oscillator == curve_.oscillator ||
+        checkOscillator(oscillator) != InputProblem::None) {
+        redrawPlots();
+        return;
+    }
+    if (sweeper_.busy()) {
+        sweepAgain_ = true;
+        sweeper_.cancel();
+        return;
+    }
+    sweep(oscillator, {curve_.from, curve_.to, gridPoints_});
+}
+
+void ResonanceWindow::sweepFinished(bool cancelled) {
+    if (sweepAgain_) {
+        sweepAgain_ = false;
+        setBusy(false);
+        experimentChanged();
+        return;
+    }
+    cancelled_ = cancelled;
+    showProgress(); // a cancelled sweep leaves the bar where it stopped
+    setBusy(false);
+    const std::vector<ResonancePoint>& all = curve_.points;
+    const auto points = static_cast<int>(all.size());
+    const auto nonFinite = static_cast<int>(std::count_if(
+        all.begin(), all.end(), [](const auto& p) { return p.status == PointStatus::NonFinite; }));
+    status_->setText(
+        texts::sweepSummary(cancelled, points, std::max(points - gridPoints_, 0), nonFinite));
+    redrawPlots();
+}
+
+QString ResonanceWindow::separator() const {
+    return desktopDecimalSeparator();
+}
+
+void ResonanceWindow::redrawPlots() {
+    curve_.nu = document_.inputs().nu;
+    const std::string decimal = separator().toStdString();
+    amplitude_->clear();
+    phase_->clear();
+    graphics::drawResonancePlot(curve_, graphics::ResonanceQuantity::Amplitude,
+                                amplitude_->surface(), decimal);
+    graphics::drawResonancePlot(curve_, graphics::ResonanceQuantity::Phase, phase_->surface(),
+                                decimal);
+}
+
+void ResonanceWindow::showReadout(PictureBox* panel, QPointF at) {
+    const std::optional<ResonancePoint> p =
+        graphics::curveAt(curve_, panel->surface().toUser(at).x());
+    if (!p) {
+        QToolTip::hideText();
+        return;
+    }
+    const QLocale locale = QLocale::system();
+    const auto number = [&](double x) {
+        return std::isfinite(x) ? locale.toString(x, 'g', 5) : QStringLiteral("—");
+    };
+    const QString text = texts::readoutText(number(p->nu), number(p->amplitude), number(p->phase),
+                                            number(linearAmplitude(curve_.oscillator, p->nu)),
+                                            number(linearPhase(curve_.oscillator, p->nu)));
+    readout_->setText(text);
+    QToolTip::showText(panel->mapToGlobal(at.toPoint()), text, panel);
+}
+
+// The driving frequency takes the text as if the student had typed it, with the field's own
+// checks; the mark of the plots then follows it.
+void ResonanceWindow::offerFrequency(double nu) {
+    if (!frequencyField_->isEnabled()) return; // a run in progress locks the parameters
+    const QString text = QString::fromStdString(formatNumber(nu, frequencyPattern));
+    if (!platform_.messages.askYesNo(texts::resonanceTitle, texts::offerFrequencyQuestion(text)))
+        return;
+    frequencyField_->setText(text);
+    redrawPlots();
+}
+
+bool ResonanceWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* panel = qobject_cast<PictureBox*>(watched);
+    if (!panel) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize) // drawn once the panel's image has taken the new size
+        QMetaObject::invokeMethod(this, &ResonanceWindow::redrawPlots, Qt::QueuedConnection);
+    const auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (event->type() == QEvent::MouseMove) showReadout(panel, mouse->position());
+    if (event->type() == QEvent::MouseButtonPress && panel == amplitude_ &&
+        mouse->button() == Qt::LeftButton) {
+        const double nu = panel->surface().toUser(mouse->position()).x();
+        if (graphics::curveAt(curve_, nu)) offerFrequency(nu);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace trelvix
