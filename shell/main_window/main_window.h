@@ -148,6 +148,7 @@ private:
     LabReport labReport();
     void connectHold();
     void showHold(bool held);
+    void enableRunItems();
     void connectResearch();
     void redrawPhasePortrait();
     void drawStoredRuns();

@@ -1,8 +1,8 @@
 #include "shell/resonance/resonance_command.h"
 
 #include "model/resonance_csv.h"
-#include "shell/resonance/resonance_setup.h"
 #include "shell/main_window/window_texts.h"
+#include "shell/resonance/resonance_setup.h"
 
 namespace trelvix {
 

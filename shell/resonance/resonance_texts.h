@@ -7,6 +7,8 @@
 namespace trelvix::texts {
 
 inline const QString resonanceTitle = QStringLiteral("Резонансная кривая");
+inline const QString offerDuringRun =
+    QStringLiteral("Идёт расчёт: частоту можно будет выбрать на кривой после его окончания.");
 inline const QString resonanceFrom = QStringLiteral("от, Гц");
 inline const QString resonanceTo = QStringLiteral("до, Гц");
 inline const QString resonancePoints = QStringLiteral("точек");

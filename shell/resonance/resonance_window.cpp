@@ -2,12 +2,12 @@
 
 #include "model/number_text.h"
 #include "platform/decimal_separator.h"
+#include "shell/main_window/window_texts.h"
+#include "shell/resonance/resonance_setup.h"
+#include "shell/resonance/resonance_texts.h"
 #include "shell/widgets/assets.h"
 #include "shell/widgets/control_style.h"
 #include "shell/widgets/picture_box.h"
-#include "shell/resonance/resonance_setup.h"
-#include "shell/resonance/resonance_texts.h"
-#include "shell/main_window/window_texts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -300,7 +300,10 @@ void ResonanceWindow::showReadout(PictureBox* panel, QPointF at) {
 // The driving frequency takes the text as if the student had typed it, with the field's own
 // checks; the mark of the plots then follows it.
 void ResonanceWindow::offerFrequency(double nu) {
-    if (!frequencyField_->isEnabled()) return; // a run in progress locks the parameters
+    if (!frequencyField_->isEnabled()) { // a run in progress locks the parameters
+        status_->setText(texts::offerDuringRun);
+        return;
+    }
     const QString text = QString::fromStdString(formatNumber(nu, frequencyPattern));
     if (!platform_.messages.askYesNo(texts::resonanceTitle, texts::offerFrequencyQuestion(text)))
         return;

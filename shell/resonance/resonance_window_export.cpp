@@ -2,9 +2,9 @@
 // trelvix --resonance) and the two plots as one picture.
 
 #include "model/resonance_csv.h"
+#include "shell/main_window/window_texts.h"
 #include "shell/resonance/resonance_texts.h"
 #include "shell/resonance/resonance_window.h"
-#include "shell/main_window/window_texts.h"
 
 #include <QFileDialog>
 #include <QImageWriter>

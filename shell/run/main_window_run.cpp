@@ -5,11 +5,11 @@
 #include "graphics/redraw.h"
 #include "graphics/run_step.h"
 #include "model/characteristics.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/window_texts.h"
 #include "shell/widgets/circle_shape.h"
 #include "shell/widgets/magnifier_window.h"
-#include "shell/main_window/main_window.h"
 #include "shell/widgets/picture_box.h"
-#include "shell/main_window/window_texts.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -61,6 +61,7 @@ void MainWindow::startOrStop() {
         run_.setDecimalSeparator(separator());
         heldSeconds_ = 0;
         run_.run(document_.inputs(), document_.characteristics());
+        enableRunItems(); // the run is over
     } else {
         controls_.startButton->setText(texts::startCaption);
         setRunWindowState(false);
@@ -105,6 +106,7 @@ void MainWindow::setRunControlsEnabled(bool enabled) {
              c.energyZoomBar, c.resultsFileBox})
         control->setEnabled(enabled);
     setExperimentItemsEnabled(enabled);
+    enableRunItems();
 }
 
 // While a run proceeds both windows keep their size and say so in their captions.

@@ -21,7 +21,8 @@ RunMenuItems addRunItems(QMenu* research) {
     RunMenuItems items{};
     items.mnuRunPause = addItem(research, "mnuRunPause", QStringLiteral("Пауза"),
                                 {QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_Pause)});
-    items.mnuRunContinue = addItem(research, "mnuRunContinue", QStringLiteral("Продолжить"));
+    // F5 continues a held run too; the item shows the key without taking it from «Пауза».
+    items.mnuRunContinue = addItem(research, "mnuRunContinue", QStringLiteral("Продолжить\tF5"));
     items.mnuRunStep =
         addItem(research, "mnuRunStep", QStringLiteral("Шаг"), {QKeySequence(Qt::Key_F6)});
     research->addSeparator();
@@ -31,8 +32,6 @@ RunMenuItems addRunItems(QMenu* research) {
     items.mnuPhasePortrait =
         addItem(research, "mnuPhasePortrait", QStringLiteral("Фазовый портрет"));
     items.mnuMeasurements = addItem(research, "mnuMeasurements", QStringLiteral("Измерения"));
-    items.mnuRunContinue->setEnabled(false);
-    items.mnuRunStep->setEnabled(false);
     return items;
 }
 

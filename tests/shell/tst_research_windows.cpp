@@ -6,9 +6,9 @@
 #include "shell/main_window/main_window.h"
 #include "shell/research/measurements_window.h"
 #include "shell/research/phase_portrait_window.h"
-#include "shell/widgets/picture_box.h"
-#include "shell/resonance/resonance_window.h"
 #include "shell/research/run_legend.h"
+#include "shell/resonance/resonance_window.h"
+#include "shell/widgets/picture_box.h"
 #include "test_files.h"
 
 #include <QtTest>
@@ -240,9 +240,16 @@ void ResearchWindowsTest::documentSignalsEachChangeOnce() {
     w.controls().velocityZoomBar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(view.size(), 1);
     QCOMPARE(view.at(0).at(0).value<ViewChange>(), ViewChange::Scales);
-    w.runMenu().mnuRunKeep->trigger(); // nothing to keep before a run: the list stays empty
+    // Nothing to keep before a run, nothing to forget before a kept one, nothing to hold.
+    const RunMenuItems& items = w.runMenu();
+    QVERIFY(!items.mnuRunKeep->isEnabled() && !items.mnuRunForget->isEnabled());
+    QVERIFY(!items.mnuRunPause->isEnabled());
+    enter(w, Input::T, "0.1");
+    w.startOrStop();
+    items.mnuRunKeep->trigger();
     QCOMPARE(stored.size(), 1);
-    QVERIFY(w.document().storedRuns().runs().empty());
+    QCOMPARE(w.document().storedRuns().runs().size(), std::size_t{1});
+    QVERIFY(items.mnuRunForget->isEnabled());
 }
 
 // A click that arrives while a stopped run still finishes its last pause belongs to that run.
@@ -253,6 +260,8 @@ void ResearchWindowsTest::startClickWhileARunEndsStartsNothing() {
     int clicksWhileStopping = 0;
     connect(&w.runController(), &RunController::stepped, &w, [&] {
         if (w.runController().phase() != RunPhase::Running) return;
+        QVERIFY(w.runMenu().mnuRunPause->isEnabled()); // a run can be held, not kept
+        QVERIFY(!w.runMenu().mnuRunKeep->isEnabled());
         w.startOrStop(); // STOP: the run is now finishing its step
         QCOMPARE(w.runController().phase(), RunPhase::Stopping);
         w.startOrStop(); // START while it ends
