@@ -18,6 +18,13 @@ QString QtFileDialogs::fileToSave(const QString& title, const QString& suggested
     QFileDialog dialog(QApplication::activeWindow(), title, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    // Qt's own dialog has Russian texts only where a translation is installed; a desktop's native
+    // dialog speaks the desktop's language anyway.
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файла:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Сохранить"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }

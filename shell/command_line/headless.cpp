@@ -5,12 +5,12 @@
 #include "model/results_file.h"
 #include "model/run.h"
 #include "platform/decimal_separator.h"
-#include "shell/main_window/control_inventory.h"
 #include "shell/files/experiment_entries.h"
 #include "shell/files/experiment_file_texts.h"
+#include "shell/main_window/control_inventory.h"
+#include "shell/main_window/window_texts.h"
 #include "shell/resonance/resonance_command.h"
 #include "shell/run/run_controller.h"
-#include "shell/main_window/window_texts.h"
 
 #include <QCoreApplication>
 #include <algorithm>

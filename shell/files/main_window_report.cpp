@@ -1,14 +1,14 @@
-// The lab report of the last run: written to an A4 PDF file or sent to a printer chosen in the
-// print dialog, the same pages either way.
+// What the lab report of the last run holds: the parameters and characteristics as the window
+// shows them and the pictures of its graphs.
 
 #include "helpdoc/pdf_book.h"
 #include "model/experiment_file.h"
-#include "shell/main_window/control_inventory.h"
 #include "shell/files/experiment_file_texts.h"
 #include "shell/files/lab_report.h"
+#include "shell/main_window/control_inventory.h"
 #include "shell/main_window/main_window.h"
-#include "shell/widgets/picture_box.h"
 #include "shell/main_window/window_texts.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QBuffer>
 #include <QLabel>
@@ -37,38 +37,6 @@ LabReport MainWindow::labReport() {
                      {QStringLiteral("Скорость Vx(t)"), plotPicture(c.velocityPanel)},
                      {QStringLiteral("Энергия W(t)"), plotPicture(c.energyPanel)}};
     return report;
-}
-
-void MainWindow::writeReport() {
-    QString path = platform_.files.fileToSave(QStringLiteral("Отчёт"), QStringLiteral("отчёт.pdf"),
-                                              QStringLiteral("Документы PDF (*.pdf)"));
-    if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-    QTextDocument document;
-    composeLabReport(document, labReport());
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
-        writer.setCreator(QStringLiteral("trelvix"));
-        paintBook(document, writer);
-    } // the writer finishes the file when it goes
-    const FileStatus status = saveFileAtomically(
-        path.toStdString(), std::string_view(pdf.data().constData(), pdf.data().size()));
-    if (!status.ok)
-        platform_.messages.inform(texts::errorTitle,
-                                  texts::exportFailed(path, QString::fromStdString(status.reason)));
-}
-
-void MainWindow::printReport() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!platform_.files.choosePrinter(printer)) return;
-    QTextDocument document;
-    composeLabReport(document, labReport());
-    if (paintBook(document, printer) == 0)
-        platform_.messages.inform(texts::errorTitle,
-                                  QStringLiteral("Не удалось напечатать отчёт."));
 }
 
 } // namespace trelvix

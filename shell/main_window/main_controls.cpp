@@ -3,9 +3,9 @@
 #include "entry/input_table.h"
 #include "shell/main_window/caption_alignment.h"
 #include "shell/main_window/control_inventory.h"
+#include "shell/main_window/window_texts.h"
 #include "shell/widgets/control_style.h"
 #include "shell/widgets/picture_box.h"
-#include "shell/main_window/window_texts.h"
 
 #include <QApplication>
 #include <QCheckBox>

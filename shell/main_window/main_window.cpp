@@ -1,14 +1,17 @@
 #include "shell/main_window/main_window.h"
 
-#include "shell/widgets/assets.h"
+#include "shell/files/experiment_files_controller.h"
+#include "shell/files/export_controller.h"
 #include "shell/help/authors_window.h"
-#include "shell/widgets/control_style.h"
-#include "shell/widgets/magnifier_window.h"
+#include "shell/main_window/window_texts.h"
 #include "shell/research/measurements_window.h"
 #include "shell/research/phase_portrait_window.h"
-#include "shell/widgets/picture_menu.h"
 #include "shell/resonance/resonance_window.h"
-#include "shell/main_window/window_texts.h"
+#include "shell/widgets/assets.h"
+#include "shell/widgets/control_style.h"
+#include "shell/widgets/magnifier_window.h"
+#include "shell/widgets/picture_box.h"
+#include "shell/widgets/picture_menu.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -56,7 +59,6 @@ MainWindow::~MainWindow() {
     delete measurements_;
     delete phasePortrait_;
     delete magnifier_;
-    delete authorsWindow_;
     delete resonanceWindow_;
 }
 
@@ -66,7 +68,7 @@ void MainWindow::connectHandlers() {
     connect(controls_.animationOption, &QRadioButton::clicked, this, &MainWindow::showChosenView);
     connect(controls_.graphsOption, &QRadioButton::clicked, this, &MainWindow::showChosenView);
     connectMenus();
-    connectExperimentMenus();
+    connectFilesAndExport();
     connect(controls_.startButton, &QPushButton::clicked, this, &MainWindow::startOrStop);
     connect(controls_.magnifierButton, &QPushButton::clicked, this, &MainWindow::openMagnifier);
     connect(controls_.resultsFileBox, &QCheckBox::toggled, this, &MainWindow::resultsFileToggled);
@@ -91,6 +93,34 @@ void MainWindow::connectDocument() {
     });
 }
 
+// Experiment files, the export of the last run and the pictures of the panels.
+void MainWindow::connectFilesAndExport() {
+    files_ = new ExperimentFilesController(
+        platform_, document_, menus_.experiment,
+        [this](Input input, const QString& text) { enterFieldText(input, text); }, this);
+    export_ = new ExportController(
+        platform_, document_, menus_.experiment, [this] { return labReport(); }, this);
+    const MainControls& c = controls_;
+    for (PictureBox* panel :
+         {c.planePanel, c.animationPanel, c.displacementPanel, c.velocityPanel, c.energyPanel})
+        addPictureMenu(panel, platform_);
+    export_->setRunning(false);
+}
+
+void MainWindow::openExperimentFile(const QString& path) {
+    files_->openExperimentFile(path);
+}
+
+// A text equal to the one shown changes nothing in the field, but its rule must still be
+// checked against the other inputs, as the command line does.
+void MainWindow::enterFieldText(Input input, const QString& text) {
+    QLineEdit* field = controls_.field(input);
+    if (field->text() == text)
+        fields_.fieldEdited(input);
+    else
+        field->setText(text);
+}
+
 void MainWindow::setInputRowVisible(Input input, bool visible) {
     for (QWidget* control : {static_cast<QWidget*>(controls_.caption(input)),
                              static_cast<QWidget*>(controls_.field(input)),
@@ -111,7 +141,7 @@ MagnifierWindow* MainWindow::magnifier() {
     if (!magnifier_) {
         magnifier_ = new MagnifierWindow;
         connect(magnifier_, &MagnifierWindow::resized, this, &MainWindow::magnifierResized);
-        addPictureMenu(magnifier_->surface(), platform_.files, platform_.messages);
+        addPictureMenu(magnifier_->surface(), platform_);
     }
     return magnifier_;
 }

@@ -13,7 +13,6 @@
 #include "shell/main_window/layout.h"
 #include "shell/main_window/main_controls.h"
 #include "shell/main_window/menus.h"
-#include "shell/files/recent_files.h"
 #include "shell/run/run_controller.h"
 #include "shell/run/run_menu.h"
 
@@ -24,6 +23,9 @@
 namespace trelvix {
 
 class AuthorsWindow;
+class HelpController;
+class ExperimentFilesController;
+class ExportController;
 class MagnifierWindow;
 class ResonanceWindow;
 class MeasurementsWindow;
@@ -97,27 +99,11 @@ public:
     // The magnifier changed size: it stays square and is drawn anew.
     void magnifierResized();
 
-    // The menu commands.
-    void openReference();
-    void openReference2();
-    void openInstruction();
-    void openControlsGuide();
-    void showAuthors();
-    void showAbout();
     void openResonanceCurve();
 
-    // Experiment files and examples (main_window_experiment.cpp).  Opening a file that cannot be
-    // used explains why in a box and changes nothing.
-    void openExperiment();
+    // Opens an experiment file (given on the command line); one that cannot be used explains
+    // why in a box and changes nothing.
     void openExperimentFile(const QString& path);
-    void saveExperiment();
-    void applyPreset(Preset preset);
-    // The export of the last run (main_window_export.cpp).
-    void exportTableCsv();
-    void copyTable();
-    // The lab report of the last run (main_window_report.cpp): a PDF file, or printed.
-    void writeReport();
-    void printReport();
     // The windows that study the last run.
     void openMeasurements();
     void openPhasePortrait();
@@ -141,10 +127,8 @@ private:
     bool lastRunBelongsToInputs() const;
     void connectMenus();
     void connectRun();
-    void connectExperimentMenus();
-    void setExperimentItemsEnabled(bool enabled);
+    void connectFilesAndExport();
     void enterFieldText(Input input, const QString& text);
-    void listRecentFiles();
     LabReport labReport();
     void connectHold();
     void showHold(bool held);
@@ -193,14 +177,15 @@ private:
     graphics::PlotFrames frames_{};
     std::optional<RunState> sceneState_; // the animation's frame during a run; none at rest
     QPointer<MagnifierWindow> magnifier_;
-    QPointer<AuthorsWindow> authorsWindow_;
+    HelpController* help_ = nullptr;
     QPointer<ResonanceWindow> resonanceWindow_;
     QPointer<MeasurementsWindow> measurements_;
     QPointer<PhasePortraitWindow> phasePortrait_;
     RunController run_{document_, this};
     ParameterFields fields_{*this};
     ScrollBars scrollBars_{*this};
-    RecentFiles recentFiles_;
+    ExperimentFilesController* files_ = nullptr;
+    ExportController* export_ = nullptr;
 };
 
 } // namespace trelvix

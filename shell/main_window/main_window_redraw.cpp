@@ -6,10 +6,10 @@
 #include "model/captions.h"
 #include "platform/decimal_separator.h"
 #include "shell/main_window/caption_alignment.h"
-#include "shell/widgets/circle_shape.h"
 #include "shell/main_window/control_inventory.h"
-#include "shell/widgets/magnifier_window.h"
 #include "shell/main_window/main_window.h"
+#include "shell/widgets/circle_shape.h"
+#include "shell/widgets/magnifier_window.h"
 #include "shell/widgets/picture_box.h"
 
 #include <QGroupBox>

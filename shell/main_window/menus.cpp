@@ -1,7 +1,7 @@
 #include "shell/main_window/menus.h"
 
-#include "shell/widgets/assets.h"
 #include "shell/main_window/window_texts.h"
+#include "shell/widgets/assets.h"
 
 #include <QMenuBar>
 

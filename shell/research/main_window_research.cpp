@@ -6,8 +6,8 @@
 #include "shell/main_window/main_window.h"
 #include "shell/research/measurements_window.h"
 #include "shell/research/phase_portrait_window.h"
-#include "shell/widgets/picture_box.h"
 #include "shell/research/run_legend.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QAction>
 

@@ -5,6 +5,8 @@
 #include "graphics/redraw.h"
 #include "graphics/run_step.h"
 #include "model/characteristics.h"
+#include "shell/files/experiment_files_controller.h"
+#include "shell/files/export_controller.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/window_texts.h"
 #include "shell/widgets/circle_shape.h"
@@ -105,7 +107,8 @@ void MainWindow::setRunControlsEnabled(bool enabled) {
              c.magnifierZoomBar, c.magnifierButton, c.displacementZoomBar, c.velocityZoomBar,
              c.energyZoomBar, c.resultsFileBox})
         control->setEnabled(enabled);
-    setExperimentItemsEnabled(enabled);
+    files_->setRunning(!enabled);
+    export_->setRunning(!enabled);
     enableRunItems();
 }
 

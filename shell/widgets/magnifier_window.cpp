@@ -1,10 +1,10 @@
 #include "shell/widgets/magnifier_window.h"
 
+#include "shell/main_window/window_texts.h"
 #include "shell/widgets/assets.h"
 #include "shell/widgets/circle_shape.h"
 #include "shell/widgets/control_style.h"
 #include "shell/widgets/picture_box.h"
-#include "shell/main_window/window_texts.h"
 
 #include <QVBoxLayout>
 

@@ -1,11 +1,9 @@
 #include "shell/widgets/picture_menu.h"
 
-#include "model/experiment_file.h"
-#include "platform/file_dialogs.h"
-#include "platform/message_boxes.h"
 #include "shell/files/experiment_file_texts.h"
-#include "shell/widgets/picture_box.h"
+#include "shell/files/save_through_dialog.h"
 #include "shell/main_window/window_texts.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -42,29 +40,23 @@ QByteArray pngBytes(const QImage& image) {
 
 } // namespace
 
-// Written to a temporary file and renamed over the old one, as an experiment file is.
-QString savePicture(const PictureBox& panel, const QString& path) {
+QByteArray pictureBytes(const PictureBox& panel, const QString& path) {
     const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
-    const QByteArray bytes = svg ? svgBytes(panel.image(), panel.size()) : pngBytes(panel.image());
-    const FileStatus status =
-        saveFileAtomically(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
-    return status.ok ? QString() : QString::fromStdString(status.reason);
+    return svg ? svgBytes(panel.image(), panel.size()) : pngBytes(panel.image());
 }
 
-void addPictureMenu(PictureBox* panel, FileDialogs& files, MessageBoxes& messages) {
+void addPictureMenu(PictureBox* panel, const Platform& platform) {
     panel->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* save = new QAction(QStringLiteral("Сохранить изображение…"), panel);
     save->setObjectName(QStringLiteral("savePicture"));
-    QObject::connect(save, &QAction::triggered, panel, [panel, &files, &messages] {
-        QString path =
-            files.fileToSave(QStringLiteral("Сохранить изображение"), QStringLiteral("график.png"),
-                             QStringLiteral("Изображения PNG (*.png);;Рисунки SVG (*.svg)"));
-        if (path.isEmpty()) return;
-        if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) &&
-            !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
-            path += QStringLiteral(".png");
-        if (const QString reason = savePicture(*panel, path); !reason.isEmpty())
-            messages.inform(texts::errorTitle, texts::exportFailed(path, reason));
+    QObject::connect(save, &QAction::triggered, panel, [panel, platform] {
+        const SaveOffer offer{QStringLiteral("Сохранить изображение"),
+                              QStringLiteral("график.png"),
+                              QStringLiteral("Изображения PNG (*.png);;Рисунки SVG (*.svg)"),
+                              {QStringLiteral(".png"), QStringLiteral(".svg")},
+                              texts::exportFailed};
+        saveThroughDialog(platform, offer,
+                          [panel](const QString& path) { return pictureBytes(*panel, path); });
     });
     auto* copy = new QAction(QStringLiteral("Копировать изображение"), panel);
     copy->setObjectName(QStringLiteral("copyPicture"));

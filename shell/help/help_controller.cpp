@@ -1,0 +1,56 @@
+#include "shell/help/help_controller.h"
+
+#include "shell/help/authors_window.h"
+#include "shell/main_window/menus.h"
+#include "shell/main_window/window_texts.h"
+
+#include <QAction>
+#include <QLabel>
+
+namespace trelvix {
+
+HelpController::HelpController(const Platform& platform, const MainMenus& menus,
+                               QWidget* mainWindow)
+    : QObject(mainWindow), platform_(platform), mainWindow_(mainWindow) {
+    // The documents lie in the current folder; the desktop picks the viewer (a PDF reader, the
+    // text editor for the instruction).  A missing document or viewer is not reported.
+    const std::pair<QAction*, const char*> documents[] = {
+        {menus.mnuFilespravka, "spravka.pdf"},
+        {menus.mnuFilespravka2, "spravka2.pdf"},
+        {menus.mnuHelpUprav, "uprav.pdf"},
+        {menus.mnuHelpInstruction, "instruction.txt"},
+    };
+    for (const auto& [item, fileName] : documents)
+        connect(item, &QAction::triggered, this, [this, name = fileName] { openDocument(name); });
+    connect(menus.mnuHelpAvtors, &QAction::triggered, this, &HelpController::showAuthors);
+    connect(menus.mnuHelpAbout, &QAction::triggered, this, &HelpController::showAbout);
+}
+
+HelpController::~HelpController() {
+    delete authorsWindow_;
+}
+
+void HelpController::openDocument(const char* fileName) {
+    platform_.desktop.openDocument(QString::fromLatin1(fileName));
+}
+
+void HelpController::showAbout() {
+    platform_.messages.inform(texts::aboutTitle, texts::aboutText);
+}
+
+void HelpController::showAuthors() {
+    if (!authorsWindow_) authorsWindow_ = new AuthorsWindow;
+    authorsWindow_->credit()->setText(texts::authorsText);
+    authorsWindow_->show(); // first, so that its frame is known
+    const QRect main = mainWindow_->frameGeometry();
+    const QSize size = authorsWindow_->frameGeometry().size();
+    authorsWindow_->move(main.x() + (main.width() - size.width()) / 2,
+                         main.y() + (main.height() - size.height()) / 2);
+    authorsWindow_->raise();
+}
+
+void HelpController::closeWindows() {
+    if (authorsWindow_) authorsWindow_->close();
+}
+
+} // namespace trelvix
