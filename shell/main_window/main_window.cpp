@@ -3,9 +3,11 @@
 #include "shell/files/experiment_files_controller.h"
 #include "shell/files/export_controller.h"
 #include "shell/help/authors_window.h"
+#include "shell/help/help_controller.h"
 #include "shell/main_window/window_texts.h"
 #include "shell/research/measurements_window.h"
 #include "shell/research/phase_portrait_window.h"
+#include "shell/research/research_controller.h"
 #include "shell/resonance/resonance_window.h"
 #include "shell/widgets/assets.h"
 #include "shell/widgets/control_style.h"
@@ -55,11 +57,13 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     controls_.startButton->setFocus();
 }
 
+// The controllers go before the document and the run engine they follow.
 MainWindow::~MainWindow() {
-    delete measurements_;
-    delete phasePortrait_;
+    delete research_;
+    delete export_;
+    delete files_;
+    delete help_;
     delete magnifier_;
-    delete resonanceWindow_;
 }
 
 // Every control's handler is connected here, before start-up writes the initial texts into the

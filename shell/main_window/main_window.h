@@ -24,6 +24,7 @@ namespace trelvix {
 
 class AuthorsWindow;
 class HelpController;
+class ResearchController;
 class ExperimentFilesController;
 class ExportController;
 class MagnifierWindow;
@@ -104,12 +105,6 @@ public:
     // Opens an experiment file (given on the command line); one that cannot be used explains
     // why in a box and changes nothing.
     void openExperimentFile(const QString& path);
-    // The windows that study the last run.
-    void openMeasurements();
-    void openPhasePortrait();
-    // Keeping the last run and forgetting the kept ones; both redraw the plots.
-    void keepLastRun();
-    void forgetRuns();
     MeasurementsWindow* measurementsWindow() const;
     PhasePortraitWindow* phasePortraitWindow() const;
 
@@ -134,12 +129,10 @@ private:
     void showHold(bool held);
     void enableRunItems();
     void connectResearch();
-    void redrawPhasePortrait();
     void drawStoredRuns();
     std::vector<graphics::LegendEntry> legend() const;
     void connectReadout();
     bool showReadout(QObject* watched, QEvent* event);
-    void drawPhaseStep(const RunState& state);
     void prepare();
     void placeOnScreen();
     void writeInitialInputs();
@@ -178,9 +171,7 @@ private:
     std::optional<RunState> sceneState_; // the animation's frame during a run; none at rest
     QPointer<MagnifierWindow> magnifier_;
     HelpController* help_ = nullptr;
-    QPointer<ResonanceWindow> resonanceWindow_;
-    QPointer<MeasurementsWindow> measurements_;
-    QPointer<PhasePortraitWindow> phasePortrait_;
+    ResearchController* research_ = nullptr;
     RunController run_{document_, this};
     ParameterFields fields_{*this};
     ScrollBars scrollBars_{*this};

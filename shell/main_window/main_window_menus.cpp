@@ -4,8 +4,8 @@
 #include "shell/help/help_controller.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/window_texts.h"
-#include "shell/research/measurements_window.h"
 #include "shell/research/phase_portrait_window.h"
+#include "shell/research/research_controller.h"
 #include "shell/resonance/resonance_window.h"
 #include "shell/widgets/magnifier_window.h"
 
@@ -18,8 +18,6 @@ namespace trelvix {
 void MainWindow::connectMenus() {
     help_ = new HelpController(platform_, menus_, this);
     connect(menus_.mnuFileExit, &QAction::triggered, this, &MainWindow::close); // asks as the box
-    connect(menus_.mnuResearchResonance, &QAction::triggered, this,
-            &MainWindow::openResonanceCurve);
 }
 
 AuthorsWindow* MainWindow::authorsWindow() const {
@@ -37,9 +35,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     run_.endProgram();
     help_->closeWindows();
     if (magnifier_) magnifier_->close();
-    if (resonanceWindow_) resonanceWindow_->close();
-    if (measurements_) measurements_->close();
-    if (phasePortrait_) phasePortrait_->close();
+    research_->closeWindows();
     event->accept();
 }
 

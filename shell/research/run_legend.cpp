@@ -41,4 +41,13 @@ QString legendText(const Inputs& stored, const Inputs& current) {
     return differences.isEmpty() ? QStringLiteral("те же параметры") : differences.join(", ");
 }
 
+std::vector<graphics::LegendEntry> storedRunsLegend(const StoredRuns& stored,
+                                                    const Inputs& current) {
+    std::vector<graphics::LegendEntry> entries;
+    for (std::size_t i = 0; i < stored.runs().size(); ++i)
+        entries.push_back(
+            {legendText(stored.runs()[i].inputs(), current), graphics::storedRunColour(i)});
+    return entries;
+}
+
 } // namespace trelvix
