@@ -10,6 +10,7 @@
 #include "model/resonance_sweep.h"
 #include "process_usage.h"
 #include "report.h"
+#include "shell/resonance/resonance_setup.h"
 
 #include <QCoreApplication>
 #include <QThreadPool>
@@ -31,16 +32,6 @@ constexpr int repeats = 9;
 DrivenOscillator initialOscillator() {
     const Experiment e;
     return drivenOscillatorOf(e.inputs, e.derived);
-}
-
-void mapOn(QThreadPool& pool, std::size_t count, const std::function<void(std::size_t)>& task) {
-    std::vector<std::size_t> indices(count);
-    std::iota(indices.begin(), indices.end(), std::size_t{0});
-    QtConcurrent::blockingMap(&pool, indices, [&task](std::size_t& k) { task(k); });
-}
-
-void concurrentMap(std::size_t count, const std::function<void(std::size_t)>& task) {
-    mapOn(*QThreadPool::globalInstance(), count, task);
 }
 
 struct TimedSweep {

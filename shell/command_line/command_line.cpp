@@ -72,7 +72,7 @@ std::optional<QString> readOption(const QCommandLineParser& parser,
     return std::nullopt;
 }
 
-// A frequency: empty when absent or read, an error text otherwise.
+// A number option: empty when absent or read, an error text otherwise.
 std::optional<QString> readNumberOption(const QCommandLineParser& parser,
                                         const QCommandLineOption& option,
                                         std::optional<double>& value) {
@@ -88,14 +88,14 @@ std::optional<QString> readNumberOption(const QCommandLineParser& parser,
 std::optional<QString> readCountOption(const QCommandLineParser& parser,
                                        const QCommandLineOption& option,
                                        std::optional<int>& count) {
-    if (!parser.isSet(option)) return std::nullopt;
-    double x = 0;
-    if (auto error = readOption(parser, option, x)) return error;
-    if (x != std::floor(x))
+    std::optional<double> x;
+    if (auto error = readNumberOption(parser, option, x)) return error;
+    if (!x) return std::nullopt;
+    if (*x != std::floor(*x))
         return QStringLiteral("--%1: не целое число: %2")
             .arg(option.names().constLast(), parser.value(option));
     count = static_cast<int>(
-        std::clamp<double>(x, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+        std::clamp<double>(*x, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     return std::nullopt;
 }
 
