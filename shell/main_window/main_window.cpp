@@ -108,7 +108,6 @@ void MainWindow::connectFilesAndExport() {
     for (PictureBox* panel :
          {c.planePanel, c.animationPanel, c.displacementPanel, c.velocityPanel, c.energyPanel})
         addPictureMenu(panel, platform_);
-    export_->setRunning(false);
 }
 
 void MainWindow::openExperimentFile(const QString& path) {

@@ -430,7 +430,11 @@ void ControlsTest::menuBar() {
     QCOMPARE(items(m.mnuHelp),
              QStringList({"mnuHelpInstruction Инструкция", "mnuHelpUprav Управление",
                           "mnuHelpSep2 ---", "mnuHelpAvtors Авторы", "mnuHelpAbout О программе"}));
-    QCOMPARE(items(m.mnuResearch), QStringList{"mnuResearchResonance Резонансная кривая"});
+    QCOMPARE(items(m.mnuResearch),
+             QStringList({"mnuResearchResonance Резонансная кривая", "mnuRunPause Пауза",
+                          "mnuRunContinue Продолжить\tF5", "mnuRunStep Шаг", " ---",
+                          "mnuRunKeep Запомнить прогон", "mnuRunForget Забыть прогоны", " ---",
+                          "mnuPhasePortrait Фазовый портрет", "mnuMeasurements Измерения"}));
     QCOMPARE(m.mnuFilespravka->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QCOMPARE(m.mnuResearchResonance->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     QCOMPARE(m.mnuHelpSep1, m.mnuFile->actions().at(13));
