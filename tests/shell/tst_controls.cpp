@@ -4,16 +4,16 @@
 #include "entry/input_table.h"
 #include "open_windows.h"
 #include "recording_platform.h"
-#include "shell/widgets/assets.h"
 #include "shell/help/authors_window.h"
-#include "shell/widgets/circle_shape.h"
 #include "shell/main_window/control_inventory.h"
-#include "shell/widgets/magnifier_window.h"
 #include "shell/main_window/main_controls.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/menus.h"
-#include "shell/widgets/picture_box.h"
 #include "shell/run/run_controller.h"
+#include "shell/widgets/assets.h"
+#include "shell/widgets/circle_shape.h"
+#include "shell/widgets/magnifier_window.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QAccessible>
 #include <QtTest>
