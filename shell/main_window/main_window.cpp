@@ -59,10 +59,10 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 
 // The controllers go before the document and the run engine they follow.
 MainWindow::~MainWindow() {
-    delete research_;
-    delete export_;
-    delete files_;
-    delete help_;
+    delete features_.research;
+    delete features_.exports;
+    delete features_.files;
+    delete features_.help;
     delete magnifier_;
 }
 
@@ -81,8 +81,8 @@ void MainWindow::connectHandlers() {
     connectResearch();
     connectReadout();
     const MainControls& c = controls_;
-    fields_.connectFields(c.fields);
-    scrollBars_.connectScrollBars({c.slowDownBar, c.magnifierZoomBar, c.displacementZoomBar,
+    entry_.fields.connectFields(c.fields);
+    entry_.bars.connectScrollBars({c.slowDownBar, c.magnifierZoomBar, c.displacementZoomBar,
                                    c.velocityZoomBar, c.energyZoomBar});
 }
 
@@ -99,10 +99,10 @@ void MainWindow::connectDocument() {
 
 // Experiment files, the export of the last run and the pictures of the panels.
 void MainWindow::connectFilesAndExport() {
-    files_ = new ExperimentFilesController(
+    features_.files = new ExperimentFilesController(
         platform_, document_, menus_.experiment,
         [this](Input input, const QString& text) { enterFieldText(input, text); }, this);
-    export_ = new ExportController(
+    features_.exports = new ExportController(
         platform_, document_, menus_.experiment, [this] { return labReport(); }, this);
     const MainControls& c = controls_;
     for (PictureBox* panel :
@@ -111,7 +111,7 @@ void MainWindow::connectFilesAndExport() {
 }
 
 void MainWindow::openExperimentFile(const QString& path) {
-    files_->openExperimentFile(path);
+    features_.files->openExperimentFile(path);
 }
 
 // A text equal to the one shown changes nothing in the field, but its rule must still be
@@ -119,7 +119,7 @@ void MainWindow::openExperimentFile(const QString& path) {
 void MainWindow::enterFieldText(Input input, const QString& text) {
     QLineEdit* field = controls_.field(input);
     if (field->text() == text)
-        fields_.fieldEdited(input);
+        entry_.fields.fieldEdited(input);
     else
         field->setText(text);
 }

@@ -60,15 +60,15 @@ public:
     const MainMenus& menus() const { return menus_; }
     const RunMenuItems& runMenu() const { return menus_.run; }
     QWidget* clientArea() const { return centralWidget(); }
-    const ParameterFields& fields() const { return fields_; }
+    const ParameterFields& fields() const { return entry_.fields; }
     const RunController& runController() const { return run_; }
 
     // The last layout: control rectangles, the shape of the Y-X panel and the copy rectangles.
-    const Layout& placement() const { return placement_; }
-    const graphics::PlotFrames& frames() const { return frames_; }
+    const Layout& placement() const { return drawn_.placement; }
+    const graphics::PlotFrames& frames() const { return drawn_.frames; }
 
     // Whether start-up has finished; until then size changes draw nothing.
-    bool isReady() const { return ready_; }
+    bool isReady() const { return drawn_.ready; }
 
     // The one redraw routine: lays the window out, shows the characteristics and draws every
     // plot anew from the document (the last run included while it belongs to the inputs shown).
@@ -141,7 +141,7 @@ private:
     void redrawPlots();
     QString separatorText() const;
     std::string separator() const { return separatorText().toStdString(); }
-    const graphics::PlotLayout& plotLayout() const { return placement_.plots; }
+    const graphics::PlotLayout& plotLayout() const { return drawn_.placement.plots; }
     void placeMarker(double X);
 
     void drawStep(const RunState& state, bool drawsFrame);
@@ -158,24 +158,42 @@ private:
     std::array<HeaderRow, allInputs.size()> headerRows() const;
     void reportFileFailure(const QString& path, const QString& reason);
 
+    // What the last redraw laid out and drew.
+    struct Drawing {
+        bool ready = false; // start-up has finished; until then size changes draw nothing
+        Layout placement;
+        graphics::PlotFrames frames{};
+        std::optional<RunState> scene; // the animation's frame during a run; none at rest
+    };
+    // The time the current run has spent held, which the elapsed seconds leave out.
+    struct HeldTime {
+        double since = 0;   // clock reading when the run was last held, s
+        double seconds = 0; // s
+    };
+    // The features beside the main window, each owning its actions and dialogs.
+    struct Features {
+        HelpController* help = nullptr;
+        ResearchController* research = nullptr;
+        ExperimentFilesController* files = nullptr;
+        ExportController* exports = nullptr;
+    };
+    // The parameter fields and the scroll bars, with the window as their host.
+    struct Entry {
+        explicit Entry(EntryHost& host) : fields(host), bars(host) {}
+        ParameterFields fields;
+        ScrollBars bars;
+    };
+
     Platform platform_;
     ExperimentDocument document_;
-    bool ready_ = false;
     MainControls controls_{};
     MainMenus menus_{};
-    double heldSince_ = 0;   // clock reading when the run was last held, s
-    double heldSeconds_ = 0; // time the current run has spent held, s
-    Layout placement_;
-    graphics::PlotFrames frames_{};
-    std::optional<RunState> sceneState_; // the animation's frame during a run; none at rest
+    Drawing drawn_;
+    HeldTime held_;
     QPointer<MagnifierWindow> magnifier_;
-    HelpController* help_ = nullptr;
-    ResearchController* research_ = nullptr;
+    Features features_;
     RunController run_{document_, this};
-    ParameterFields fields_{*this};
-    ScrollBars scrollBars_{*this};
-    ExperimentFilesController* files_ = nullptr;
-    ExportController* export_ = nullptr;
+    Entry entry_{*this};
 };
 
 } // namespace trelvix

@@ -15,12 +15,12 @@ namespace trelvix {
 void MainWindow::prepare() {
     controls_.animationPanel->composeWith([this] { composeScene(); });
 
-    ready_ = false;
+    drawn_.ready = false;
     placeOnScreen();
     writeInitialInputs();
     showCharacteristics();
     connectDocument();
-    ready_ = true;
+    drawn_.ready = true;
 }
 
 // The top-left corner of the window at 5 % of the screen's width and height.

@@ -16,12 +16,12 @@
 namespace trelvix {
 
 void MainWindow::connectMenus() {
-    help_ = new HelpController(platform_, menus_, this);
+    features_.help = new HelpController(platform_, menus_, this);
     connect(menus_.mnuFileExit, &QAction::triggered, this, &MainWindow::close); // asks as the box
 }
 
 AuthorsWindow* MainWindow::authorsWindow() const {
-    return help_->authorsWindow();
+    return features_.help->authorsWindow();
 }
 
 // Only a Yes ends the program.  It ends at once, also in the middle of a run: the
@@ -33,9 +33,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     run_.endProgram();
-    help_->closeWindows();
+    features_.help->closeWindows();
     if (magnifier_) magnifier_->close();
-    research_->closeWindows();
+    features_.research->closeWindows();
     event->accept();
 }
 

@@ -13,14 +13,14 @@ namespace trelvix {
 
 void MainWindow::composeScene() {
     graphics::Surfaces all = surfaces();
-    if (sceneState_)
-        graphics::repaintScene(document_.experiment(), *sceneState_, all, plotLayout());
+    if (drawn_.scene)
+        graphics::repaintScene(document_.experiment(), *drawn_.scene, all, plotLayout());
     else
         graphics::drawInitialScene(document_.experiment(), all, plotLayout());
 }
 
 void MainWindow::showSceneAtRest() {
-    sceneState_.reset();
+    drawn_.scene.reset();
     controls_.animationPanel->update();
 }
 
@@ -28,8 +28,8 @@ void MainWindow::showSceneAtRest() {
 void MainWindow::showSceneFrame(const RunState& state) {
     graphics::Surface& scene = controls_.animationPanel->surface();
     const Experiment& experiment = document_.experiment();
-    const QRect before = graphics::movingPartsExtent(experiment, sceneState_, scene);
-    sceneState_ = state;
+    const QRect before = graphics::movingPartsExtent(experiment, drawn_.scene, scene);
+    drawn_.scene = state;
     controls_.animationPanel->update(before |
                                      graphics::movingPartsExtent(experiment, state, scene));
 }
@@ -40,7 +40,7 @@ void MainWindow::keepPicturesOfShownPanels() {
         const bool shown = !panel->isHidden();
         if (shown == panel->keepsPicture()) continue;
         panel->setKeepsPicture(shown);
-        if (shown && ready_) redrawPanel(panel);
+        if (shown && drawn_.ready) redrawPanel(panel);
     }
 }
 

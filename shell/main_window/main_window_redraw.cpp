@@ -34,7 +34,7 @@ void placeViewOptions(const MainControls& c) {
 } // namespace
 
 void MainWindow::redraw() {
-    if (!ready_) return; // size changes while the window is being prepared are ignored
+    if (!drawn_.ready) return; // size changes while the window is being prepared are ignored
     layOut();
     showCharacteristics();
     alignGreekLetters(controls_);
@@ -49,7 +49,7 @@ void MainWindow::redrawPlots() {
           controls_.velocityPanel, controls_.energyPanel, magnifier()->surface()})
         panel->clear(); // sizes each image to its panel, shown or not
     graphics::Surfaces all = surfaces();
-    frames_ = graphics::redrawAll(document_.experiment(), all, plotLayout(), separator());
+    drawn_.frames = graphics::redrawAll(document_.experiment(), all, plotLayout(), separator());
     drawStoredRuns(); // behind the traces of the last run or the run to come
     placeMarker(document_.inputs().X0);
     if (lastRunBelongsToInputs()) graphics::drawRecordedRun(document_.lastRun(), all);
@@ -80,8 +80,8 @@ QString MainWindow::separatorText() const {
 }
 
 void MainWindow::layOut() {
-    placement_ = layoutFor(clientArea()->size());
-    placement_.apply(controls_);
+    drawn_.placement = layoutFor(clientArea()->size());
+    drawn_.placement.apply(controls_);
     placeViewOptions(controls_);
     showChosenView();
 }

@@ -9,10 +9,10 @@
 namespace trelvix {
 
 void MainWindow::connectResearch() {
-    research_ = new ResearchController(platform_, document_, run_,
-                                       {menus_.run, menus_.mnuResearchResonance, this,
-                                        controls_.field(Input::nu),
-                                        [this] { return graphics::phaseFrame(frames_.time); }});
+    features_.research = new ResearchController(
+        platform_, document_, run_,
+        {menus_.run, menus_.mnuResearchResonance, this, controls_.field(Input::nu),
+         [this] { return graphics::phaseFrame(drawn_.frames.time); }});
 }
 
 // The phase portrait follows, so its legend names the runs against the inputs as they are now.
@@ -20,7 +20,7 @@ void MainWindow::drawStoredRuns() {
     graphics::Surfaces all = surfaces();
     graphics::drawStoredTraces(document_.storedRuns().runs(), all);
     graphics::drawLegend(legend(), all.displacement);
-    research_->redrawPhasePortrait();
+    features_.research->redrawPhasePortrait();
 }
 
 std::vector<graphics::LegendEntry> MainWindow::legend() const {
@@ -28,19 +28,19 @@ std::vector<graphics::LegendEntry> MainWindow::legend() const {
 }
 
 void MainWindow::openResonanceCurve() {
-    research_->openResonanceCurve();
+    features_.research->openResonanceCurve();
 }
 
 ResonanceWindow* MainWindow::resonanceWindow() const {
-    return research_->resonanceWindow();
+    return features_.research->resonanceWindow();
 }
 
 MeasurementsWindow* MainWindow::measurementsWindow() const {
-    return research_->measurementsWindow();
+    return features_.research->measurementsWindow();
 }
 
 PhasePortraitWindow* MainWindow::phasePortraitWindow() const {
-    return research_->phasePortraitWindow();
+    return features_.research->phasePortraitWindow();
 }
 
 } // namespace trelvix

@@ -32,9 +32,9 @@ void MainWindow::showHold(bool held) {
     enableMenuItems();
     const double now = platform_.clock.seconds();
     if (held)
-        heldSince_ = now;
+        held_.since = now;
     else
-        heldSeconds_ += now - heldSince_;
+        held_.seconds += now - held_.since;
     // A stop while held reports the end of the hold after the caption has been set for the end.
     if (!running()) return;
     setWindowTitle(held ? texts::titleWhileRunning + texts::heldSuffix : texts::titleWhileRunning);

@@ -59,7 +59,7 @@ void MainWindow::startOrStop() {
         setRunControlsEnabled(false);
         setRunWindowState(true);
         run_.setDecimalSeparator(separator());
-        heldSeconds_ = 0;
+        held_.seconds = 0;
         run_.run(document_.inputs(), document_.characteristics());
         enableMenuItems(); // the run is over
     } else {
@@ -70,7 +70,7 @@ void MainWindow::startOrStop() {
     if (run_.programEnding()) return;
     // Whole-second readings subtracted, as a student timing the run with a watch would that is
     // stopped while the run is held.
-    const double endedAt = platform_.clock.seconds() - heldSeconds_;
+    const double endedAt = platform_.clock.seconds() - held_.seconds;
     const auto seconds = static_cast<long long>(std::floor(endedAt) - std::floor(clickedAt));
     setWindowTitle(windowTitle() + texts::elapsedPrefix + ' ' + QString::number(seconds) + " c");
 }
