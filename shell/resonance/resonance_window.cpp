@@ -1,5 +1,6 @@
 #include "shell/resonance/resonance_window.h"
 
+#include "entry/input_table.h"
 #include "model/number_text.h"
 #include "platform/decimal_separator.h"
 #include "shell/main_window/window_texts.h"
@@ -28,8 +29,10 @@ namespace {
 
 // How often the progress bar follows the sweep, ms.
 constexpr int progressInterval = 50;
-// The driving-frequency field shows four decimals; an offered frequency is written so.
-constexpr char frequencyPattern[] = "0.0000";
+// Frequencies are shown as the driving-frequency field shows ν.
+const char* frequencyPattern() {
+    return inputRow(Input::nu).pattern;
+}
 
 QLineEdit* rangeField(const char* name, int width, QWidget* parent) {
     auto* field = new QLineEdit(parent);
@@ -141,8 +144,8 @@ QWidget* ResonanceWindow::buildExportRow() {
 }
 
 void ResonanceWindow::setRange(const FrequencyRange& range) {
-    from_->setText(QString::fromStdString(formatNumber(range.from, frequencyPattern)));
-    to_->setText(QString::fromStdString(formatNumber(range.to, frequencyPattern)));
+    from_->setText(QString::fromStdString(formatNumber(range.from, frequencyPattern())));
+    to_->setText(QString::fromStdString(formatNumber(range.to, frequencyPattern())));
     points_->setText(QString::number(range.points));
 }
 
@@ -304,7 +307,7 @@ void ResonanceWindow::offerFrequency(double nu) {
         status_->setText(texts::offerDuringRun);
         return;
     }
-    const QString text = QString::fromStdString(formatNumber(nu, frequencyPattern));
+    const QString text = QString::fromStdString(formatNumber(nu, frequencyPattern()));
     if (!platform_.messages.askYesNo(texts::resonanceTitle, texts::offerFrequencyQuestion(text)))
         return;
     frequencyField_->setText(text);

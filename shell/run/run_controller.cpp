@@ -17,6 +17,7 @@ RunController::RunController(ExperimentDocument& document, QObject* parent)
 }
 
 bool RunController::run(const Inputs& in, const Characteristics& derived) {
+    if (active_) return false; // one run at a time: a run still ending is not replaced
     std::optional<RunDriver> driver = RunDriver::begin(in, derived);
     if (!driver) return false;
     active_ = true;

@@ -49,7 +49,8 @@ public:
 
     // Computes a run to its end, emitting stepped() after every step and finished() at the end
     // (not when the program is ending).  Refuses, emitting nothing, when the run cannot be
-    // computed.  Returns whether the run started.
+    // computed or a run is still active (also while it finishes after STOP).  Returns whether
+    // the run started.
     bool run(const Inputs& in, const Characteristics& derived);
 
     // The student pressed STOP: the run ends after its current pause (a hold included).

@@ -112,11 +112,16 @@ void RunControllerTest::stopRequestedDuringAStepEndsTheRunAfterIt() {
     Reports reports(run);
     const QMetaObject::Connection stopper =
         QObject::connect(&run, &RunController::stepped, &run, [&] {
-            if (reports.steps.size() == 3) run.requestStop();
+            if (reports.steps.size() != 3) return;
+            run.requestStop();
+            // A run still finishing cannot be replaced by a new one.
+            QCOMPARE(run.phase(), RunPhase::Stopping);
+            QVERIFY(!run.run(e.inputs, e.derived));
         });
     QVERIFY(run.run(e.inputs, e.derived));
     QCOMPARE(reports.ends, std::vector<RunEnd>{RunEnd::Stopped});
     QCOMPARE(reports.steps.size(), std::size_t(3));
+    QCOMPARE(run.phase(), RunPhase::Idle);
 
     // The next run starts afresh, without the old request.
     reports.steps.clear();
