@@ -3,6 +3,7 @@
 #include "model/number_text.h"
 #include "shell/main_window/main_window.h"
 #include "shell/widgets/picture_box.h"
+#include "shell/widgets/window_placement.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,11 +24,18 @@ void MainWindow::prepare() {
     ready_ = true;
 }
 
-// The top-left corner of the window at 5 % of the screen's width and height.
+// The top-left corner of the window at 5 % of the screen's width and height, as far as the part
+// of the screen that windows may use lets the whole window stand there; a screen smaller than
+// the window gets the window cut down to it.
 void MainWindow::placeOnScreen() {
     const QRect screenArea = screen()->geometry();
-    move(screenArea.x() + qRound(0.05 * screenArea.width()),
-         screenArea.y() + qRound(0.05 * screenArea.height()));
+    const QRect wanted(screenArea.x() + qRound(0.05 * screenArea.width()),
+                       screenArea.y() + qRound(0.05 * screenArea.height()), width(), height());
+    // Centred over where it wants to be, the window stands there unless it must move in.
+    const QRect frame =
+        placeWindow(screen()->availableGeometry(), wanted, wanted.size(), WindowPlacement::Centred);
+    resize(frame.size());
+    move(frame.topLeft());
 }
 
 // The initial experiment, its inputs written into the fields (whose handlers store them) with a
