@@ -3,9 +3,9 @@
 
 #include "open_windows.h"
 #include "recording_platform.h"
+#include "shell/main_window/main_window.h"
 #include "shell/widgets/circle_shape.h"
 #include "shell/widgets/magnifier_window.h"
-#include "shell/main_window/main_window.h"
 #include "shell/widgets/picture_box.h"
 
 #include <QtTest>
@@ -350,6 +350,8 @@ void MainWindowTest::magnifierOpensBesideTheMainWindow() {
     RecordingPlatform platform;
     MainWindow window(platform.platform());
     showAndActivate(window);
+    window.resize(500, window.height()); // room beside it on the small screen of the tests
+    QTRY_COMPARE(window.width(), 500);
     window.controls().magnifierButton->click();
     MagnifierWindow* magnifier = window.magnifier();
     QVERIFY(magnifier->isVisible());
