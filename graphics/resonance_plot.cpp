@@ -306,10 +306,17 @@ public:
             1 + std::max(panel.textBox(names_[0]).height(), panel.textBox(names_[1]).height());
         textLeft_ = corner.x() - width - 6;
         top_ = corner.y() + 4;
-        panel.reserveLabelArea(QRectF(textLeft_ - 36, top_, width + 40, 2 * lineHeight_));
+        left_ = textLeft_ - 36;
+        right_ = textLeft_ + width + 4;
+        panel.reserveLabelArea(QRectF(left_, top_, right_ - left_, 2 * lineHeight_));
     }
 
+    // On a patch of the background, pixel row by pixel row: the curves of a sweep in progress
+    // (whose height is not known yet) and the linear theory running off the top pass behind it.
     void draw(Surface& panel) const {
+        for (double y = std::floor(top_); y < top_ + 2 * lineHeight_; ++y)
+            panel.line(panel.toUser({left_, y + 0.5}), panel.toUser({right_, y + 0.5}),
+                       panel.background());
         for (int row = 0; row < 2; ++row) {
             const double top = top_ + row * lineHeight_;
             const double middle = top + lineHeight_ / 2;
@@ -329,6 +336,7 @@ private:
     double lineHeight_ = 0;
     double textLeft_ = 0;
     double top_ = 0;
+    double left_ = 0, right_ = 0; // the patch the legend stands on, logical pixels
 };
 
 void axes(const ResonanceCurve& c, const Extent& e, Surface& panel) {

@@ -2,6 +2,7 @@
 // read at every size, with the marks of the driving and the resonance frequency close together.
 
 #include "graphics/resonance_plot.h"
+#include "graphics/style.h"
 
 #include <QtTest>
 #include <cmath>
@@ -53,6 +54,7 @@ private slots:
     void amplitudeAxisEndsWhereTheBallFirstTouches();
     void labelsStandApart_data();
     void labelsStandApart();
+    void legendStaysClearOfTheCurves();
 };
 
 // Neither the linear theory nor a computed motion through the suspension point stretches the
@@ -119,6 +121,27 @@ void ResonancePlotTest::labelsStandApart() {
                      qPrintable(texts.join(' ')));
         }
     }
+}
+
+// A computed curve running straight through the corner of the legend passes behind it: no pixel
+// of it lies on the names.
+void ResonancePlotTest::legendStaysClearOfTheCurves() {
+    ResonanceCurve c = linearCurve(INFINITY);
+    for (ResonancePoint& p : c.points)
+        p.amplitude = 1;
+    Surface panel;
+    panel.resize({500, 300});
+    drawResonancePlot(c, ResonanceQuantity::Amplitude, panel, ".");
+    int names = 0;
+    for (const Surface::Label& label : panel.labels()) {
+        if (!label.text.contains(QStringLiteral("р"))) continue; // «расчёт», «линейная теория»
+        ++names;
+        const QRect box = label.box.toRect();
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                QVERIFY2(QColor(panel.image().pixel(x, y)) != traceColour, qPrintable(label.text));
+    }
+    QCOMPARE(names, 2);
 }
 
 QTEST_MAIN(ResonancePlotTest)
