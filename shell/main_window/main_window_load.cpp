@@ -24,18 +24,17 @@ void MainWindow::prepare() {
     ready_ = true;
 }
 
-// The top-left corner of the window at 5 % of the screen's width and height, as far as the part
-// of the screen that windows may use lets the whole window stand there; a screen smaller than
-// the window gets the window cut down to it.
+// The top-left corner of the window at 5 % of the screen's width and height, moved in as far as
+// the part of the screen that windows may use needs for the whole window to stand there.  The
+// window keeps its designed size: on a screen smaller than that its top-left corner stays in
+// reach.
 void MainWindow::placeOnScreen() {
     const QRect screenArea = screen()->geometry();
     const QRect wanted(screenArea.x() + qRound(0.05 * screenArea.width()),
                        screenArea.y() + qRound(0.05 * screenArea.height()), width(), height());
     // Centred over where it wants to be, the window stands there unless it must move in.
-    const QRect frame =
-        placeWindow(screen()->availableGeometry(), wanted, wanted.size(), WindowPlacement::Centred);
-    resize(frame.size());
-    move(frame.topLeft());
+    move(placeWindow(screen()->availableGeometry(), wanted, wanted.size(), WindowPlacement::Centred)
+             .topLeft());
 }
 
 // The initial experiment, its inputs written into the fields (whose handlers store them) with a
