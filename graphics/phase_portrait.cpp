@@ -15,11 +15,29 @@ constexpr int cellsEachWay = 2; // four cells across and down
 constexpr int currentRunWidth = 2;
 const QString deviationName = QStringLiteral("X-Xg, м");
 
+// Pixels kept free of grid labels around an axis name, so that a number never reads as a part
+// of it.
+constexpr double nameClearance = 4;
+
 void printAxisName(Surface& portrait, QPointF at, const QString& name) {
     portrait.setCurrentPosition(at);
     const QRectF box = portrait.textBoxInside(name);
-    portrait.reserveLabelArea(box);
+    portrait.reserveLabelArea(
+        box.adjusted(-nameClearance, -nameClearance, nameClearance, nameClearance));
     portrait.printReservedLabel(name, box);
+}
+
+// A grid label at `at` with its dot; at the ends of the axes, where it would run out of the
+// panel (the bottom of the velocity axis, a negative number at the left edge), it moves in by as
+// much as it needs.  Neither is drawn where the label cannot stand.
+void gridLabel(Surface& portrait, QPointF at, const QString& text) {
+    portrait.setCurrentPosition(at);
+    const QRectF box = portrait.textBox(text);
+    const QRectF inside = portrait.textBoxInside(text);
+    portrait.setCurrentPosition(portrait.toUser(inside.topLeft()));
+    if (!portrait.printLabel(text)) return;
+    portrait.point(at);
+    portrait.setCurrentPosition(portrait.toUser(box.topLeft()));
 }
 
 } // namespace
@@ -46,8 +64,8 @@ void drawPhaseBackground(const PhaseFrame& f, Surface& portrait,
         const double y = j * f.halfHeight / cellsEachWay;
         portrait.line({x, -f.halfHeight}, {x, f.halfHeight}, gridColour);
         portrait.line({-f.halfWidth, y}, {f.halfWidth, y}, gridColour);
-        portrait.pointWithLabel({x, 0}, label(x));
-        portrait.pointWithLabel({0, y}, label(y));
+        gridLabel(portrait, {x, 0}, label(x));
+        gridLabel(portrait, {0, y}, label(y));
     }
     portrait.line({-f.halfWidth, 0}, {f.halfWidth, 0}, axisColour);
     portrait.line({0, -f.halfHeight}, {0, f.halfHeight}, axisColour);

@@ -25,7 +25,7 @@ inline constexpr char frequencyAxisName[] = "ν, Гц";
 inline constexpr char amplitudeAxisName[] = "A, м";
 inline constexpr char phaseAxisName[] = "φ, рад";
 inline constexpr char drivingMarkName[] = "ν";
-inline constexpr char resonanceMarkName[] = "νр";
+inline constexpr char resonanceMarkName[] = "νr";
 inline constexpr char computedCurveName[] = "расчёт";
 inline constexpr char linearCurveName[] = "линейная теория";
 

@@ -37,9 +37,20 @@ struct Extent {
 
 Extent valueExtent(const ResonanceCurve& c, ResonanceQuantity q) {
     if (q == ResonanceQuantity::Phase) return {0, std::numbers::pi};
+    // Where the ball reaches the suspension point the set-up cannot have the computed motion
+    // (without quadratic drag its amplitude runs to tens of metres at resonance): the axis goes
+    // up to the lowest such amplitude, where the shaded band begins, and the curve leaves the
+    // panel above it.  The linear theory never sets the height.
     double top = 0;
-    for (const ResonancePoint& p : c.points)
-        if (std::isfinite(p.amplitude)) top = std::max(top, p.amplitude);
+    double touching = std::numeric_limits<double>::infinity();
+    for (const ResonancePoint& p : c.points) {
+        if (!std::isfinite(p.amplitude)) continue;
+        if (p.touches)
+            touching = std::min(touching, p.amplitude);
+        else
+            top = std::max(top, p.amplitude);
+    }
+    if (std::isfinite(touching)) top = std::max(top, touching);
     if (!(top > 0) && std::isfinite(c.oscillator.Xm) && c.oscillator.Xm > 0)
         top = c.oscillator.Xm; // nothing computed yet: the drive's own amplitude gives a scale
     return {0, 1.08 * (top > 0 ? top : 1.0)};
@@ -137,15 +148,29 @@ void touchBands(const ResonanceCurve& c, const Extent& e, Surface& panel) {
     }
 }
 
-// A vertical line at `nu` with its name beside its top, `row` text lines down (so that the names
-// of two marks close together both stay readable).
-void frequencyMark(const Extent& e, double nu, const QColor& colour, const char* name, int row,
+// The name of a mark beside the top of its line: on its right, else on its left, a line lower
+// at a time until it stands inside the panel clear of every label already there (the name of
+// the other mark close by, the legend, the axis names), so that both names stay readable
+// however close the two frequencies come.
+void markName(Surface& panel, const Extent& e, double nu, const QString& text) {
+    const QRectF inside(QPointF(0, 0), QSizeF(panel.size()));
+    const QPointF top = panel.toPixel({nu, e.top});
+    const double bottom = panel.toPixel({nu, e.bottom}).y();
+    const QSizeF size = panel.textBox(text).size();
+    for (double y = top.y(); y + size.height() <= bottom; y += 1.2 * size.height())
+        for (const double x : {top.x() + 3, top.x() - size.width() - 3}) {
+            panel.setCurrentPosition(panel.toUser({x, y}));
+            if (inside.contains(panel.textBox(text)) && panel.printLabel(text)) return;
+        }
+}
+
+// A vertical line at `nu` with its name.
+void frequencyMark(const Extent& e, double nu, const QColor& colour, const char* name,
                    const ResonanceCurve& c, Surface& panel) {
     if (!(nu >= c.from && nu <= c.to)) return;
     panel.line({nu, e.bottom}, {nu, e.top}, colour);
     panel.setForeground(colour);
-    const QString text = QString::fromUtf8(name);
-    labelNear(panel, {nu, e.top}, {3, row * 1.2 * panel.textBox(text).height()}, text);
+    markName(panel, e, nu, QString::fromUtf8(name));
     panel.setForeground(axisColour);
 }
 
@@ -276,13 +301,22 @@ public:
         const QPointF corner = panel.toPixel({c.to, e.top});
         const double width =
             std::max(panel.textBox(names_[0]).width(), panel.textBox(names_[1]).width());
-        lineHeight_ = panel.textBox(names_[1]).height();
+        // A pixel between the rows: the boxes of two texts set exactly a line apart touch.
+        lineHeight_ =
+            1 + std::max(panel.textBox(names_[0]).height(), panel.textBox(names_[1]).height());
         textLeft_ = corner.x() - width - 6;
         top_ = corner.y() + 4;
-        panel.reserveLabelArea(QRectF(textLeft_ - 36, top_, width + 40, 2 * lineHeight_));
+        left_ = textLeft_ - 36;
+        right_ = textLeft_ + width + 4;
+        panel.reserveLabelArea(QRectF(left_, top_, right_ - left_, 2 * lineHeight_));
     }
 
+    // On a patch of the background, pixel row by pixel row: the curves of a sweep in progress
+    // (whose height is not known yet) and the linear theory running off the top pass behind it.
     void draw(Surface& panel) const {
+        for (double y = std::floor(top_); y < top_ + 2 * lineHeight_; ++y)
+            panel.line(panel.toUser({left_, y + 0.5}), panel.toUser({right_, y + 0.5}),
+                       panel.background());
         for (int row = 0; row < 2; ++row) {
             const double top = top_ + row * lineHeight_;
             const double middle = top + lineHeight_ / 2;
@@ -302,6 +336,7 @@ private:
     double lineHeight_ = 0;
     double textLeft_ = 0;
     double top_ = 0;
+    double left_ = 0, right_ = 0; // the patch the legend stands on, logical pixels
 };
 
 void axes(const ResonanceCurve& c, const Extent& e, Surface& panel) {
@@ -332,8 +367,8 @@ void drawResonancePlot(const ResonanceCurve& c, ResonanceQuantity q, Surface& pa
     valueGrid(c, e, panel, decimalSeparator);
     linearCurve(c, q, panel);
     computedCurve(c, q, e, panel);
-    frequencyMark(e, c.nu_r, resonanceMarkColour, resonanceMarkName, 0, c, panel);
-    frequencyMark(e, c.nu, drivingMarkColour, drivingMarkName, 1, c, panel);
+    frequencyMark(e, c.nu_r, resonanceMarkColour, resonanceMarkName, c, panel);
+    frequencyMark(e, c.nu, drivingMarkColour, drivingMarkName, c, panel);
     axes(c, e, panel);
     panel.printReservedLabel(names.value, names.valueBox);
     panel.printReservedLabel(names.frequency, names.frequencyBox);

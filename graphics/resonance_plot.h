@@ -4,8 +4,10 @@
 // state over the range of a sweep, each with the curve of the linear theory dashed beside it,
 // a vertical mark at the driving frequency of the experiment and at the resonance frequency ν_r,
 // and the frequencies at which the ball would reach the suspension point shaded.  The computed
-// curve sets the height of the amplitude plot: where the linear theory runs far above it (weak
-// viscous damping, strong quadratic drag), its dashed curve leaves the panel at the top.
+// curve sets the height of the amplitude plot, up to the amplitude at which the ball first
+// reaches the suspension point: where the linear theory runs far above it (weak viscous damping,
+// strong quadratic drag), its dashed curve leaves the panel at the top, as does the computed
+// curve of a motion the set-up cannot have.
 
 #include "graphics/surface.h"
 #include "model/resonance_sweep.h"

@@ -59,11 +59,15 @@ void valueGrid(const TimeGraph& g, double T, Surface& panel, std::string_view de
     });
 }
 
+// Pixels kept free of grid labels beside an axis name, so that a number never reads as a part of
+// it ("20To" against "t,c").
+constexpr double nameClearance = 4;
+
 // The place of an axis name, moved inside the panel if it would be cut; kept free of labels.
 QRectF reserveAxisName(Surface& panel, QPointF at, const QString& name) {
     panel.setCurrentPosition(at);
     const QRectF box = panel.textBoxInside(name);
-    panel.reserveLabelArea(box);
+    panel.reserveLabelArea(box.adjusted(-nameClearance, 0, nameClearance, 0));
     return box;
 }
 

@@ -3,6 +3,7 @@
 #include "shell/help/authors_window.h"
 #include "shell/main_window/menus.h"
 #include "shell/main_window/window_texts.h"
+#include "shell/widgets/window_placement.h"
 
 #include <QAction>
 #include <QLabel>
@@ -42,10 +43,7 @@ void HelpController::showAuthors() {
     if (!authorsWindow_) authorsWindow_ = new AuthorsWindow;
     authorsWindow_->credit()->setText(texts::authorsText);
     authorsWindow_->show(); // first, so that its frame is known
-    const QRect main = mainWindow_->frameGeometry();
-    const QSize size = authorsWindow_->frameGeometry().size();
-    authorsWindow_->move(main.x() + (main.width() - size.width()) / 2,
-                         main.y() + (main.height() - size.height()) / 2);
+    placeByMainWindow(authorsWindow_, mainWindow_, WindowPlacement::Centred);
     authorsWindow_->raise();
 }
 

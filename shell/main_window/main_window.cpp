@@ -14,6 +14,7 @@
 #include "shell/widgets/magnifier_window.h"
 #include "shell/widgets/picture_box.h"
 #include "shell/widgets/picture_menu.h"
+#include "shell/widgets/window_placement.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -151,8 +152,7 @@ MagnifierWindow* MainWindow::magnifier() {
 
 void MainWindow::openMagnifier() {
     MagnifierWindow* window = magnifier();
-    const QRect outer = frameGeometry();
-    window->move(outer.x() + outer.width(), outer.y()); // flush against the right edge
+    placeByMainWindow(window, this, WindowPlacement::Beside);
     redraw();
     window->show();
 }

@@ -3,6 +3,7 @@
 #include "model/number_text.h"
 #include "shell/main_window/main_window.h"
 #include "shell/widgets/picture_box.h"
+#include "shell/widgets/window_placement.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,11 +24,17 @@ void MainWindow::prepare() {
     drawn_.ready = true;
 }
 
-// The top-left corner of the window at 5 % of the screen's width and height.
+// The top-left corner of the window at 5 % of the screen's width and height, moved in as far as
+// the part of the screen that windows may use needs for the whole window to stand there.  The
+// window keeps its designed size: on a screen smaller than that its top-left corner stays in
+// reach.
 void MainWindow::placeOnScreen() {
     const QRect screenArea = screen()->geometry();
-    move(screenArea.x() + qRound(0.05 * screenArea.width()),
-         screenArea.y() + qRound(0.05 * screenArea.height()));
+    const QRect wanted(screenArea.x() + qRound(0.05 * screenArea.width()),
+                       screenArea.y() + qRound(0.05 * screenArea.height()), width(), height());
+    // Centred over where it wants to be, the window stands there unless it must move in.
+    move(placeWindow(screen()->availableGeometry(), wanted, wanted.size(), WindowPlacement::Centred)
+             .topLeft());
 }
 
 // The initial experiment, its inputs written into the fields (whose handlers store them) with a

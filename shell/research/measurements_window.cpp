@@ -76,6 +76,7 @@ MeasurementsWindow::MeasurementsWindow()
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
     setWindowTitle(measurementsTitle);
     table_->setObjectName(QStringLiteral("MeasurementsTable"));
+    table_->setAccessibleName(QStringLiteral("измерения последнего прогона и их предсказания"));
     table_->setHorizontalHeaderLabels(columnTitles);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);

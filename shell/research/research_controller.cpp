@@ -3,6 +3,7 @@
 #include "platform/decimal_separator.h"
 #include "shell/research/run_legend.h"
 #include "shell/resonance/resonance_setup.h"
+#include "shell/widgets/window_placement.h"
 
 #include <QAction>
 
@@ -34,8 +35,10 @@ ResearchController::~ResearchController() {
 }
 
 void ResearchController::openMeasurements() {
-    if (!measurements_) measurements_ = new MeasurementsWindow;
-    measurements_->show(run_.record(), desktopDecimalSeparator());
+    const bool opening = !measurements_;
+    if (opening) measurements_ = new MeasurementsWindow;
+    measurements_->show(run_.record(), desktopDecimalSeparator()); // sized to its table
+    if (opening) placeByMainWindow(measurements_, mainWindow_, WindowPlacement::Beside);
 }
 
 void ResearchController::openPhasePortrait() {
@@ -43,6 +46,7 @@ void ResearchController::openPhasePortrait() {
         phasePortrait_ = new PhasePortraitWindow;
         connect(phasePortrait_, &PhasePortraitWindow::resized, this,
                 &ResearchController::redrawPhasePortrait);
+        placeByMainWindow(phasePortrait_, mainWindow_, WindowPlacement::Beside);
     }
     phasePortrait_->show();
     phasePortrait_->raise();
@@ -53,8 +57,7 @@ void ResearchController::openResonanceCurve() {
     if (!resonance_) {
         resonance_ = new ResonanceWindow(platform_, document_, frequencyField_);
         resonance_->setRange(defaultResonanceRange(document_.characteristics()));
-        const QRect outer = mainWindow_->frameGeometry();
-        resonance_->move(outer.x() + outer.width(), outer.y());
+        placeByMainWindow(resonance_, mainWindow_, WindowPlacement::Beside);
     }
     resonance_->show();
     resonance_->raise();

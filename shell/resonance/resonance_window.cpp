@@ -34,9 +34,10 @@ const char* frequencyPattern() {
     return inputRow(Input::nu).pattern;
 }
 
-QLineEdit* rangeField(const char* name, int width, QWidget* parent) {
+QLineEdit* rangeField(const char* name, const QString& purpose, int width, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
+    field->setAccessibleName(purpose);
     field->setFixedWidth(width);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, colours::fieldYellow);
@@ -101,9 +102,9 @@ QWidget* ResonanceWindow::buildRangeRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    from_ = rangeField("resonanceFrom", 80, row);
-    to_ = rangeField("resonanceTo", 80, row);
-    points_ = rangeField("resonancePoints", 64, row);
+    from_ = rangeField("resonanceFrom", QStringLiteral("начало диапазона частот, Гц"), 80, row);
+    to_ = rangeField("resonanceTo", QStringLiteral("конец диапазона частот, Гц"), 80, row);
+    points_ = rangeField("resonancePoints", QStringLiteral("число точек кривой"), 64, row);
     for (auto [caption, field] :
          {std::pair{texts::resonanceFrom, from_}, std::pair{texts::resonanceTo, to_},
           std::pair{texts::resonancePoints, points_}}) {
@@ -114,6 +115,7 @@ QWidget* ResonanceWindow::buildRangeRow() {
     cancel_ = button("resonanceCancel", texts::resonanceCancel, row);
     progress_ = new QProgressBar(row);
     progress_->setObjectName(QStringLiteral("resonanceProgress"));
+    progress_->setAccessibleName(QStringLiteral("ход расчёта кривой"));
     layout->addWidget(compute_);
     layout->addWidget(cancel_);
     layout->addWidget(progress_, 1);
@@ -128,6 +130,10 @@ QWidget* ResonanceWindow::buildExportRow() {
     layout->setContentsMargins(0, 0, 0, 0);
     readout_ = new QLabel(texts::resonanceHint, row);
     readout_->setObjectName(QStringLiteral("resonanceReadout"));
+    // A long reading takes two lines rather than widen the window; the two lines are kept for it
+    // at every width, so that the plots above never have to give up height to it.
+    readout_->setWordWrap(true);
+    readout_->setMinimumHeight(2 * readout_->fontMetrics().lineSpacing());
     status_ = new QLabel(row);
     status_->setObjectName(QStringLiteral("resonanceStatus"));
     auto* buttons = new QHBoxLayout;

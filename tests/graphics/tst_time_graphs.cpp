@@ -148,6 +148,37 @@ private slots:
                                  name("t,c")));
     }
 
+    void axisNamesKeepClearOfTheNumbers_data() {
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("scale 1") << 1.0;
+        QTest::newRow("scale 2") << 2.0;
+    }
+
+    // At every width, on a screen of either scale factor, no label touches another and a few
+    // pixels stand between an axis name and the numbers beside it: "20То" never runs into
+    // "t,c".
+    void axisNamesKeepClearOfTheNumbers() {
+        QFETCH(double, ratio);
+        for (int width = 300; width <= 1000; width += 7) {
+            probe::Panels panels;
+            for (Surface* graph : {&panels.displacement, &panels.velocity, &panels.energy})
+                graph->resize({width, 161}, ratio);
+            Surfaces s = panels.all();
+            redrawAll(Experiment{}, s, panels.layout(), ",");
+            for (const Surface* graph : {&panels.displacement, &panels.velocity, &panels.energy}) {
+                const auto& labels = graph->labels();
+                for (std::size_t i = 0; i < labels.size(); ++i) {
+                    const bool name = labels[i].text == QString::fromUtf8("t,c");
+                    const QRectF box = name ? labels[i].box.adjusted(-3, 0, 3, 0) : labels[i].box;
+                    for (std::size_t j = 0; j < labels.size(); ++j)
+                        QVERIFY2(i == j || !box.intersects(labels[j].box),
+                                 qPrintable(QString::number(width) + ": " + labels[i].text + " / " +
+                                            labels[j].text));
+                }
+            }
+        }
+    }
+
     // Black axes: the value axis at t = 0 and the time axis at value 0.
     void axesAreBlack() {
         const probe::Redrawn r(Experiment{});

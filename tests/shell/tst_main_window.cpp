@@ -350,6 +350,8 @@ void MainWindowTest::magnifierOpensBesideTheMainWindow() {
     RecordingPlatform platform;
     MainWindow window(platform.platform());
     showAndActivate(window);
+    window.resize(500, window.height()); // room beside it on the small screen of the tests
+    QTRY_COMPARE(window.width(), 500);
     window.controls().magnifierButton->click();
     MagnifierWindow* magnifier = window.magnifier();
     QVERIFY(magnifier->isVisible());
