@@ -1,11 +1,13 @@
 #pragma once
 
 // The lab report of an experiment: the date, the twelve parameters as the fields show them, the
-// fifteen characteristics, and the graphs of the last run, laid out as a Russian text document
-// for A4 pages (printed by tools/helpdoc's book printer, as the help documents are).
+// fifteen characteristics, and the graphs of the last run with the kept runs and their legend,
+// laid out as a Russian text document for A4 pages (printed by tools/helpdoc's book printer, as
+// the help documents are).  The graphs are vector drawings, scaled to the page: sharp at the
+// resolution of any printer.
 
 #include <QDateTime>
-#include <QImage>
+#include <QPicture>
 #include <QString>
 #include <QTextDocument>
 #include <vector>
@@ -25,7 +27,7 @@ struct ReportLine {
 
 struct ReportGraph {
     QString title;
-    QImage picture;
+    QPicture picture; // its bounding rectangle is the panel's, in logical pixels
 };
 
 struct LabReport {
@@ -35,7 +37,7 @@ struct LabReport {
     std::vector<ReportGraph> graphs;
 };
 
-// Fills `document` with the report; the pictures become resources of the document.
+// Fills `document` with the report; the document keeps the drawings of the graphs.
 void composeLabReport(QTextDocument& document, const LabReport& report);
 
 } // namespace trelvix

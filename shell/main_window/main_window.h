@@ -17,6 +17,7 @@
 #include "shell/run/run_menu.h"
 
 #include <QMainWindow>
+#include <QPicture>
 #include <QPointer>
 #include <optional>
 
@@ -151,7 +152,10 @@ private:
     void showSceneFrame(const RunState& state);
     void keepPicturesOfShownPanels();
     void redrawPanel(PictureBox* panel);
-    QImage plotPicture(PictureBox* panel);
+    void drawPanel(PictureBox* panel, graphics::Surface& onto);
+    // The picture menu of a plot panel or the magnifier, whose vector drawings are drawn anew.
+    void offerPanelPicture(PictureBox* panel);
+    QPicture plotPicture(PictureBox* panel);
     void runFinished(RunEnd end);
     void setRunControlsEnabled(bool enabled);
     void setRunWindowState(bool runInProgress);

@@ -27,6 +27,31 @@ void PictureBox::composeWith(std::function<void()> compose) {
     update();
 }
 
+void PictureBox::setDrawing(std::function<void(graphics::Surface&)> draw) {
+    drawing_ = std::move(draw);
+}
+
+// A fresh surface is drawn on, so that the panel's own picture and its labels stay as they are.
+void PictureBox::paintPicture(QPainter& painter) const {
+    painter.save();
+    painter.setClipRect(rect()); // lines are cut a little beyond the edges, not at them
+    if (drawing_) {
+        graphics::Surface fresh;
+        fresh.setKeepsPicture(false);
+        fresh.resize(size());
+        fresh.setBackground(background());
+        fresh.setFont(surface_.font());
+        const graphics::Surface::PaintingThrough lent(fresh, painter);
+        fresh.clear();
+        drawing_(fresh);
+    } else if (compose_) {
+        composeOn(painter);
+    } else {
+        painter.drawImage(QRectF(rect()), surface_.image());
+    }
+    painter.restore();
+}
+
 void PictureBox::setKeepsPicture(bool keeps) {
     surface_.setKeepsPicture(keeps);
     fitSurfaceToSize();
