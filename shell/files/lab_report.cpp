@@ -12,10 +12,6 @@ namespace trelvix {
 
 namespace {
 
-// The box a graph is fitted into, in layout pixels: the width of the text on an A4 page, and
-// low enough for a heading and two graphs with their titles on one page.
-constexpr QSize graphBox{620, 400};
-
 // The graphs are drawn into the document as the vector drawings they are: a text object that
 // plays a recorded picture scaled into its place, on the screen as on a PDF page or a printer.
 class GraphObject : public QObject, public QTextObjectInterface {
@@ -106,7 +102,7 @@ void insertGraphs(QTextDocument& document, const LabReport& report) {
         format.setObjectType(GraphObject::type);
         format.setProperty(GraphObject::pictureIndex, graphs->keep(picture));
         format.setProperty(GraphObject::shownSize, QSizeF(picture.boundingRect().size().scaled(
-                                                       graphBox, Qt::KeepAspectRatio)));
+                                                       reportGraphBox, Qt::KeepAspectRatio)));
         place.insertText(QString(QChar::ObjectReplacementCharacter), format);
     }
 }

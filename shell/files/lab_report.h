@@ -25,6 +25,11 @@ struct ReportLine {
     QString value; // "Q = 1,696E+03"
 };
 
+// The box a graph is fitted into, in the pixels of the page layout: the width of the text on an
+// A4 page, and low enough for a heading and two graphs with their titles on one page.  Graphs
+// drawn at their size here print their texts at the size of the screen's.
+constexpr QSize reportGraphBox{620, 400};
+
 struct ReportGraph {
     QString title;
     QPicture picture; // its bounding rectangle is the panel's, in logical pixels

@@ -6,6 +6,7 @@
 #include "graphics/redraw.h"
 #include "graphics/scene.h"
 #include "graphics/stored_traces.h"
+#include "shell/files/lab_report.h"
 #include "shell/main_window/main_window.h"
 #include "shell/widgets/magnifier_window.h"
 #include "shell/widgets/picture_box.h"
@@ -76,13 +77,15 @@ void MainWindow::offerPanelPicture(PictureBox* panel) {
     panel->setDrawing([this, panel](graphics::Surface& onto) { drawPanel(panel, onto); });
 }
 
-// Painted as a vector drawing, hidden or not: the report scales it to the page.
+// Drawn as a vector drawing, hidden or not, at the size it has in the report, with the panel's
+// proportions.
 QPicture MainWindow::plotPicture(PictureBox* panel) {
+    const QSize size = panel->size().scaled(reportGraphBox, Qt::KeepAspectRatio);
     QPicture picture;
-    picture.setBoundingRect(panel->rect());
     QPainter painter(&picture);
-    panel->paintPicture(painter);
+    panel->paintPicture(painter, size);
     painter.end();
+    picture.setBoundingRect(QRect(QPoint(0, 0), size)); // after painting, which sets the extent
     return picture;
 }
 

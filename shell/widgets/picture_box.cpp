@@ -33,12 +33,16 @@ void PictureBox::setDrawing(std::function<void(graphics::Surface&)> draw) {
 
 // A fresh surface is drawn on, so that the panel's own picture and its labels stay as they are.
 void PictureBox::paintPicture(QPainter& painter) const {
+    paintPicture(painter, size());
+}
+
+void PictureBox::paintPicture(QPainter& painter, QSize size) const {
     painter.save();
-    painter.setClipRect(rect()); // lines are cut a little beyond the edges, not at them
+    painter.setClipRect(QRect(QPoint(0, 0), size)); // lines are cut a little beyond the edges
     if (drawing_) {
         graphics::Surface fresh;
         fresh.setKeepsPicture(false);
-        fresh.resize(size());
+        fresh.resize(size);
         fresh.setBackground(background());
         fresh.setFont(surface_.font());
         const graphics::Surface::PaintingThrough lent(fresh, painter);
@@ -47,7 +51,7 @@ void PictureBox::paintPicture(QPainter& painter) const {
     } else if (compose_) {
         composeOn(painter);
     } else {
-        painter.drawImage(QRectF(rect()), surface_.image());
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), image());
     }
     painter.restore();
 }

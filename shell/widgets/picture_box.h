@@ -33,6 +33,9 @@ public:
     // The panel's picture painted through `painter`, whose device has the panel's logical size:
     // drawn anew as setDrawing() says, else composed, else the kept image.
     void paintPicture(QPainter& painter) const;
+    // The same at another size: the lines and texts keep their widths and sizes in pixels, the
+    // frame fills the new size (composed and kept pictures are scaled).
+    void paintPicture(QPainter& painter, QSize size) const;
 
     // Whether the panel holds its picture; one given up is blank when kept again.
     void setKeepsPicture(bool keeps);
