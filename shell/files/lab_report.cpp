@@ -68,6 +68,21 @@ QString parametersTable(const LabReport& report) {
     return html + QStringLiteral("</table>");
 }
 
+QString measurementsTable(const ReportTable& table) {
+    if (table.rows.empty()) return {};
+    QString html = QStringLiteral("<h2>Измерения</h2><table><tr>");
+    for (const QString& column : table.columns)
+        html += QStringLiteral("<th>") + column.toHtmlEscaped() + QStringLiteral("</th>");
+    html += QStringLiteral("</tr>");
+    for (const QStringList& cells : table.rows) {
+        html += QStringLiteral("<tr>");
+        for (const QString& cell : cells)
+            html += QStringLiteral("<td>") + cell.toHtmlEscaped() + QStringLiteral("</td>");
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
 QString characteristicsTable(const LabReport& report) {
     QString html = QStringLiteral("<h2>Характеристики движения</h2><table>");
     for (const ReportLine& line : report.characteristics)
@@ -118,7 +133,8 @@ void composeLabReport(QTextDocument& document, const LabReport& report) {
         QStringLiteral("<h1>%1</h1><p>Вертикальные вынужденные колебания шара на пружине в "
                        "вязкой среде</p><p>Дата: %2</p>")
             .arg(title, report.when.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
-    html += parametersTable(report) + characteristicsTable(report) + graphsHtml(report);
+    html += parametersTable(report) + characteristicsTable(report) + graphsHtml(report) +
+            measurementsTable(report.measurements);
     document.setHtml(html);
     insertGraphs(document, report);
     // After the HTML, which resets the title.

@@ -1,7 +1,8 @@
 #pragma once
 
 // The lab report of an experiment: the date, the twelve parameters as the fields show them, the
-// fifteen characteristics, and the graphs of the last run with the kept runs and their legend,
+// fifteen characteristics, the graphs of the last run with the kept runs and their legend, and
+// the measurements of the last run,
 // laid out as a Russian text document for A4 pages (printed by tools/helpdoc's book printer, as
 // the help documents are).  The graphs are vector drawings, scaled to the page: sharp at the
 // resolution of any printer.
@@ -9,6 +10,7 @@
 #include <QDateTime>
 #include <QPicture>
 #include <QString>
+#include <QStringList>
 #include <QTextDocument>
 #include <vector>
 
@@ -35,11 +37,18 @@ struct ReportGraph {
     QPicture picture; // its bounding rectangle is the panel's, in logical pixels
 };
 
+// «Измерения» of the last run; no rows: there was no run.
+struct ReportTable {
+    QStringList columns;
+    std::vector<QStringList> rows;
+};
+
 struct LabReport {
     QDateTime when;
     std::vector<ReportParameter> parameters;
     std::vector<ReportLine> characteristics;
     std::vector<ReportGraph> graphs;
+    ReportTable measurements;
 };
 
 // Fills `document` with the report; the document keeps the drawings of the graphs.

@@ -81,6 +81,8 @@ public:
 
     // The magnifier window, created hidden on first use (the user may close and so discard it).
     MagnifierWindow* magnifier();
+    // The lab report of the experiment and its last run, as «Отчёт (PDF)…» writes it.
+    LabReport labReport();
     // The authors window, while it is open.
     AuthorsWindow* authorsWindow() const;
     // The resonance window, while it is open.
@@ -125,7 +127,6 @@ private:
     void connectRun();
     void connectFilesAndExport();
     void enterFieldText(Input input, const QString& text);
-    LabReport labReport();
     void connectHold();
     void showHold(bool held);
     void enableRunItems();

@@ -8,6 +8,7 @@
 #include "last_step.h"
 #include "open_windows.h"
 #include "recording_platform.h"
+#include "shell/files/lab_report.h"
 #include "shell/main_window/main_window.h"
 #include "shell/research/phase_portrait_window.h"
 #include "shell/resonance/resonance_window.h"
@@ -345,6 +346,10 @@ void ExperimentFilesTest::reportAsPdfAndPrinted() {
     // The graphs, those out of sight included, are vector drawings: many lines, no image.
     QCOMPARE(pdf.count("/Subtype /Image"), 0);
     QVERIFY(pdfStreamsInflated(pdf).count(" l\n") > 100); // the tables draw none
+    QTextDocument document;
+    composeLabReport(document, w.labReport());
+    QVERIFY(document.toPlainText().contains("Измерения"));
+    QVERIFY(document.toPlainText().contains("Период T, c"));
     // Every face in it is the carried serif, whatever fonts the desktop has.
     QRegularExpressionMatchIterator face =
         QRegularExpression("/BaseFont\\s*/(\\S+)").globalMatch(QString::fromLatin1(pdf));
