@@ -4,7 +4,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextObjectInterface>
 
