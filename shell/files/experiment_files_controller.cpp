@@ -99,9 +99,4 @@ void ExperimentFilesController::applyPreset(Preset preset) {
         enter_(input, QString::fromStdString(generalNumber(value)));
 }
 
-void ExperimentFilesController::setRunning(bool running) {
-    for (QAction* item : {menus_.open, menus_.recent->menuAction(), menus_.examples->menuAction()})
-        item->setEnabled(!running);
-}
-
 } // namespace trelvix

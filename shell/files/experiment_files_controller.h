@@ -32,8 +32,6 @@ public:
     void saveExperiment();
     // The values are written in the general number form; each field then rounds to its own.
     void applyPreset(Preset preset);
-    // Opening and the examples change the fields, which a run locks.
-    void setRunning(bool running);
 
 private:
     void listRecentFiles();

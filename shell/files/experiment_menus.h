@@ -25,7 +25,4 @@ struct ExperimentMenus {
     QAction* print;
 };
 
-// Inserts the items into `file` before `before`.
-ExperimentMenus buildExperimentMenus(QMenu* file, QAction* before);
-
 } // namespace trelvix

@@ -76,9 +76,4 @@ void ExportController::printReport() {
                                   QStringLiteral("Не удалось напечатать отчёт."));
 }
 
-void ExportController::setRunning(bool running) {
-    for (QAction* item : {menus_.exportCsv, menus_.copyTable, menus_.report, menus_.print})
-        item->setEnabled(!running && !document_.lastRun().empty());
-}
-
 } // namespace trelvix

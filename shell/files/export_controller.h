@@ -27,8 +27,6 @@ public:
     void copyTable();
     void writeReport();
     void printReport();
-    // The export and the report need a finished run.
-    void setRunning(bool running);
 
 private:
     Platform platform_;

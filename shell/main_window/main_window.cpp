@@ -108,7 +108,6 @@ void MainWindow::connectFilesAndExport() {
     addPictureMenu(c.animationPanel, platform_); // composed anew whenever it paints
     for (PictureBox* panel : {c.planePanel, c.displacementPanel, c.velocityPanel, c.energyPanel})
         offerPanelPicture(panel);
-    export_->setRunning(false);
 }
 
 void MainWindow::openExperimentFile(const QString& path) {

@@ -59,7 +59,7 @@ public:
     void setResultVisible(Result row, bool visible) override;
     const MainControls& controls() const { return controls_; }
     const MainMenus& menus() const { return menus_; }
-    const RunMenuItems& runMenu() const { return runMenu_; }
+    const RunMenuItems& runMenu() const { return menus_.run; }
     QWidget* clientArea() const { return centralWidget(); }
     const ParameterFields& fields() const { return fields_; }
     const RunController& runController() const { return run_; }
@@ -129,7 +129,7 @@ private:
     void enterFieldText(Input input, const QString& text);
     void connectHold();
     void showHold(bool held);
-    void enableRunItems();
+    void enableMenuItems();
     void connectResearch();
     void drawStoredRuns();
     std::vector<graphics::LegendEntry> legend() const;
@@ -168,7 +168,6 @@ private:
     bool ready_ = false;
     MainControls controls_{};
     MainMenus menus_{};
-    RunMenuItems runMenu_{};
     double heldSince_ = 0;   // clock reading when the run was last held, s
     double heldSeconds_ = 0; // time the current run has spent held, s
     Layout placement_;

@@ -10,7 +10,7 @@ namespace trelvix {
 
 void MainWindow::connectResearch() {
     research_ = new ResearchController(platform_, document_, run_,
-                                       {runMenu_, menus_.mnuResearchResonance, this,
+                                       {menus_.run, menus_.mnuResearchResonance, this,
                                         controls_.field(Input::nu),
                                         [this] { return graphics::phaseFrame(frames_.time); }});
 }

@@ -5,8 +5,6 @@
 #include "graphics/redraw.h"
 #include "graphics/run_step.h"
 #include "model/characteristics.h"
-#include "shell/files/experiment_files_controller.h"
-#include "shell/files/export_controller.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/window_texts.h"
 #include "shell/widgets/circle_shape.h"
@@ -63,7 +61,7 @@ void MainWindow::startOrStop() {
         run_.setDecimalSeparator(separator());
         heldSeconds_ = 0;
         run_.run(document_.inputs(), document_.characteristics());
-        enableRunItems(); // the run is over
+        enableMenuItems(); // the run is over
     } else {
         controls_.startButton->setText(texts::startCaption);
         setRunWindowState(false);
@@ -107,9 +105,7 @@ void MainWindow::setRunControlsEnabled(bool enabled) {
              c.magnifierZoomBar, c.magnifierButton, c.displacementZoomBar, c.velocityZoomBar,
              c.energyZoomBar, c.resultsFileBox})
         control->setEnabled(enabled);
-    files_->setRunning(!enabled);
-    export_->setRunning(!enabled);
-    enableRunItems();
+    enableMenuItems();
 }
 
 // While a run proceeds both windows keep their size and say so in their captions.

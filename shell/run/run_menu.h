@@ -18,6 +18,4 @@ struct RunMenuItems {
     QAction* mnuMeasurements;  // the measurements of the last run
 };
 
-RunMenuItems addRunItems(QMenu* research);
-
 } // namespace trelvix

@@ -4,16 +4,16 @@
 #include "entry/input_table.h"
 #include "open_windows.h"
 #include "recording_platform.h"
-#include "shell/widgets/assets.h"
 #include "shell/help/authors_window.h"
-#include "shell/widgets/circle_shape.h"
 #include "shell/main_window/control_inventory.h"
-#include "shell/widgets/magnifier_window.h"
 #include "shell/main_window/main_controls.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/menus.h"
-#include "shell/widgets/picture_box.h"
 #include "shell/run/run_controller.h"
+#include "shell/widgets/assets.h"
+#include "shell/widgets/circle_shape.h"
+#include "shell/widgets/magnifier_window.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -430,7 +430,11 @@ void ControlsTest::menuBar() {
     QCOMPARE(items(m.mnuHelp),
              QStringList({"mnuHelpInstruction Инструкция", "mnuHelpUprav Управление",
                           "mnuHelpSep2 ---", "mnuHelpAvtors Авторы", "mnuHelpAbout О программе"}));
-    QCOMPARE(items(m.mnuResearch), QStringList{"mnuResearchResonance Резонансная кривая"});
+    QCOMPARE(items(m.mnuResearch),
+             QStringList({"mnuResearchResonance Резонансная кривая", "mnuRunPause Пауза",
+                          "mnuRunContinue Продолжить\tF5", "mnuRunStep Шаг", " ---",
+                          "mnuRunKeep Запомнить прогон", "mnuRunForget Забыть прогоны", " ---",
+                          "mnuPhasePortrait Фазовый портрет", "mnuMeasurements Измерения"}));
     QCOMPARE(m.mnuFilespravka->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QCOMPARE(m.mnuResearchResonance->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     QCOMPARE(m.mnuHelpSep1, m.mnuFile->actions().at(13));

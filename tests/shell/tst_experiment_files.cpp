@@ -15,6 +15,7 @@
 #include "shell/widgets/magnifier_window.h"
 #include "shell/widgets/picture_box.h"
 #include "test_files.h"
+#include "window_fixture.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -71,18 +72,14 @@ private slots:
 private:
     QString path(const QString& name) const { return workDir_->filePath(name); }
 
-    std::unique_ptr<QTemporaryDir> workDir_;
-    std::unique_ptr<RecordingPlatform> platform_;
-    std::unique_ptr<MainWindow> window_;
+    WindowFixture fixture_;
+    std::unique_ptr<RecordingPlatform>& platform_ = fixture_.platform;
+    std::unique_ptr<MainWindow>& window_ = fixture_.window;
+    std::unique_ptr<QTemporaryDir>& workDir_ = fixture_.workDir;
 };
 
 void ExperimentFilesTest::init() {
-    workDir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(workDir_->path()));
-    platform_ = std::make_unique<RecordingPlatform>();
-    window_ = std::make_unique<MainWindow>(platform_->platform());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(fixture_.open());
 }
 
 void ExperimentFilesTest::saveThenOpenGivesTheSameTexts() {

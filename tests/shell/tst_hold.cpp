@@ -5,6 +5,7 @@
 #include "recording_platform.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/window_texts.h"
+#include "window_fixture.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -44,21 +45,15 @@ private:
     // Holds the run with `key` after its third step and then calls `whileHeld` from the event loop.
     void holdAfterThirdStep(Qt::Key key, std::function<void()> whileHeld);
 
-    std::unique_ptr<QTemporaryDir> workDir_;
-    std::unique_ptr<RecordingPlatform> platform_;
-    std::unique_ptr<MainWindow> window_;
+    WindowFixture fixture_;
+    std::unique_ptr<RecordingPlatform>& platform_ = fixture_.platform;
+    std::unique_ptr<MainWindow>& window_ = fixture_.window;
+    std::unique_ptr<QTemporaryDir>& workDir_ = fixture_.workDir;
     int steps_ = 0;
 };
 
 void HoldTest::init() {
-    workDir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(workDir_->isValid());
-    QVERIFY(QDir::setCurrent(workDir_->path()));
-    platform_ = std::make_unique<RecordingPlatform>();
-    window_ = std::make_unique<MainWindow>(platform_->platform());
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(fixture_.open(true));
     QLineEdit* T = window_->controls().field(Input::T);
     T->selectAll();
     T->insert("0.1");

@@ -5,10 +5,10 @@
 
 #include "graphics/surface.h"
 #include "recording_platform.h"
-#include "shell/widgets/circle_shape.h"
 #include "shell/main_window/control_inventory.h"
-#include "shell/widgets/magnifier_window.h"
 #include "shell/main_window/main_window.h"
+#include "shell/widgets/circle_shape.h"
+#include "shell/widgets/magnifier_window.h"
 #include "shell/widgets/picture_box.h"
 
 #include <QGroupBox>

@@ -3,9 +3,9 @@
 
 #include "open_windows.h"
 #include "recording_platform.h"
+#include "shell/main_window/main_window.h"
 #include "shell/widgets/circle_shape.h"
 #include "shell/widgets/magnifier_window.h"
-#include "shell/main_window/main_window.h"
 #include "shell/widgets/picture_box.h"
 
 #include <QtTest>

@@ -5,9 +5,10 @@
 #include "open_windows.h"
 #include "recording_platform.h"
 #include "shell/help/authors_window.h"
-#include "shell/widgets/magnifier_window.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/window_texts.h"
+#include "shell/widgets/magnifier_window.h"
+#include "window_fixture.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -43,18 +44,14 @@ private slots:
     void cleanup();
 
 private:
-    std::unique_ptr<QTemporaryDir> workDir_;
-    std::unique_ptr<RecordingPlatform> platform_;
-    std::unique_ptr<MainWindow> window_;
+    WindowFixture fixture_;
+    std::unique_ptr<RecordingPlatform>& platform_ = fixture_.platform;
+    std::unique_ptr<MainWindow>& window_ = fixture_.window;
+    std::unique_ptr<QTemporaryDir>& workDir_ = fixture_.workDir;
 };
 
 void MenusTest::init() {
-    workDir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(workDir_->path()));
-    platform_ = std::make_unique<RecordingPlatform>();
-    window_ = std::make_unique<MainWindow>(platform_->platform());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(fixture_.open());
 }
 
 void MenusTest::helpDocumentsOpenByName_data() {

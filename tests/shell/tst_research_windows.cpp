@@ -10,6 +10,7 @@
 #include "shell/resonance/resonance_window.h"
 #include "shell/widgets/picture_box.h"
 #include "test_files.h"
+#include "window_fixture.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -44,18 +45,14 @@ private slots:
     void cleanup();
 
 private:
-    std::unique_ptr<RecordingPlatform> platform_;
-    std::unique_ptr<MainWindow> window_;
+    WindowFixture fixture_;
+    std::unique_ptr<RecordingPlatform>& platform_ = fixture_.platform;
+    std::unique_ptr<MainWindow>& window_ = fixture_.window;
 };
 
 void ResearchWindowsTest::init() {
-    platform_ = std::make_unique<RecordingPlatform>();
-    window_ = std::make_unique<MainWindow>(platform_->platform());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    ViewSettings noPauses = window_->viewSettings(); // no pauses: the runs take no wall time
-    noPauses.slowDown = 0;
-    window_->setViewSettings(noPauses, ViewChange::Pace);
+    QVERIFY(fixture_.open());
+    fixture_.withoutPauses();
 }
 
 void ResearchWindowsTest::measurementsMatchWhatHolds_data() {

@@ -6,12 +6,13 @@
 #include "model/number_text.h"
 #include "recording_platform.h"
 #include "shell/main_window/main_window.h"
-#include "shell/widgets/picture_box.h"
+#include "shell/main_window/window_texts.h"
 #include "shell/resonance/resonance_setup.h"
 #include "shell/resonance/resonance_texts.h"
 #include "shell/resonance/resonance_window.h"
-#include "shell/main_window/window_texts.h"
+#include "shell/widgets/picture_box.h"
 #include "test_files.h"
+#include "window_fixture.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -55,15 +56,13 @@ private slots:
 private:
     ResonanceWindow* openCurve();
 
-    std::unique_ptr<RecordingPlatform> platform_;
-    std::unique_ptr<MainWindow> window_;
+    WindowFixture fixture_;
+    std::unique_ptr<RecordingPlatform>& platform_ = fixture_.platform;
+    std::unique_ptr<MainWindow>& window_ = fixture_.window;
 };
 
 void ResonanceWindowTest::init() {
-    platform_ = std::make_unique<RecordingPlatform>();
-    window_ = std::make_unique<MainWindow>(platform_->platform());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(fixture_.open(true));
 }
 
 void ResonanceWindowTest::cleanup() {

@@ -8,9 +8,10 @@
 #include "model/run.h"
 #include "open_windows.h"
 #include "recording_platform.h"
-#include "shell/widgets/magnifier_window.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/window_texts.h"
+#include "shell/widgets/magnifier_window.h"
+#include "window_fixture.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -76,19 +77,14 @@ private slots:
     void cleanup();
 
 private:
-    std::unique_ptr<QTemporaryDir> workDir_;
-    std::unique_ptr<RecordingPlatform> platform_;
-    std::unique_ptr<MainWindow> window_;
+    WindowFixture fixture_;
+    std::unique_ptr<RecordingPlatform>& platform_ = fixture_.platform;
+    std::unique_ptr<MainWindow>& window_ = fixture_.window;
+    std::unique_ptr<QTemporaryDir>& workDir_ = fixture_.workDir;
 };
 
 void WindowRunTest::init() {
-    workDir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(workDir_->isValid());
-    QVERIFY(QDir::setCurrent(workDir_->path())); // the results file goes to the current folder
-    platform_ = std::make_unique<RecordingPlatform>();
-    window_ = std::make_unique<MainWindow>(platform_->platform());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(fixture_.open());
     enter(window_->controls().field(Input::T), "0.1");
     QCOMPARE(window_->experiment().inputs.T, 0.1F);
     platform_->clear();
