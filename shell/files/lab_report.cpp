@@ -52,10 +52,11 @@ const QString styleSheet = QStringLiteral(
     "th { background-color: #e4e4e4; }"
     "td, th { border-style: solid; border-color: #808080; border-width: 1px; padding: 3px; }");
 
-QString row(std::initializer_list<QString> cells) {
+// A table row of `cells`, each in `tag` ("td", or "th" for column titles).
+QString row(const QStringList& cells, const QString& tag = QStringLiteral("td")) {
     QString html = QStringLiteral("<tr>");
     for (const QString& cell : cells)
-        html += QStringLiteral("<td>") + cell.toHtmlEscaped() + QStringLiteral("</td>");
+        html += QStringLiteral("<%1>%2</%1>").arg(tag, cell.toHtmlEscaped());
     return html + QStringLiteral("</tr>");
 }
 
@@ -69,16 +70,10 @@ QString parametersTable(const LabReport& report) {
 
 QString measurementsTable(const ReportTable& table) {
     if (table.rows.empty()) return {};
-    QString html = QStringLiteral("<h2>Измерения</h2><table><tr>");
-    for (const QString& column : table.columns)
-        html += QStringLiteral("<th>") + column.toHtmlEscaped() + QStringLiteral("</th>");
-    html += QStringLiteral("</tr>");
-    for (const QStringList& cells : table.rows) {
-        html += QStringLiteral("<tr>");
-        for (const QString& cell : cells)
-            html += QStringLiteral("<td>") + cell.toHtmlEscaped() + QStringLiteral("</td>");
-        html += QStringLiteral("</tr>");
-    }
+    QString html =
+        QStringLiteral("<h2>Измерения</h2><table>") + row(table.columns, QStringLiteral("th"));
+    for (const QStringList& cells : table.rows)
+        html += row(cells);
     return html + QStringLiteral("</table>");
 }
 
@@ -89,12 +84,13 @@ QString characteristicsTable(const LabReport& report) {
     return html + QStringLiteral("</table>");
 }
 
-// The graphs start a page and go two to a page, each under its title: no heading is left at
-// the foot of a page and no graph alone on one.  Each takes the place of its placeholder text.
+// The text each graph takes the place of.
 QString placeholder(std::size_t index) {
     return QStringLiteral("[graph%1]").arg(index);
 }
 
+// The graphs start a page and go two to a page, each under its title: no heading is left at
+// the foot of a page and no graph alone on one.
 QString graphsHtml(const LabReport& report) {
     const QString newPage = QStringLiteral(" style=\"page-break-before: always\"");
     QString html = QStringLiteral("<h2%1>Графики последнего расчёта</h2>").arg(newPage);
