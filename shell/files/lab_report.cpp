@@ -2,15 +2,49 @@
 
 #include "graphics/carried_fonts.h"
 
-#include <QUrl>
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QTextCursor>
+#include <QTextObjectInterface>
 
 namespace trelvix {
 
 namespace {
 
-// The box a graph is fitted into, in layout pixels: large enough to be read on paper, small
-// enough for a heading and two graphs on an A4 page.
-constexpr QSize graphBox{440, 300};
+// The graphs are drawn into the document as the vector drawings they are: a text object that
+// plays a recorded picture scaled into its place, on the screen as on a PDF page or a printer.
+class GraphObject : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    static constexpr int type = QTextFormat::UserObject + 1;
+    static constexpr int pictureIndex = QTextFormat::UserProperty + 1;
+    static constexpr int shownSize = QTextFormat::UserProperty + 2;
+
+    explicit GraphObject(QObject* parent) : QObject(parent) {}
+    int keep(const QPicture& picture) {
+        pictures_.push_back(picture);
+        return int(pictures_.size()) - 1;
+    }
+    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat& format) override {
+        return format.property(shownSize).toSizeF();
+    }
+    void drawObject(QPainter* painter, const QRectF& place, QTextDocument*, int,
+                    const QTextFormat& format) override {
+        const QPicture& picture = pictures_.at(format.property(pictureIndex).toInt());
+        const QRect bounds = picture.boundingRect();
+        if (bounds.isEmpty()) return;
+        painter->save();
+        painter->translate(place.topLeft());
+        painter->scale(place.width() / bounds.width(), place.height() / bounds.height());
+        painter->setClipRect(bounds);
+        painter->drawPicture(0, 0, picture);
+        painter->restore();
+    }
+
+private:
+    std::vector<QPicture> pictures_;
+};
 
 const QString styleSheet = QStringLiteral(
     "h1 { font-size: 17pt; } h2 { font-size: 14pt; margin-top: 14px; } h3 { font-size: 11pt; }"
@@ -18,10 +52,11 @@ const QString styleSheet = QStringLiteral(
     "th { background-color: #e4e4e4; }"
     "td, th { border-style: solid; border-color: #808080; border-width: 1px; padding: 3px; }");
 
-QString row(std::initializer_list<QString> cells) {
+// A table row of `cells`, each in `tag` ("td", or "th" for column titles).
+QString row(const QStringList& cells, const QString& tag = QStringLiteral("td")) {
     QString html = QStringLiteral("<tr>");
     for (const QString& cell : cells)
-        html += QStringLiteral("<td>") + cell.toHtmlEscaped() + QStringLiteral("</td>");
+        html += QStringLiteral("<%1>%2</%1>").arg(tag, cell.toHtmlEscaped());
     return html + QStringLiteral("</tr>");
 }
 
@@ -33,6 +68,15 @@ QString parametersTable(const LabReport& report) {
     return html + QStringLiteral("</table>");
 }
 
+QString measurementsTable(const ReportTable& table) {
+    if (table.rows.empty()) return {};
+    QString html =
+        QStringLiteral("<h2>Измерения</h2><table>") + row(table.columns, QStringLiteral("th"));
+    for (const QStringList& cells : table.rows)
+        html += row(cells);
+    return html + QStringLiteral("</table>");
+}
+
 QString characteristicsTable(const LabReport& report) {
     QString html = QStringLiteral("<h2>Характеристики движения</h2><table>");
     for (const ReportLine& line : report.characteristics)
@@ -40,19 +84,37 @@ QString characteristicsTable(const LabReport& report) {
     return html + QStringLiteral("</table>");
 }
 
-QString graphs(QTextDocument& document, const LabReport& report) {
-    QString html = QStringLiteral("<h2>Графики последнего расчёта</h2>");
-    for (std::size_t i = 0; i < report.graphs.size(); ++i) {
-        const ReportGraph& graph = report.graphs[i];
-        const QString name = QStringLiteral("graph%1.png").arg(i);
-        document.addResource(QTextDocument::ImageResource, QUrl(name), graph.picture);
-        const QSize shown = graph.picture.size().scaled(graphBox, Qt::KeepAspectRatio);
-        html += QStringLiteral("<h3>%1</h3><p><img src=\"%2\" width=\"%3\" height=\"%4\"></p>")
-                    .arg(graph.title.toHtmlEscaped(), name)
-                    .arg(shown.width())
-                    .arg(shown.height());
-    }
+// The text each graph takes the place of.
+QString placeholder(std::size_t index) {
+    return QStringLiteral("[graph%1]").arg(index);
+}
+
+// The graphs start a page and go two to a page, each under its title: no heading is left at
+// the foot of a page and no graph alone on one.
+QString graphsHtml(const LabReport& report) {
+    const QString newPage = QStringLiteral(" style=\"page-break-before: always\"");
+    QString html = QStringLiteral("<h2%1>Графики последнего расчёта</h2>").arg(newPage);
+    for (std::size_t i = 0; i < report.graphs.size(); ++i)
+        html += QStringLiteral("<h3%1>%2</h3><p>%3</p>")
+                    .arg(i > 0 && i % 2 == 0 ? newPage : QString(),
+                         report.graphs[i].title.toHtmlEscaped(), placeholder(i));
     return html;
+}
+
+void insertGraphs(QTextDocument& document, const LabReport& report) {
+    auto* graphs = new GraphObject(&document);
+    document.documentLayout()->registerHandler(GraphObject::type, graphs);
+    for (std::size_t i = 0; i < report.graphs.size(); ++i) {
+        const QPicture& picture = report.graphs[i].picture;
+        QTextCursor place = document.find(placeholder(i));
+        if (place.isNull()) continue;
+        QTextCharFormat format;
+        format.setObjectType(GraphObject::type);
+        format.setProperty(GraphObject::pictureIndex, graphs->keep(picture));
+        format.setProperty(GraphObject::shownSize, QSizeF(picture.boundingRect().size().scaled(
+                                                       reportGraphBox, Qt::KeepAspectRatio)));
+        place.insertText(QString(QChar::ObjectReplacementCharacter), format);
+    }
 }
 
 } // namespace
@@ -66,10 +128,14 @@ void composeLabReport(QTextDocument& document, const LabReport& report) {
         QStringLiteral("<h1>%1</h1><p>Вертикальные вынужденные колебания шара на пружине в "
                        "вязкой среде</p><p>Дата: %2</p>")
             .arg(title, report.when.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
-    html += parametersTable(report) + characteristicsTable(report) + graphs(document, report);
+    html += parametersTable(report) + characteristicsTable(report) + graphsHtml(report) +
+            measurementsTable(report.measurements);
     document.setHtml(html);
+    insertGraphs(document, report);
     // After the HTML, which resets the title.
     document.setMetaInformation(QTextDocument::DocumentTitle, title);
 }
 
 } // namespace trelvix
+
+#include "lab_report.moc"

@@ -1,12 +1,16 @@
 #pragma once
 
 // The lab report of an experiment: the date, the twelve parameters as the fields show them, the
-// fifteen characteristics, and the graphs of the last run, laid out as a Russian text document
-// for A4 pages (printed by tools/helpdoc's book printer, as the help documents are).
+// fifteen characteristics, the graphs of the last run with the kept runs and their legend, and
+// the measurements of the last run,
+// laid out as a Russian text document for A4 pages (printed by tools/helpdoc's book printer, as
+// the help documents are).  The graphs are vector drawings, scaled to the page: sharp at the
+// resolution of any printer.
 
 #include <QDateTime>
-#include <QImage>
+#include <QPicture>
 #include <QString>
+#include <QStringList>
 #include <QTextDocument>
 #include <vector>
 
@@ -23,9 +27,20 @@ struct ReportLine {
     QString value; // "Q = 1,696E+03"
 };
 
+// The box a graph is fitted into, in the pixels of the page layout: the width of the text on an
+// A4 page, and low enough for a heading and two graphs with their titles on one page.  Graphs
+// drawn at their size here print their texts at the size of the screen's.
+constexpr QSize reportGraphBox{620, 400};
+
 struct ReportGraph {
     QString title;
-    QImage picture;
+    QPicture picture; // its bounding rectangle is the panel's, in logical pixels
+};
+
+// «Измерения» of the last run; no rows: there was no run.
+struct ReportTable {
+    QStringList columns;
+    std::vector<QStringList> rows;
 };
 
 struct LabReport {
@@ -33,9 +48,10 @@ struct LabReport {
     std::vector<ReportParameter> parameters;
     std::vector<ReportLine> characteristics;
     std::vector<ReportGraph> graphs;
+    ReportTable measurements;
 };
 
-// Fills `document` with the report; the pictures become resources of the document.
+// Fills `document` with the report; the document keeps the drawings of the graphs.
 void composeLabReport(QTextDocument& document, const LabReport& report);
 
 } // namespace trelvix

@@ -1,5 +1,5 @@
 // What the lab report of the last run holds: the parameters and characteristics as the window
-// shows them and the pictures of its graphs.
+// shows them, the drawings of its graphs and its measurements.
 
 #include "helpdoc/pdf_book.h"
 #include "model/experiment_file.h"
@@ -8,6 +8,7 @@
 #include "shell/main_window/control_inventory.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/window_texts.h"
+#include "shell/research/measurement_rows.h"
 #include "shell/widgets/picture_box.h"
 
 #include <QBuffer>
@@ -20,7 +21,7 @@
 namespace trelvix {
 
 LabReport MainWindow::labReport() {
-    LabReport report{QDateTime::currentDateTime(), {}, {}, {}};
+    LabReport report{QDateTime::currentDateTime(), {}, {}, {}, {}};
     for (const InputRow& row : inputTable())
         report.parameters.push_back({QString::fromLatin1(row.symbol),
                                      QString::fromUtf8(row.quantity),
@@ -36,6 +37,9 @@ LabReport MainWindow::labReport() {
                      {QStringLiteral("Координата X(t)"), plotPicture(c.displacementPanel)},
                      {QStringLiteral("Скорость Vx(t)"), plotPicture(c.velocityPanel)},
                      {QStringLiteral("Энергия W(t)"), plotPicture(c.energyPanel)}};
+    if (!document_.lastRun().empty())
+        report.measurements = {measurementColumns(),
+                               measurementRows(document_.lastRun(), separatorText())};
     return report;
 }
 

@@ -9,18 +9,23 @@
 
 namespace trelvix {
 
-QString withExtension(const QString& path, const QStringList& extensions) {
+QString withExtension(const QString& path, const QStringList& extensions,
+                      const QString& chosenFilter) {
     const bool typed = std::any_of(extensions.begin(), extensions.end(), [&](const QString& e) {
         return path.endsWith(e, Qt::CaseInsensitive);
     });
-    return typed || extensions.isEmpty() ? path : path + extensions.constFirst();
+    if (typed || extensions.isEmpty()) return path;
+    const QString chosen = filterExtension(chosenFilter);
+    return path +
+           (extensions.contains(chosen, Qt::CaseInsensitive) ? chosen : extensions.constFirst());
 }
 
 QString saveThroughDialog(const Platform& platform, const SaveOffer& offer,
                           const std::function<QByteArray(const QString& path)>& content) {
-    QString path = platform.files.fileToSave(offer.title, offer.suggestedName, offer.filter);
-    if (path.isEmpty()) return {};
-    path = withExtension(path, offer.extensions);
+    const ChosenFile chosen =
+        platform.files.fileToSave(offer.title, offer.suggestedName, offer.filter);
+    if (chosen.path.isEmpty()) return {};
+    const QString path = withExtension(chosen.path, offer.extensions, chosen.filter);
     const QByteArray bytes = content(path);
     const FileStatus status =
         saveFileAtomically(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));

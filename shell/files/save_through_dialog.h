@@ -14,10 +14,12 @@
 namespace trelvix {
 
 struct SaveOffer {
-    QString title;          // of the dialog
-    QString suggestedName;  // offered in the dialog, with its extension
-    QString filter;         // the dialog's file types
-    QStringList extensions; // accepted as typed (any case); the first is added to any other name
+    QString title;         // of the dialog
+    QString suggestedName; // offered in the dialog, with its extension
+    QString filter;        // the dialog's file types
+    // Accepted as typed (any case); any other name gets the extension of the file type chosen,
+    // or the first of them.
+    QStringList extensions;
     // The message of a failure, from the path and the system's reason.
     std::function<QString(const QString& path, const QString& reason)> failureMessage;
 };
@@ -27,7 +29,9 @@ struct SaveOffer {
 QString saveThroughDialog(const Platform& platform, const SaveOffer& offer,
                           const std::function<QByteArray(const QString& path)>& content);
 
-// The path with the first of `extensions` added unless it already ends with one of them.
-QString withExtension(const QString& path, const QStringList& extensions);
+// The path as it is when it ends with one of `extensions`; otherwise with the extension of
+// `chosenFilter` added when it is one of them, or else the first of them.
+QString withExtension(const QString& path, const QStringList& extensions,
+                      const QString& chosenFilter);
 
 } // namespace trelvix

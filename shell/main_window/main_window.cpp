@@ -106,9 +106,9 @@ void MainWindow::connectFilesAndExport() {
     features_.exports = new ExportController(
         platform_, document_, menus_.experiment, [this] { return labReport(); }, this);
     const MainControls& c = controls_;
-    for (PictureBox* panel :
-         {c.planePanel, c.animationPanel, c.displacementPanel, c.velocityPanel, c.energyPanel})
-        addPictureMenu(panel, platform_);
+    addPictureMenu(c.animationPanel, platform_); // composed anew whenever it paints
+    for (PictureBox* panel : {c.planePanel, c.displacementPanel, c.velocityPanel, c.energyPanel})
+        offerPanelPicture(panel);
 }
 
 void MainWindow::openExperimentFile(const QString& path) {
@@ -145,7 +145,7 @@ MagnifierWindow* MainWindow::magnifier() {
     if (!magnifier_) {
         magnifier_ = new MagnifierWindow;
         connect(magnifier_, &MagnifierWindow::resized, this, &MainWindow::magnifierResized);
-        addPictureMenu(magnifier_->surface(), platform_);
+        offerPanelPicture(magnifier_->surface());
     }
     return magnifier_;
 }

@@ -17,6 +17,7 @@
 #include "shell/run/run_menu.h"
 
 #include <QMainWindow>
+#include <QPicture>
 #include <QPointer>
 #include <optional>
 
@@ -80,6 +81,8 @@ public:
 
     // The magnifier window, created hidden on first use (the user may close and so discard it).
     MagnifierWindow* magnifier();
+    // The lab report of the experiment and its last run, as «Отчёт (PDF)…» writes it.
+    LabReport labReport();
     // The authors window, while it is open.
     AuthorsWindow* authorsWindow() const;
     // The resonance window, while it is open.
@@ -124,7 +127,6 @@ private:
     void connectRun();
     void connectFilesAndExport();
     void enterFieldText(Input input, const QString& text);
-    LabReport labReport();
     void connectHold();
     void showHold(bool held);
     void enableMenuItems();
@@ -151,7 +153,10 @@ private:
     void showSceneFrame(const RunState& state);
     void keepPicturesOfShownPanels();
     void redrawPanel(PictureBox* panel);
-    QImage plotPicture(PictureBox* panel);
+    void drawPanel(PictureBox* panel, graphics::Surface& onto);
+    // The picture menu of a plot panel or the magnifier, whose vector drawings are drawn anew.
+    void offerPanelPicture(PictureBox* panel);
+    QPicture plotPicture(PictureBox* panel);
     void runFinished(RunEnd end);
     void setRunControlsEnabled(bool enabled);
     void setRunWindowState(bool runInProgress);

@@ -6,8 +6,14 @@
 #include "graphics/redraw.h"
 #include "graphics/scene.h"
 #include "graphics/stored_traces.h"
+#include "shell/files/lab_report.h"
 #include "shell/main_window/main_window.h"
+#include "shell/widgets/magnifier_window.h"
 #include "shell/widgets/picture_box.h"
+#include "shell/widgets/picture_menu.h"
+
+#include <QPainter>
+#include <QPicture>
 
 namespace trelvix {
 
@@ -44,29 +50,42 @@ void MainWindow::keepPicturesOfShownPanels() {
     }
 }
 
-// The panel drawn as a redraw and the run since then drew it: its static layer, the stored runs
-// and the run on the panels.  Every other plot is drawn on nothing meanwhile.
 void MainWindow::redrawPanel(PictureBox* panel) {
+    drawPanel(panel, panel->surface());
+}
+
+// The picture of `panel` drawn on `onto` as a redraw and the run since then drew it: its static
+// layer, the stored runs and the run on the panels.  Every other plot is drawn on nothing
+// meanwhile.
+void MainWindow::drawPanel(PictureBox* panel, graphics::Surface& onto) {
     graphics::Surface nothing;
     const MainControls& c = controls_;
     const auto onPanel = [&](PictureBox* p) -> graphics::Surface& {
-        return p == panel ? panel->surface() : nothing;
+        return p == panel ? onto : nothing;
     };
     graphics::Surfaces one{onPanel(c.planePanel),        nothing,
                            onPanel(c.displacementPanel), onPanel(c.velocityPanel),
-                           onPanel(c.energyPanel),       nothing};
+                           onPanel(c.energyPanel),       onPanel(magnifier()->surface())};
     graphics::drawStaticLayers(document_.experiment(), one, plotLayout(), separator());
     graphics::drawStoredTraces(document_.storedRuns().runs(), one);
     graphics::drawLegend(legend(), one.displacement);
     if (lastRunBelongsToInputs()) graphics::drawRecordedRun(document_.lastRun(), one);
 }
 
-QImage MainWindow::plotPicture(PictureBox* panel) {
-    if (panel->keepsPicture()) return panel->image();
-    panel->setKeepsPicture(true);
-    redrawPanel(panel);
-    const QImage picture = panel->image();
-    panel->setKeepsPicture(false);
+void MainWindow::offerPanelPicture(PictureBox* panel) {
+    addPictureMenu(panel, platform_);
+    panel->setDrawing([this, panel](graphics::Surface& onto) { drawPanel(panel, onto); });
+}
+
+// Drawn as a vector drawing, hidden or not, at the size it has in the report, with the panel's
+// proportions.
+QPicture MainWindow::plotPicture(PictureBox* panel) {
+    const QSize size = panel->size().scaled(reportGraphBox, Qt::KeepAspectRatio);
+    QPicture picture;
+    QPainter painter(&picture);
+    panel->paintPicture(painter, size);
+    painter.end();
+    picture.setBoundingRect(QRect(QPoint(0, 0), size)); // after painting, which sets the extent
     return picture;
 }
 

@@ -24,7 +24,6 @@ public:
     QTableWidget* table() const { return table_; }
 
 private:
-    void addRows(const QString& quantity, const Measurement& m, const QString& separator);
     void fitTable();
 
     QTableWidget* table_;

@@ -20,6 +20,10 @@ PhasePortraitWindow::PhasePortraitWindow() : surface_(new PictureBox(Qt::white, 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(surface_);
     surface_->setAccessibleName(QStringLiteral("фазовый портрет: скорость против отклонения"));
+    surface_->setDrawing([this](graphics::Surface& onto) {
+        drawBackgroundOn(onto);
+        if (record_) graphics::drawPhaseRecord(onto, *record_, graphics::traceColour, 2);
+    });
     resize(420, 420);
 }
 
@@ -34,7 +38,10 @@ void PhasePortraitWindow::setBackground(const graphics::PhaseFrame& frame, const
 
 void PhasePortraitWindow::drawBackground() {
     surface_->clear();
-    graphics::Surface& portrait = surface_->surface();
+    drawBackgroundOn(surface_->surface());
+}
+
+void PhasePortraitWindow::drawBackgroundOn(graphics::Surface& portrait) const {
     graphics::drawPhaseBackground(frame_, portrait, separator_.toStdString());
     if (stored_)
         for (std::size_t i = 0; i < stored_->runs().size(); ++i)
@@ -45,11 +52,13 @@ void PhasePortraitWindow::drawBackground() {
 }
 
 void PhasePortraitWindow::drawWhole(const RunRecord& record) {
+    record_ = &record;
     drawBackground();
     graphics::drawPhaseRecord(surface_->surface(), record, graphics::traceColour, 2);
 }
 
 void PhasePortraitWindow::beginRun(const RunRecord& record) {
+    record_ = &record;
     drawBackground();
     const double Xg = record.derived().Xg;
     surface_->surface().setCurrentPosition({record.inputs().X0 - Xg, record.inputs().V0x});

@@ -24,7 +24,8 @@ public:
     // their legend.
     void setBackground(const graphics::PhaseFrame& frame, const StoredRuns& stored,
                        std::vector<graphics::LegendEntry> legend, const QString& decimalSeparator);
-    // The background, then the whole of `record` (nothing of an empty one).
+    // The background, then the whole of `record` (nothing of an empty one).  The record, shown
+    // and drawn anew for the picture menu, must outlive the window or the next call.
     void drawWhole(const RunRecord& record);
     // The first step of a run starts from the background at the run's initial state.
     void beginRun(const RunRecord& record);
@@ -38,10 +39,12 @@ protected:
 
 private:
     void drawBackground();
+    void drawBackgroundOn(graphics::Surface& portrait) const;
 
     PictureBox* surface_;
     graphics::PhaseFrame frame_;
     const StoredRuns* stored_ = nullptr;
+    const RunRecord* record_ = nullptr; // the run shown, growing while it runs
     std::vector<graphics::LegendEntry> legend_;
     QString separator_ = QStringLiteral(".");
 };

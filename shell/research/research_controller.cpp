@@ -3,6 +3,7 @@
 #include "platform/decimal_separator.h"
 #include "shell/research/run_legend.h"
 #include "shell/resonance/resonance_setup.h"
+#include "shell/widgets/picture_menu.h"
 #include "shell/widgets/window_placement.h"
 
 #include <QAction>
@@ -44,6 +45,7 @@ void ResearchController::openMeasurements() {
 void ResearchController::openPhasePortrait() {
     if (!phasePortrait_) {
         phasePortrait_ = new PhasePortraitWindow;
+        addPictureMenu(phasePortrait_->surface(), platform_);
         connect(phasePortrait_, &PhasePortraitWindow::resized, this,
                 &ResearchController::redrawPhasePortrait);
         placeByMainWindow(phasePortrait_, mainWindow_, WindowPlacement::Beside);

@@ -9,6 +9,7 @@
 #include "shell/widgets/assets.h"
 #include "shell/widgets/control_style.h"
 #include "shell/widgets/picture_box.h"
+#include "shell/widgets/picture_menu.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -78,6 +79,14 @@ ResonanceWindow::ResonanceWindow(const Platform& platform, const ExperimentDocum
     plots_ = new QWidget(this);
     amplitude_ = plotPanel("resonanceAmplitude", QStringLiteral("амплитуда от частоты"), plots_);
     phase_ = plotPanel("resonancePhase", QStringLiteral("сдвиг фазы от частоты"), plots_);
+    using graphics::ResonanceQuantity;
+    for (const auto& [panel, quantity] : {std::pair{amplitude_, ResonanceQuantity::Amplitude},
+                                          std::pair{phase_, ResonanceQuantity::Phase}}) {
+        panel->setDrawing([this, quantity](graphics::Surface& onto) {
+            graphics::drawResonancePlot(curve_, quantity, onto, separator().toStdString());
+        });
+        addPictureMenu(panel, platform_);
+    }
     auto* plotLayout = new QVBoxLayout(plots_);
     plotLayout->setContentsMargins(0, 0, 0, 0);
     plotLayout->addWidget(amplitude_, 3);

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace trelvix {
 
@@ -25,6 +26,37 @@ void PictureBox::composeWith(std::function<void()> compose) {
     compose_ = std::move(compose);
     setKeepsPicture(false);
     update();
+}
+
+void PictureBox::setDrawing(std::function<void(graphics::Surface&)> draw) {
+    drawing_ = std::move(draw);
+}
+
+void PictureBox::paintPicture(QPainter& painter) const {
+    paintPicture(painter, size());
+}
+
+// A fresh surface is drawn on, so that the panel's own picture and its labels stay as they are.
+void PictureBox::paintPicture(QPainter& painter, QSize size) const {
+    painter.save();
+    painter.setClipRect(QRect(QPoint(0, 0), size)); // lines are cut a little beyond the edges
+    if (drawing_) {
+        graphics::Surface fresh;
+        fresh.setKeepsPicture(false);
+        fresh.resize(size);
+        fresh.setBackground(background());
+        fresh.setFont(surface_.font());
+        const graphics::Surface::PaintingThrough lent(fresh, painter);
+        fresh.clear();
+        drawing_(fresh);
+    } else if (compose_) {
+        painter.scale(double(size.width()) / std::max(1, width()),
+                      double(size.height()) / std::max(1, height()));
+        composeOn(painter);
+    } else {
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), image());
+    }
+    painter.restore();
 }
 
 void PictureBox::setKeepsPicture(bool keeps) {

@@ -27,6 +27,16 @@ public:
     // From now on the panel keeps no image: `compose` draws the whole picture on surface() each
     // time the panel paints or its image() is asked for.
     void composeWith(std::function<void()> compose);
+    // How the panel's whole picture is drawn anew on a surface of the panel's size, with the
+    // routines that draw the screen: the vector drawings of the panel (SVG, PDF) come from it.
+    void setDrawing(std::function<void(graphics::Surface&)> draw);
+    // The panel's picture painted through `painter`, whose device has the panel's logical size:
+    // drawn anew as setDrawing() says, else composed, else the kept image.
+    void paintPicture(QPainter& painter) const;
+    // The same at another size: the lines and texts keep their widths and sizes in pixels, the
+    // frame fills the new size (composed and kept pictures are scaled).
+    void paintPicture(QPainter& painter, QSize size) const;
+
     // Whether the panel holds its picture; one given up is blank when kept again.
     void setKeepsPicture(bool keeps);
     bool keepsPicture() const { return surface_.keepsPicture(); }
@@ -47,6 +57,7 @@ private:
     // takes it back before it returns.
     mutable graphics::Surface surface_;
     std::function<void()> compose_;
+    std::function<void(graphics::Surface&)> drawing_;
 };
 
 } // namespace trelvix

@@ -16,17 +16,17 @@ namespace trelvix {
 
 namespace {
 
-// The picture is a raster image (the panels keep what the runs drew pixel by pixel), so the SVG
-// drawing holds it as an embedded image at full resolution, sized in the panel's logical pixels.
-QByteArray svgBytes(const QImage& image, QSize logicalSize) {
+// The SVG drawing is the panel's picture drawn anew by the routines that draw the screen, as
+// lines, circles and texts, in the panel's logical pixels.
+QByteArray svgBytes(const PictureBox& panel) {
     QBuffer buffer;
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setSize(logicalSize);
-    generator.setViewBox(QRect(QPoint(0, 0), logicalSize));
+    generator.setSize(panel.size());
+    generator.setViewBox(panel.rect());
     generator.setTitle(QStringLiteral("trelvix"));
     QPainter painter(&generator);
-    painter.drawImage(QRect(QPoint(0, 0), logicalSize), image);
+    panel.paintPicture(painter);
     painter.end();
     return buffer.data();
 }
@@ -42,7 +42,7 @@ QByteArray pngBytes(const QImage& image) {
 
 QByteArray pictureBytes(const PictureBox& panel, const QString& path) {
     const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
-    return svg ? svgBytes(panel.image(), panel.size()) : pngBytes(panel.image());
+    return svg ? svgBytes(panel) : pngBytes(panel.image());
 }
 
 void addPictureMenu(PictureBox* panel, const Platform& platform) {

@@ -1,7 +1,9 @@
 #pragma once
 
 // The context menu of a drawing panel: save its picture as a PNG image (at the panel's device
-// pixels, exactly what the screen shows) or as an SVG drawing, or copy it to the clipboard.
+// pixels, exactly what the screen shows) or as an SVG drawing (the panel's picture drawn anew as
+// vector paths and texts), or copy it to the clipboard.  The file type follows the extension
+// typed, or else the file type chosen in the dialog.
 
 #include <QByteArray>
 #include <QString>

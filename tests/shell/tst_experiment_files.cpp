@@ -8,7 +8,10 @@
 #include "last_step.h"
 #include "open_windows.h"
 #include "recording_platform.h"
+#include "shell/files/lab_report.h"
 #include "shell/main_window/main_window.h"
+#include "shell/research/phase_portrait_window.h"
+#include "shell/resonance/resonance_window.h"
 #include "shell/widgets/magnifier_window.h"
 #include "shell/widgets/picture_box.h"
 #include "test_files.h"
@@ -21,6 +24,17 @@
 using namespace trelvix;
 
 namespace {
+
+// A vector drawing: lines and texts as SVG elements, no picture of pixels embedded.
+void verifyVectorSvg(const QByteArray& svg) {
+    QVERIFY(svg.contains("<svg"));
+    int shapes = 0;
+    for (const char* element : {"<path", "<polyline", "<rect", "<circle", "<ellipse"})
+        shapes += svg.count(element);
+    QVERIFY2(shapes > 10, svg.left(400).constData());
+    QVERIFY(svg.contains("<text"));
+    QVERIFY(!svg.contains("<image"));
+}
 
 QStringList fieldTexts(const MainWindow& window) {
     QStringList texts;
@@ -50,6 +64,8 @@ private slots:
     void examplesGiveTheRegimesTheyName();
     void lastRunExportsAsCsvAndToTheClipboard();
     void panelPicturesSaveAndCopy();
+    void pictureTypeFollowsTheChosenType_data();
+    void pictureTypeFollowsTheChosenType();
     void reportAsPdfAndPrinted();
     void cleanup();
 
@@ -243,12 +259,24 @@ void ExperimentFilesTest::lastRunExportsAsCsvAndToTheClipboard() {
     QCOMPARE(copied, lines.join('\n').replace(';', '\t') + '\n');
 }
 
-// Every plot panel and the magnifier: PNG at the panel's device pixels, SVG, the clipboard.
+// The time graphs, the magnifier and the research plots (the Y-X plot below): PNG at the panel's
+// device pixels, SVG as a vector drawing, the clipboard.
 void ExperimentFilesTest::panelPicturesSaveAndCopy() {
     MainWindow& w = *window_;
-    const QList<PictureBox*> panels{w.controls().planePanel, w.controls().displacementPanel,
-                                    w.magnifier()->surface()};
+    enter(w.controls().field(Input::T), "0.1");
+    w.startOrStop();
+    w.runMenu().mnuRunKeep->trigger();
+    w.openMagnifier();
+    w.controls().graphsOption->click();
+    w.runMenu().mnuPhasePortrait->trigger();
+    w.openResonanceCurve();
+    QTRY_VERIFY(!w.resonanceWindow()->curve().points.empty());
+    const QList<PictureBox*> panels{w.controls().displacementPanel, w.magnifier()->surface(),
+                                    w.phasePortraitWindow()->surface(),
+                                    w.resonanceWindow()->amplitudePanel(),
+                                    w.resonanceWindow()->phasePanel()};
     for (PictureBox* panel : panels) {
+        QVERIFY(panel->isVisible());
         QAction* save = panel->findChild<QAction*>("savePicture");
         QVERIFY(save && panel->contextMenuPolicy() == Qt::ActionsContextMenu);
         platform_->chosenFiles << path("plot") << path("plot.svg");
@@ -258,12 +286,46 @@ void ExperimentFilesTest::panelPicturesSaveAndCopy() {
         QCOMPARE(png.convertToFormat(QImage::Format_RGB32),
                  panel->image().convertToFormat(QImage::Format_RGB32));
         save->trigger();
-        QVERIFY(fileBytes(path("plot.svg")).contains("<svg"));
+        verifyVectorSvg(fileBytes(path("plot.svg")));
         panel->findChild<QAction*>("copyPicture")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
                  panel->image().convertToFormat(QImage::Format_RGB32));
     }
     QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 0);
+}
+
+// The extension typed decides the file type; a name without one gets the type chosen in the
+// dialog, whose data the file then holds.
+void ExperimentFilesTest::pictureTypeFollowsTheChosenType_data() {
+    QTest::addColumn<QString>("chosenType");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    const QString png = "Изображения PNG (*.png)", svg = "Рисунки SVG (*.svg)";
+    QTest::newRow("PNG, no extension") << png << "plot"
+                                       << "plot.png";
+    QTest::newRow("SVG, no extension") << svg << "plot"
+                                       << "plot.svg";
+    QTest::newRow("SVG, .png typed") << svg << "plot.png"
+                                     << "plot.png";
+    QTest::newRow("PNG, .SVG typed") << png << "plot.SVG"
+                                     << "plot.SVG";
+    QTest::newRow("SVG, other extension") << svg << "plot.v1"
+                                          << "plot.v1.svg";
+}
+
+void ExperimentFilesTest::pictureTypeFollowsTheChosenType() {
+    QFETCH(QString, chosenType);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    platform_->chosenFiles << path(typed);
+    platform_->chosenFilters << chosenType;
+    window_->controls().planePanel->findChild<QAction*>("savePicture")->trigger();
+    QCOMPARE(QDir(workDir_->path()).entryList(QDir::Files), QStringList{written});
+    const QByteArray bytes = fileBytes(path(written));
+    if (written.endsWith(".png"))
+        QVERIFY(bytes.startsWith("\x89PNG"));
+    else
+        verifyVectorSvg(bytes);
 }
 
 // The report needs a run; the printer gets the same pages as the PDF file.
@@ -277,8 +339,14 @@ void ExperimentFilesTest::reportAsPdfAndPrinted() {
     m.report->trigger();
     const QByteArray pdf = fileBytes(path("report.pdf"));
     QVERIFY(pdf.startsWith("%PDF-"));
-    QVERIFY(pdfPageCount(pdf) >= 2);           // the tables, then the four graphs
-    QCOMPARE(pdf.count("/Subtype /Image"), 4); // those out of sight drawn for the report
+    QVERIFY(pdfPageCount(pdf) >= 3); // the tables, then the four graphs two to a page
+    // The graphs, those out of sight included, are vector drawings: many lines, no image.
+    QCOMPARE(pdf.count("/Subtype /Image"), 0);
+    QVERIFY(pdfStreamsInflated(pdf).count(" l\n") > 100); // the tables draw none
+    QTextDocument document;
+    composeLabReport(document, w.labReport());
+    QVERIFY(document.toPlainText().contains("Измерения"));
+    QVERIFY(document.toPlainText().contains("Период T, c"));
     // Every face in it is the carried serif, whatever fonts the desktop has.
     QRegularExpressionMatchIterator face =
         QRegularExpression("/BaseFont\\s*/(\\S+)").globalMatch(QString::fromLatin1(pdf));

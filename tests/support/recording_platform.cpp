@@ -33,9 +33,13 @@ QString RecordingPlatform::fileToOpen(const QString&, const QString&) {
     return chosenFiles.isEmpty() ? QString() : chosenFiles.dequeue();
 }
 
-QString RecordingPlatform::fileToSave(const QString&, const QString& suggested, const QString&) {
+ChosenFile RecordingPlatform::fileToSave(const QString&, const QString& suggested,
+                                         const QString& filter) {
     suggestedName = suggested;
-    return chosenFiles.isEmpty() ? QString() : chosenFiles.dequeue();
+    const QString path = chosenFiles.isEmpty() ? QString() : chosenFiles.dequeue();
+    const QString type = chosenFilters.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0)
+                                                 : chosenFilters.dequeue();
+    return {path, type};
 }
 
 bool RecordingPlatform::choosePrinter(QPrinter& printer) {

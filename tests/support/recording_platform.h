@@ -38,8 +38,8 @@ public:
     void openDocument(const QString& fileName) override;
     double seconds() override { return now; }
     QString fileToOpen(const QString& title, const QString& filter) override;
-    QString fileToSave(const QString& title, const QString& suggested,
-                       const QString& filter) override;
+    ChosenFile fileToSave(const QString& title, const QString& suggested,
+                          const QString& filter) override;
     bool choosePrinter(QPrinter& printer) override;
 
     // This stand-in in every role, for a window under test.
@@ -60,6 +60,9 @@ public:
     // The paths the file dialogs answer, first in first out; an empty queue cancels the dialog.
     // The suggested name of the last save dialog is kept.
     QQueue<QString> chosenFiles;
+    // The file types a save dialog answers with its path, first in first out; with none left,
+    // the dialog's first type.
+    QQueue<QString> chosenFilters;
     QString suggestedName;
     // The print dialog prints into this PDF file; empty: the dialog is cancelled.
     QString printerFile;
