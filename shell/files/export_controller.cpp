@@ -17,6 +17,15 @@
 
 namespace trelvix {
 
+namespace {
+
+// The report's graphs are pictures recorded at the screen's resolution, whose texts are sized in
+// points: played on a page of another resolution their texts would grow with it while their
+// lines keep their place.  The pages are vector drawings, so this resolution costs no sharpness.
+constexpr int reportResolution = 96;
+
+} // namespace
+
 ExportController::ExportController(const Platform& platform, const ExperimentDocument& document,
                                    const ExperimentMenus& menus, std::function<LabReport()> report,
                                    QObject* parent)
@@ -58,6 +67,7 @@ void ExportController::writeReport() {
         pdf.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&pdf);
+            writer.setResolution(reportResolution);
             writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
             writer.setCreator(QStringLiteral("trelvix"));
             paintBook(document, writer);
@@ -68,6 +78,7 @@ void ExportController::writeReport() {
 
 void ExportController::printReport() {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(reportResolution);
     if (!platform_.files.choosePrinter(printer)) return;
     QTextDocument document;
     composeLabReport(document, report_());
