@@ -82,8 +82,8 @@ ResonanceWindow::ResonanceWindow(const Platform& platform, const ExperimentDocum
     using graphics::ResonanceQuantity;
     for (const auto& [panel, quantity] : {std::pair{amplitude_, ResonanceQuantity::Amplitude},
                                           std::pair{phase_, ResonanceQuantity::Phase}}) {
-        panel->setDrawing([this, quantity](graphics::Surface& onto) {
-            graphics::drawResonancePlot(curve_, quantity, onto, separator().toStdString());
+        panel->setDrawing([this, which = quantity](graphics::Surface& onto) {
+            graphics::drawResonancePlot(curve_, which, onto, separator().toStdString());
         });
         addPictureMenu(panel, platform_);
     }
