@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/file_dialogs.h"
+#include "platform/language.h"
 #include "platform/message_boxes.h"
 #include "platform/tone.h"
 
@@ -17,6 +18,7 @@ struct Platform {
     Desktop& desktop;
     Clock& clock;
     FileDialogs& files;
+    LanguageSwitch& languages;
 };
 
 } // namespace trelvix

@@ -3,11 +3,10 @@
 #include "platform/memory.h"
 #include "shell/command_line/command_line.h"
 #include "shell/command_line/headless.h"
+#include "shell/language/language_controller.h"
 #include "shell/main_window/main_window.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -21,24 +20,21 @@ bool displayAvailable() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-// The name and version, and Qt's own texts (dialog buttons, the command line's messages) in
-// Russian where the desktop has Qt's translations; without them they stay English.
-void describeProgram(QCoreApplication& app) {
+// The name and version, and the language of the texts (the program's and Qt's own: dialog
+// buttons, the command line's messages).  Returns the command line read again in that language.
+trelvix::CommandLine describeProgram(trelvix::LanguageSwitch& languages,
+                                     const trelvix::CommandLine& line) {
     QCoreApplication::setApplicationName(QStringLiteral("trelvix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRELVIX_VERSION));
-    auto* qtTexts = new QTranslator(&app);
-    if (qtTexts->load(QStringLiteral("qtbase_ru"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtTexts);
+    trelvix::startInLanguage(languages, line.language);
+    return trelvix::parseCommandLine(QCoreApplication::arguments());
 }
 
-// The modes that print their results run without a display.  The command line is read again
-// once the application exists, so that the help names the program and Qt's messages are Russian.
-int runWithoutWindow(int argc, char* argv[]) {
+// The modes that print their results run without a display.
+int runWithoutWindow(int argc, char* argv[], const trelvix::CommandLine& line) {
     QCoreApplication app(argc, argv);
-    describeProgram(app);
-    return trelvix::runHeadless(trelvix::parseCommandLine(QCoreApplication::arguments()), std::cout,
-                                std::cerr);
+    trelvix::LanguageSwitch languages;
+    return trelvix::runHeadless(describeProgram(languages, line), std::cout, std::cerr);
 }
 
 } // namespace
@@ -48,7 +44,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const trelvix::CommandLine line = trelvix::parseCommandLine(arguments);
-    if (line.mode != trelvix::ProgramMode::Window) return runWithoutWindow(argc, argv);
+    if (line.mode != trelvix::ProgramMode::Window) return runWithoutWindow(argc, argv, line);
 
     if (!displayAvailable()) {
         std::fputs("trelvix: нет графического дисплея (DISPLAY не задан): запустите программу "
@@ -58,9 +54,9 @@ int main(int argc, char* argv[]) {
     }
     trelvix::returnLargeBlocksWhenFreed();
     QApplication app(argc, argv);
-    describeProgram(app);
-    trelvix::graphics::registerCarriedFonts();
     trelvix::DesktopPlatform desktop;
+    describeProgram(desktop.languages(), line);
+    trelvix::graphics::registerCarriedFonts();
     trelvix::MainWindow window(desktop.platform());
     window.show();
     if (!line.file.isEmpty()) window.openExperimentFile(line.file);

@@ -1,6 +1,7 @@
 #include "shell/command_line/command_line.h"
 
 #include "model/number_text.h"
+#include "platform/language.h"
 #include "shell/main_window/window_texts.h"
 
 #include <QCommandLineParser>
@@ -43,6 +44,12 @@ struct Options {
                               QStringLiteral("Число точек для --resonance, не меньше 2 (по "
                                              "умолчанию 200)."),
                               QStringLiteral("N")};
+    QCommandLineOption language{QStringLiteral("lang"),
+                                QStringLiteral("Язык текстов программы: %1 (по умолчанию "
+                                               "выбранный в меню «Язык», иначе язык рабочего "
+                                               "стола).")
+                                    .arg(availableLanguages().join(QStringLiteral(", "))),
+                                QStringLiteral("CODE")};
 };
 
 CommandLine usageError(const QString& error) {
@@ -135,8 +142,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     Options o;
     QCommandLineParser parser;
     parser.setApplicationDescription(texts::titleAfterRun + u'\n' + exitStatuses);
-    parser.addOptions(
-        {o.help, o.version, o.characteristics, o.run, o.out, o.resonance, o.from, o.to, o.points});
+    parser.addOptions({o.help, o.version, o.characteristics, o.run, o.out, o.resonance, o.from,
+                       o.to, o.points, o.language});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Файл эксперимента (*.trelvix)."),
                                  QStringLiteral("[FILE]"));
@@ -152,6 +159,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return usageError(QStringLiteral("можно указать только один файл эксперимента"));
     if (!parser.positionalArguments().isEmpty()) line.file = parser.positionalArguments().first();
     line.out = parser.value(o.out);
+    line.language = parser.value(o.language);
+    if (parser.isSet(o.language) && !availableLanguages().contains(line.language))
+        return usageError(QStringLiteral("--lang: нет языка «%1»; есть: %2")
+                              .arg(line.language, availableLanguages().join(QStringLiteral(", "))));
     if (auto error = readNumberOption(parser, o.from, line.from)) return usageError(*error);
     if (auto error = readNumberOption(parser, o.to, line.to)) return usageError(*error);
     if (auto error = readCountOption(parser, o.points, line.points)) return usageError(*error);

@@ -7,6 +7,7 @@
 //   trelvix --run [--out PATH] [FILE]
 //   trelvix --resonance [--from HZ] [--to HZ] [--points N] [FILE]
 //   trelvix --help | --version
+// Every form takes --lang CODE, the language of the texts (ru, en).
 // Exit status of a mode: 0 success, 1 an unreadable or refused experiment file (or a run that
 // cannot be computed, or a results file that cannot be written), 2 a usage error, 3 a run ended
 // by the ball touching the suspension point or by numbers out of range.  The frequencies and the
@@ -26,7 +27,8 @@ struct CommandLine {
     QString out;                    // --run: the results file
     std::optional<double> from, to; // --resonance: the range, Hz
     std::optional<int> points;
-    QString error; // UsageError: one line saying what is wrong
+    QString language; // --lang, empty when not given
+    QString error;    // UsageError: one line saying what is wrong
     QString helpText;
 };
 

@@ -28,6 +28,7 @@ class HelpController;
 class ResearchController;
 class ExperimentFilesController;
 class ExportController;
+class LanguageController;
 class MagnifierWindow;
 class ResonanceWindow;
 class MeasurementsWindow;
@@ -115,6 +116,7 @@ public:
     graphics::Surfaces surfaces();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -124,6 +126,8 @@ private:
     void connectDocument();
     bool lastRunBelongsToInputs() const;
     void connectMenus();
+    // Sets every text of the window in the current language.
+    void retranslate();
     void connectRun();
     void connectFilesAndExport();
     void enterFieldText(Input input, const QString& text);
@@ -181,6 +185,7 @@ private:
         ResearchController* research = nullptr;
         ExperimentFilesController* files = nullptr;
         ExportController* exports = nullptr;
+        LanguageController* language = nullptr;
     };
     // The parameter fields and the scroll bars, with the window as their host.
     struct Entry {

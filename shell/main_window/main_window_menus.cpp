@@ -1,7 +1,8 @@
 // The menus the window answers itself (the resonance curve and ending the program with a
-// confirmation); the help has a controller of its own.
+// confirmation); the help and the language have controllers of their own.
 
 #include "shell/help/help_controller.h"
+#include "shell/language/language_controller.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/window_texts.h"
 #include "shell/research/phase_portrait_window.h"
@@ -17,7 +18,17 @@ namespace trelvix {
 
 void MainWindow::connectMenus() {
     features_.help = new HelpController(platform_, menus_, this);
+    features_.language = new LanguageController(platform_, menus_.mnuFileLanguage, this);
     connect(menus_.mnuFileExit, &QAction::triggered, this, &MainWindow::close); // asks as the box
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate() {
+    retranslateMenus(menus_);
 }
 
 AuthorsWindow* MainWindow::authorsWindow() const {

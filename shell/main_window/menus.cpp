@@ -1,8 +1,8 @@
 #include "shell/main_window/menus.h"
 
-#include "shell/main_window/window_texts.h"
 #include "shell/widgets/assets.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <vector>
 
@@ -18,7 +18,7 @@ enum class EnabledWhen { Always, Idle, Running, Held, IdleAfterRun, IdleWithKept
 struct MenuRow {
     Bar bar;
     const char* name; // object name; null for an unnamed separator
-    QString text;
+    const char* text; // the source of the translated text; null for a separator
     QList<QKeySequence> keys;
     const char* picture; // the item's menu picture, or null
     QAction** (*item)(MainMenus&);
@@ -29,100 +29,110 @@ struct MenuRow {
 using M = MainMenus;
 using enum EnabledWhen;
 
-MenuRow item(Bar bar, const char* name, const QString& text, QAction** (*slot)(M&),
+MenuRow item(Bar bar, const char* name, const char* text, QAction** (*slot)(M&),
              EnabledWhen enabled = Always, QList<QKeySequence> keys = {},
              const char* picture = nullptr) {
     return {bar, name, text, std::move(keys), picture, slot, nullptr, enabled};
 }
 MenuRow separator(Bar bar, QAction** (*slot)(M&) = nullptr, const char* name = nullptr) {
-    return {bar, name, {}, {}, nullptr, slot, nullptr, Always};
+    return {bar, name, nullptr, {}, nullptr, slot, nullptr, Always};
 }
-MenuRow submenu(Bar bar, const char* name, const QString& text, QMenu** (*slot)(M&)) {
+MenuRow submenu(Bar bar, const char* name, const char* text, QMenu** (*slot)(M&)) {
     return {bar, name, text, {}, nullptr, nullptr, slot, Idle};
 }
 
-const std::vector<MenuRow>& menuTable() {
+// The texts are translated in the context of the menus.
+struct MenuTexts {
+    Q_DECLARE_TR_FUNCTIONS(trelvix::MainMenus)
+public:
+    static const std::vector<MenuRow>& table();
+    static QString presetCaption(Preset preset);
+};
+
+const std::vector<MenuRow>& MenuTexts::table() {
     using enum Bar;
     using K = QKeySequence;
     static const std::vector<MenuRow> rows{
         item(
-            File, "mnuFilespravka", QStringLiteral("Справка"),
-            [](M& m) { return &m.mnuFilespravka; }, Always, {K(Qt::CTRL | Qt::Key_S)}, "reference"),
+            File, "mnuFilespravka", QT_TR_NOOP("Справка"), [](M& m) { return &m.mnuFilespravka; },
+            Always, {K(Qt::CTRL | Qt::Key_S)}, "reference"),
         item(
-            File, "mnuFilespravka2", QStringLiteral("Справка2"),
+            File, "mnuFilespravka2", QT_TR_NOOP("Справка2"),
             [](M& m) { return &m.mnuFilespravka2; }, Always, {}, "reference2"),
         separator(File),
-        item(File, "mnuFileOpen", QStringLiteral("Открыть эксперимент…"),
+        item(File, "mnuFileOpen", QT_TR_NOOP("Открыть эксперимент…"),
              [](M& m) { return &m.experiment.open; }, Idle, {K(Qt::CTRL | Qt::Key_O)}),
-        item(File, "mnuFileSave", QStringLiteral("Сохранить эксперимент…"),
+        item(File, "mnuFileSave", QT_TR_NOOP("Сохранить эксперимент…"),
              [](M& m) { return &m.experiment.save; }, Always,
              {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
-        submenu(File, "mnuFileRecent", QStringLiteral("Последние"),
+        submenu(File, "mnuFileRecent", QT_TR_NOOP("Последние"),
                 [](M& m) { return &m.experiment.recent; }),
-        submenu(File, "mnuFileExamples", QStringLiteral("Примеры"),
+        submenu(File, "mnuFileExamples", QT_TR_NOOP("Примеры"),
                 [](M& m) { return &m.experiment.examples; }),
         separator(File),
         item(
-            File, "mnuFileExportCsv", QStringLiteral("Экспорт таблицы (CSV)…"),
+            File, "mnuFileExportCsv", QT_TR_NOOP("Экспорт таблицы (CSV)…"),
             [](M& m) { return &m.experiment.exportCsv; }, IdleAfterRun),
         item(
-            File, "mnuFileCopyTable", QStringLiteral("Копировать таблицу"),
+            File, "mnuFileCopyTable", QT_TR_NOOP("Копировать таблицу"),
             [](M& m) { return &m.experiment.copyTable; }, IdleAfterRun),
         separator(File),
         item(
-            File, "mnuFileReport", QStringLiteral("Отчёт (PDF)…"),
+            File, "mnuFileReport", QT_TR_NOOP("Отчёт (PDF)…"),
             [](M& m) { return &m.experiment.report; }, IdleAfterRun),
-        item(File, "mnuFilePrint", QStringLiteral("Печать…"),
-             [](M& m) { return &m.experiment.print; }, IdleAfterRun, {K(Qt::CTRL | Qt::Key_P)}),
+        item(File, "mnuFilePrint", QT_TR_NOOP("Печать…"), [](M& m) { return &m.experiment.print; },
+             IdleAfterRun, {K(Qt::CTRL | Qt::Key_P)}),
+        submenu(File, "mnuFileLanguage", QT_TR_NOOP("Язык"),
+                [](M& m) { return &m.mnuFileLanguage; }),
         separator(
             File, [](M& m) { return &m.mnuHelpSep1; }, "mnuHelpSep1"),
         item(
-            File, "mnuFileExit", QStringLiteral("Выход"), [](M& m) { return &m.mnuFileExit; },
-            Always, {}, "exit"),
+            File, "mnuFileExit", QT_TR_NOOP("Выход"), [](M& m) { return &m.mnuFileExit; }, Always,
+            {}, "exit"),
 
-        item(Research, "mnuResearchResonance", QStringLiteral("Резонансная кривая"),
+        item(Research, "mnuResearchResonance", QT_TR_NOOP("Резонансная кривая"),
              [](M& m) { return &m.mnuResearchResonance; }, Always, {K(Qt::CTRL | Qt::Key_R)}),
-        item(Research, "mnuRunPause", QStringLiteral("Пауза"),
-             [](M& m) { return &m.run.mnuRunPause; }, Running, {K(Qt::Key_F5), K(Qt::Key_Pause)}),
+        item(Research, "mnuRunPause", QT_TR_NOOP("Пауза"), [](M& m) { return &m.run.mnuRunPause; },
+             Running, {K(Qt::Key_F5), K(Qt::Key_Pause)}),
         // F5 continues a held run too; the item shows the key without taking it from «Пауза».
         item(
-            Research, "mnuRunContinue", QStringLiteral("Продолжить\tF5"),
+            Research, "mnuRunContinue", QT_TR_NOOP("Продолжить\tF5"),
             [](M& m) { return &m.run.mnuRunContinue; }, Held),
-        item(Research, "mnuRunStep", QStringLiteral("Шаг"), [](M& m) { return &m.run.mnuRunStep; },
+        item(Research, "mnuRunStep", QT_TR_NOOP("Шаг"), [](M& m) { return &m.run.mnuRunStep; },
              Held, {K(Qt::Key_F6)}),
         separator(Research),
         item(
-            Research, "mnuRunKeep", QStringLiteral("Запомнить прогон"),
+            Research, "mnuRunKeep", QT_TR_NOOP("Запомнить прогон"),
             [](M& m) { return &m.run.mnuRunKeep; }, IdleAfterRun),
         item(
-            Research, "mnuRunForget", QStringLiteral("Забыть прогоны"),
+            Research, "mnuRunForget", QT_TR_NOOP("Забыть прогоны"),
             [](M& m) { return &m.run.mnuRunForget; }, IdleWithKeptRuns),
         separator(Research),
-        item(Research, "mnuPhasePortrait", QStringLiteral("Фазовый портрет"),
+        item(Research, "mnuPhasePortrait", QT_TR_NOOP("Фазовый портрет"),
              [](M& m) { return &m.run.mnuPhasePortrait; }),
-        item(Research, "mnuMeasurements", QStringLiteral("Измерения"),
+        item(Research, "mnuMeasurements", QT_TR_NOOP("Измерения"),
              [](M& m) { return &m.run.mnuMeasurements; }),
 
         item(
-            Help, "mnuHelpInstruction", QStringLiteral("Инструкция"),
+            Help, "mnuHelpInstruction", QT_TR_NOOP("Инструкция"),
             [](M& m) { return &m.mnuHelpInstruction; }, Always, {}, "instruction"),
         item(
-            Help, "mnuHelpUprav", QStringLiteral("Управление"),
-            [](M& m) { return &m.mnuHelpUprav; }, Always, {}, "controls"),
+            Help, "mnuHelpUprav", QT_TR_NOOP("Управление"), [](M& m) { return &m.mnuHelpUprav; },
+            Always, {}, "controls"),
         separator(
             Help, [](M& m) { return &m.mnuHelpSep2; }, "mnuHelpSep2"),
         item(
-            Help, "mnuHelpAvtors", texts::authorsTitle, [](M& m) { return &m.mnuHelpAvtors; },
+            Help, "mnuHelpAvtors", QT_TR_NOOP("Авторы"), [](M& m) { return &m.mnuHelpAvtors; },
             Always, {}, "authors"),
         item(
-            Help, "mnuHelpAbout", QStringLiteral("О программе"),
-            [](M& m) { return &m.mnuHelpAbout; }, Always, {}, "about"),
+            Help, "mnuHelpAbout", QT_TR_NOOP("О программе"), [](M& m) { return &m.mnuHelpAbout; },
+            Always, {}, "about"),
     };
     return rows;
 }
 
-QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
-    QMenu* menu = bar->addMenu(caption);
+QMenu* addMenu(QMenuBar* bar, const char* name) {
+    QMenu* menu = bar->addMenu(QString());
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
@@ -130,11 +140,11 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
 void addRow(QMenu* menu, const MenuRow& row, MainMenus& m) {
     QAction* action = nullptr;
     if (row.submenu) {
-        *row.submenu(m) = menu->addMenu(row.text);
+        *row.submenu(m) = menu->addMenu(QString());
         (*row.submenu(m))->setObjectName(QString::fromLatin1(row.name));
         return;
     }
-    action = row.text.isEmpty() ? menu->addSeparator() : menu->addAction(row.text);
+    action = row.text ? menu->addAction(QString()) : menu->addSeparator();
     if (row.name) action->setObjectName(QString::fromLatin1(row.name));
     action->setShortcuts(row.keys);
     if (row.picture) action->setIcon(assets::menuPicture(row.picture));
@@ -142,18 +152,18 @@ void addRow(QMenu* menu, const MenuRow& row, MainMenus& m) {
 }
 
 // The ready-made examples, one item each, in the order of allPresets.
-QString presetCaption(Preset preset) {
+QString MenuTexts::presetCaption(Preset preset) {
     switch (preset) {
     case Preset::CriticalViscosity:
-        return QStringLiteral("Критическая вязкость (η = ηкр)");
+        return tr("Критическая вязкость (η = ηкр)");
     case Preset::DriveAtResonance:
-        return QStringLiteral("Вынуждающая сила на резонансе (ν = νr)");
+        return tr("Вынуждающая сила на резонансе (ν = νr)");
     case Preset::NoDrive:
-        return QStringLiteral("Без вынуждающей силы (Xm = 0)");
+        return tr("Без вынуждающей силы (Xm = 0)");
     case Preset::Vacuum:
-        return QStringLiteral("Вакуум (ρ = 0, η = 0)");
+        return tr("Вакуум (ρ = 0, η = 0)");
     case Preset::Beats:
-        return QStringLiteral("Биения (ν на 5 % выше νo)");
+        return tr("Биения (ν на 5 % выше νo)");
     }
     return {};
 }
@@ -181,22 +191,39 @@ bool enabledIn(EnabledWhen when, const MenuState& s) {
 
 MainMenus buildMenus(QMenuBar* bar) {
     MainMenus m{};
-    m.mnuFile = addMenu(bar, "mnuFile", QStringLiteral("&Файл"));
-    m.mnuResearch = addMenu(bar, "mnuResearch", QStringLiteral("&Исследование"));
-    m.mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Помощь"));
-    for (const MenuRow& row : menuTable())
+    m.mnuFile = addMenu(bar, "mnuFile");
+    m.mnuResearch = addMenu(bar, "mnuResearch");
+    m.mnuHelp = addMenu(bar, "mnuHelp");
+    for (const MenuRow& row : MenuTexts::table())
         addRow(row.bar == Bar::File       ? m.mnuFile
                : row.bar == Bar::Research ? m.mnuResearch
                                           : m.mnuHelp,
                row, m);
     for (std::size_t i = 0; i < m.experiment.presets.size(); ++i)
-        m.experiment.presets[i] = m.experiment.examples->addAction(presetCaption(allPresets[i]));
+        m.experiment.presets[i] = m.experiment.examples->addAction(QString());
+    retranslateMenus(m);
     return m;
+}
+
+void retranslateMenus(const MainMenus& menus) {
+    MainMenus m = menus;
+    m.mnuFile->setTitle(MenuTexts::tr("&Файл"));
+    m.mnuResearch->setTitle(MenuTexts::tr("&Исследование"));
+    m.mnuHelp->setTitle(MenuTexts::tr("&Помощь"));
+    for (const MenuRow& row : MenuTexts::table()) {
+        if (!row.text) continue;
+        if (row.submenu)
+            (*row.submenu(m))->setTitle(MenuTexts::tr(row.text));
+        else
+            (*row.item(m))->setText(MenuTexts::tr(row.text));
+    }
+    for (std::size_t i = 0; i < m.experiment.presets.size(); ++i)
+        m.experiment.presets[i]->setText(MenuTexts::presetCaption(allPresets[i]));
 }
 
 void enableMenus(const MainMenus& menus, const MenuState& state) {
     MainMenus m = menus;
-    for (const MenuRow& row : menuTable()) {
+    for (const MenuRow& row : MenuTexts::table()) {
         QAction* action = row.submenu ? (*row.submenu(m))->menuAction()
                           : row.item  ? *row.item(m)
                                       : nullptr;

@@ -19,6 +19,7 @@ struct MainMenus {
     QAction* mnuFilespravka;
     QAction* mnuFilespravka2;
     ExperimentMenus experiment;
+    QMenu* mnuFileLanguage;
     QAction* mnuHelpSep1;
     QAction* mnuFileExit;
 
@@ -35,6 +36,8 @@ struct MainMenus {
 };
 
 MainMenus buildMenus(QMenuBar* bar);
+// Sets every text of the menus in the current language.
+void retranslateMenus(const MainMenus& menus);
 
 // What the items' enabling depends on.
 struct MenuState {

@@ -426,7 +426,7 @@ void ControlsTest::menuBar() {
                      "mnuFileOpen Открыть эксперимент…", "mnuFileSave Сохранить эксперимент…",
                      " Последние", " Примеры", " ---", "mnuFileExportCsv Экспорт таблицы (CSV)…",
                      "mnuFileCopyTable Копировать таблицу", " ---", "mnuFileReport Отчёт (PDF)…",
-                     "mnuFilePrint Печать…", "mnuHelpSep1 ---", "mnuFileExit Выход"}));
+                     "mnuFilePrint Печать…", " Язык", "mnuHelpSep1 ---", "mnuFileExit Выход"}));
     QCOMPARE(items(m.mnuHelp),
              QStringList({"mnuHelpInstruction Инструкция", "mnuHelpUprav Управление",
                           "mnuHelpSep2 ---", "mnuHelpAvtors Авторы", "mnuHelpAbout О программе"}));

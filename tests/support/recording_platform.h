@@ -43,7 +43,7 @@ public:
     bool choosePrinter(QPrinter& printer) override;
 
     // This stand-in in every role, for a window under test.
-    Platform platform() { return {*this, *this, *this, *this, *this}; }
+    Platform platform() { return {*this, *this, *this, *this, *this, languages}; }
 
     // Everything so far, one line per event: "tone 25", "Ошибка: <text>", "? На Выход: <text>",
     // "open spravka.pdf".
@@ -68,6 +68,8 @@ public:
     QString printerFile;
     // What seconds() returns; tests move it forward.
     double now = 0;
+    // The real translations: a window under test switches its language as the program does.
+    LanguageSwitch languages;
 
 private:
     void record(PlatformEvent event);
