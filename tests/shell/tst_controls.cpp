@@ -437,7 +437,7 @@ void ControlsTest::menuBar() {
                           "mnuPhasePortrait Фазовый портрет", "mnuMeasurements Измерения"}));
     QCOMPARE(m.mnuFilespravka->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QCOMPARE(m.mnuResearchResonance->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-    QCOMPARE(m.mnuHelpSep1, m.mnuFile->actions().at(13));
+    QCOMPARE(m.mnuHelpSep1, m.mnuFile->actions().at(14));
     QCOMPARE(m.mnuHelpAbout, m.mnuHelp->actions().at(4));
 }
 
