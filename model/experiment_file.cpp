@@ -2,6 +2,7 @@
 
 #include "model/number_text.h"
 #include "model/system_error_text.h"
+#include "model/translated_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -103,10 +104,13 @@ ExperimentFileReading unreadable(std::string reason) {
 // file.
 std::string notAFileReason(const struct stat& status) {
     if (S_ISREG(status.st_mode)) return {};
-    if (S_ISDIR(status.st_mode)) return "это папка, а не файл";
-    if (S_ISFIFO(status.st_mode)) return "это именованный канал, а не файл";
-    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) return "это устройство, а не файл";
-    return "это не обычный файл";
+    if (S_ISDIR(status.st_mode))
+        return translatedText("trelvix::SystemErrors", "это папка, а не файл");
+    if (S_ISFIFO(status.st_mode))
+        return translatedText("trelvix::SystemErrors", "это именованный канал, а не файл");
+    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+        return translatedText("trelvix::SystemErrors", "это устройство, а не файл");
+    return translatedText("trelvix::SystemErrors", "это не обычный файл");
 }
 
 struct DescriptorCloser {

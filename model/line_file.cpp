@@ -1,6 +1,7 @@
 #include "model/line_file.h"
 
 #include "model/system_error_text.h"
+#include "model/translated_text.h"
 
 #include <cerrno>
 
@@ -15,7 +16,8 @@ FileStatus LineFile::create(const std::string& path) {
 }
 
 FileStatus LineFile::writeLine(std::string_view bytes) {
-    if (!file_) return FileStatus::failure("файл не открыт");
+    if (!file_)
+        return FileStatus::failure(translatedText("trelvix::SystemErrors", "файл не открыт"));
     static constexpr char lineEnd[] = "\r\n";
     errno = 0;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) == bytes.size() &&

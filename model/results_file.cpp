@@ -2,6 +2,7 @@
 
 #include "model/cp1251.h"
 #include "model/number_text.h"
+#include "model/translated_text.h"
 
 namespace trelvix {
 
@@ -9,10 +10,8 @@ namespace {
 
 constexpr std::size_t zoneWidth = 14;
 
-// Fixed texts of the header.
-constexpr std::string_view parametersTitle = "    параметры";
-constexpr std::string_view computationTitle = "    расчёт";
-constexpr std::string_view columnTitles = "    t,c         X-Xg, м       Vx, м/с       W, Дж";
+// The headings of the header's two parts, set in from the margin.
+constexpr std::string_view headingIndent = "    ";
 
 constexpr std::string_view dataPattern = "0.0000e+00";
 
@@ -34,12 +33,22 @@ FileStatus ResultsFile::create(HeaderRows parameters) {
     return writeHeader(parameters);
 }
 
+// The header's texts are in the language of the moment the file is created; the numbers below
+// them never change with it.
 FileStatus ResultsFile::writeHeader(HeaderRows parameters) {
+    const std::string parametersTitle =
+        std::string(headingIndent) + translatedText("trelvix::ResultsFile", "параметры");
     if (FileStatus s = writeZones({parametersTitle}); !s) return s;
     for (const HeaderRow& row : parameters)
         if (FileStatus s = writeZones({row.key, row.text}); !s) return s;
+    const std::string computationTitle =
+        std::string(headingIndent) + translatedText("trelvix::ResultsFile", "расчёт");
     if (FileStatus s = writeZones({computationTitle}); !s) return s;
-    return writeZones({columnTitles});
+    // One line, so that a translation keeps each title over its column of numbers.
+    //: The column titles over the numbers: each title starts 2 characters after the start of its
+    //: 14-character column (t at 4); Latin letters only, the file is in the Windows code page.
+    return writeZones({translatedText("trelvix::ResultsFile",
+                                      "    t,c         X-Xg, м       Vx, м/с       W, Дж")});
 }
 
 FileStatus ResultsFile::writeStep(const RunState& state, double Xg, std::string_view sep) {

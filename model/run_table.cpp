@@ -1,6 +1,7 @@
 #include "model/run_table.h"
 
 #include "model/motion.h"
+#include "model/translated_text.h"
 
 #include <charconv>
 
@@ -49,7 +50,12 @@ RunSample initialSample(const RunRecord& record) {
 std::string runTableText(const RunRecord& record, char columnSeparator,
                          std::string_view decimalSeparator, std::string_view lineEnd) {
     std::string text;
-    for (std::string_view name : {"t, с", "X − Xg, м", "Vx, м/с", "W, Дж"}) {
+    // The column titles are in the current language; the numbers never change with it.
+    const std::string names[] = {translatedText("trelvix::RunTable", "t, с"),
+                                 translatedText("trelvix::RunTable", "X − Xg, м"),
+                                 translatedText("trelvix::RunTable", "Vx, м/с"),
+                                 translatedText("trelvix::RunTable", "W, Дж")};
+    for (const std::string& name : names) {
         if (!text.empty()) text += columnSeparator;
         text += name;
     }

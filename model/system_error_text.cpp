@@ -1,5 +1,7 @@
 #include "model/system_error_text.h"
 
+#include "model/translated_text.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -9,31 +11,34 @@ std::string systemErrorText(int error, FileAccess access) {
     const bool reading = access == FileAccess::Reading;
     switch (error) {
     case 0:
-        return "ошибка ввода-вывода";
+        return translatedText("trelvix::SystemErrors", "ошибка ввода-вывода");
     case ENOENT:
-        return reading ? "файл не найден" : "нет такой папки";
+        return reading ? translatedText("trelvix::SystemErrors", "файл не найден")
+                       : translatedText("trelvix::SystemErrors", "нет такой папки");
     case EACCES:
     case EPERM:
-        return reading ? "нет прав на чтение" : "нет прав на запись";
+        return reading ? translatedText("trelvix::SystemErrors", "нет прав на чтение")
+                       : translatedText("trelvix::SystemErrors", "нет прав на запись");
     case ELOOP:
-        return "символические ссылки пути замкнуты в кольцо";
+        return translatedText("trelvix::SystemErrors",
+                              "символические ссылки пути замкнуты в кольцо");
     case ENOTDIR:
-        return "часть пути не является папкой";
+        return translatedText("trelvix::SystemErrors", "часть пути не является папкой");
     case ENAMETOOLONG:
-        return "слишком длинное имя файла";
+        return translatedText("trelvix::SystemErrors", "слишком длинное имя файла");
     case ENOSPC:
-        return "на диске нет места";
+        return translatedText("trelvix::SystemErrors", "на диске нет места");
     case EDQUOT:
-        return "исчерпана дисковая квота";
+        return translatedText("trelvix::SystemErrors", "исчерпана дисковая квота");
     case EROFS:
-        return "файловая система только для чтения";
+        return translatedText("trelvix::SystemErrors", "файловая система только для чтения");
     case EMFILE:
     case ENFILE:
-        return "открыто слишком много файлов";
+        return translatedText("trelvix::SystemErrors", "открыто слишком много файлов");
     case EFBIG:
-        return "файл слишком велик";
+        return translatedText("trelvix::SystemErrors", "файл слишком велик");
     case EISDIR:
-        return "это папка, а не файл";
+        return translatedText("trelvix::SystemErrors", "это папка, а не файл");
     default:
         return std::strerror(error);
     }

@@ -37,6 +37,18 @@ int runWithoutWindow(int argc, char* argv[], const trelvix::CommandLine& line) {
     return trelvix::runHeadless(describeProgram(languages, line), std::cout, std::cerr);
 }
 
+// Said in the language the window would have had: the language needs no display.
+int refuseWithoutDisplay(int argc, char* argv[], const trelvix::CommandLine& line) {
+    QCoreApplication app(argc, argv);
+    trelvix::LanguageSwitch languages;
+    describeProgram(languages, line);
+    const QString message = QCoreApplication::translate(
+        "trelvix::Program", "нет графического дисплея (DISPLAY не задан): запустите программу на "
+                            "рабочем столе или через xvfb-run");
+    std::fputs(("trelvix: " + message + u'\n').toLocal8Bit().constData(), stderr);
+    return EXIT_FAILURE;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -46,12 +58,7 @@ int main(int argc, char* argv[]) {
     const trelvix::CommandLine line = trelvix::parseCommandLine(arguments);
     if (line.mode != trelvix::ProgramMode::Window) return runWithoutWindow(argc, argv, line);
 
-    if (!displayAvailable()) {
-        std::fputs("trelvix: нет графического дисплея (DISPLAY не задан): запустите программу "
-                   "на рабочем столе или через xvfb-run\n",
-                   stderr);
-        return EXIT_FAILURE;
-    }
+    if (!displayAvailable()) return refuseWithoutDisplay(argc, argv, line);
     trelvix::returnLargeBlocksWhenFreed();
     QApplication app(argc, argv);
     trelvix::DesktopPlatform desktop;

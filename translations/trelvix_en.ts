@@ -2,6 +2,281 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru">
 <context>
+    <name>trelvix::CommandLine</name>
+    <message>
+        <source>Показать эту справку.</source>
+        <translation>Show this help.</translation>
+    </message>
+    <message>
+        <source>Показать версию программы.</source>
+        <translation>Show the program&apos;s version.</translation>
+    </message>
+    <message>
+        <source>Напечатать пятнадцать характеристик движения и выйти.</source>
+        <translation>Print the fifteen characteristics of the motion and exit.</translation>
+    </message>
+    <message>
+        <source>Рассчитать эксперимент до конца, записать файл результатов и выйти.</source>
+        <translation>Compute the experiment to its end, write the results file and exit.</translation>
+    </message>
+    <message>
+        <source>Файл результатов для --run (по умолчанию trelvix_out.txt в текущей папке).</source>
+        <translation>The results file of --run (by default trelvix_out.txt in the current folder).</translation>
+    </message>
+    <message>
+        <source>Напечатать резонансную кривую в формате CSV и выйти.</source>
+        <translation>Print the resonance curve as CSV and exit.</translation>
+    </message>
+    <message>
+        <source>Начало диапазона частот для --resonance, Гц (по умолчанию 0.5·ν0, ν0 = ω0/2π); дробная часть отделяется точкой или запятой.</source>
+        <translation>Start of the frequency range of --resonance, Hz (by default 0.5·ν0, ν0 = ω0/2π); the fraction is separated by a point or a comma.</translation>
+    </message>
+    <message>
+        <source>Конец диапазона частот для --resonance, Гц (по умолчанию 1.5·ν0).</source>
+        <translation>End of the frequency range of --resonance, Hz (by default 1.5·ν0).</translation>
+    </message>
+    <message>
+        <source>Число точек для --resonance, не меньше 2 (по умолчанию 200).</source>
+        <translation>Number of points of --resonance, at least 2 (by default 200).</translation>
+    </message>
+    <message>
+        <source>Язык текстов программы: %1 (по умолчанию выбранный в меню «Язык», иначе язык рабочего стола).</source>
+        <translation>Language of the program&apos;s texts: %1 (by default the one chosen in the Language menu, else the desktop&apos;s language).</translation>
+    </message>
+    <message>
+        <source>Коды завершения: 0 — успешно; 1 — файл эксперимента не прочитан или отвергнут, расчёт невозможен или файл результатов не записан; 2 — ошибка в командной строке или в диапазоне частот; 3 — расчёт --run прерван (шар коснулся точки подвеса или числа вышли за пределы представимых), файл результатов содержит рассчитанное до этого.</source>
+        <translation>Exit statuses: 0 — success; 1 — the experiment file was not read or was refused, the run cannot be computed or the results file was not written; 2 — an error in the command line or in the frequency range; 3 — the --run computation was cut short (the ball touched the suspension point or the numbers left the representable range), the results file holds what was computed until then.</translation>
+    </message>
+    <message>
+        <source>--%1: не число: %2</source>
+        <translation>--%1: not a number: %2</translation>
+    </message>
+    <message>
+        <source>--%1: не конечное число: %2</source>
+        <translation>--%1: not a finite number: %2</translation>
+    </message>
+    <message>
+        <source>--%1: не целое число: %2</source>
+        <translation>--%1: not a whole number: %2</translation>
+    </message>
+    <message>
+        <source>--out допускается только вместе с --run</source>
+        <translation>--out is allowed only with --run</translation>
+    </message>
+    <message>
+        <source>--%1 допускается только вместе с --resonance</source>
+        <translation>--%1 is allowed only with --resonance</translation>
+    </message>
+    <message>
+        <source>Файл эксперимента (*.trelvix).</source>
+        <translation>Experiment file (*.trelvix).</translation>
+    </message>
+    <message>
+        <source>можно указать только один режим</source>
+        <translation>only one mode can be given</translation>
+    </message>
+    <message>
+        <source>можно указать только один файл эксперимента</source>
+        <translation>only one experiment file can be given</translation>
+    </message>
+    <message>
+        <source>--lang: нет языка «%1»; есть: %2</source>
+        <translation>--lang: no language &quot;%1&quot;; there are: %2</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::ExperimentEntries</name>
+    <message>
+        <source>сохранено %1</source>
+        <translation>saved %1</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::ExperimentFileTexts</name>
+    <message>
+        <source>Не удалось прочитать файл эксперимента «%1»: %2.</source>
+        <translation>Could not read the experiment file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не является файлом эксперимента: он больше 64 КБ.</source>
+        <translation>The file &quot;%1&quot; is not an experiment file: it is larger than 64 KB.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не является файлом эксперимента: строка %2 — не текст в кодировке UTF-8.</source>
+        <translation>The file &quot;%1&quot; is not an experiment file: line %2 is not UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не является файлом эксперимента: строка 1 должна быть «trelvix experiment 1».</source>
+        <translation>The file &quot;%1&quot; is not an experiment file: line 1 must be &quot;trelvix experiment 1&quot;.</translation>
+    </message>
+    <message>
+        <source>Ошибка в файле эксперимента «%1», строка %2: ожидается строка вида «ИМЯ = ТЕКСТ».</source>
+        <translation>Error in the experiment file &quot;%1&quot;, line %2: a line of the form &quot;NAME = TEXT&quot; is expected.</translation>
+    </message>
+    <message>
+        <source>строка %1, </source>
+        <translation>line %1, </translation>
+    </message>
+    <message>
+        <source>не задано в файле, </source>
+        <translation>not given in the file, </translation>
+    </message>
+    <message>
+        <source>значение не указано</source>
+        <translation>no value given</translation>
+    </message>
+    <message>
+        <source>«%1» — не число</source>
+        <translation>&quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source> и ещё %1</source>
+        <translation> and %1 more</translation>
+    </message>
+    <message>
+        <source>В файле эксперимента «%1» есть неизвестные имена: %2. Остальные параметры загружены.</source>
+        <translation>The experiment file &quot;%1&quot; has names the program does not know: %2. The other parameters have been loaded.</translation>
+    </message>
+    <message>
+        <source>Файл эксперимента «%1» не загружен, параметры не изменены. Отвергнуты значения:</source>
+        <translation>The experiment file &quot;%1&quot; was not loaded, the parameters are unchanged. Refused values:</translation>
+    </message>
+    <message>
+        <source>Файл эксперимента «%1», %2</source>
+        <translation>Experiment file &quot;%1&quot;, %2</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл эксперимента «%1»: %2. Прежний файл не изменён.</source>
+        <translation>Could not save the experiment file &quot;%1&quot;: %2. The previous file is unchanged.</translation>
+    </message>
+    <message>
+        <source>При текущих параметрах такого режима нет (например, при сильном затухании нет резонанса). Параметры не изменены.</source>
+        <translation>The current parameters have no such regime (for example, with strong damping there is no resonance). The parameters are unchanged.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл «%1»: %2.</source>
+        <translation>Could not write the file &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::ExperimentFilesController</name>
+    <message>
+        <source>Эксперименты (*.trelvix)</source>
+        <translation>Experiments (*.trelvix)</translation>
+    </message>
+    <message>
+        <source>Открыть эксперимент</source>
+        <translation>Open Experiment</translation>
+    </message>
+    <message>
+        <source>Сохранить эксперимент</source>
+        <translation>Save Experiment</translation>
+    </message>
+    <message>
+        <source>эксперимент.trelvix</source>
+        <translation>experiment.trelvix</translation>
+    </message>
+    <message>
+        <source>(список пуст)</source>
+        <translation>(empty)</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::ExportController</name>
+    <message>
+        <source>Экспорт таблицы</source>
+        <translation>Export Table</translation>
+    </message>
+    <message>
+        <source>таблица.csv</source>
+        <translation>table.csv</translation>
+    </message>
+    <message>
+        <source>Таблицы CSV (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Отчёт</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>отчёт.pdf</source>
+        <translation>report.pdf</translation>
+    </message>
+    <message>
+        <source>Документы PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Не удалось напечатать отчёт.</source>
+        <translation>The report could not be printed.</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::LabReport</name>
+    <message>
+        <source>Параметры эксперимента</source>
+        <translation>Parameters of the experiment</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Величина</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Характеристики движения</source>
+        <translation>Characteristics of the motion</translation>
+    </message>
+    <message>
+        <source>Графики последнего расчёта</source>
+        <translation>Graphs of the last run</translation>
+    </message>
+    <message>
+        <source>Отчёт о лабораторной работе</source>
+        <translation>Laboratory report</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy HH:mm</source>
+        <extracomment>The form of the report&apos;s date: dd day, MM month, yyyy year, HH:mm hours and minutes.</extracomment>
+        <translation>yyyy-MM-dd HH:mm</translation>
+    </message>
+    <message>
+        <source>Вертикальные вынужденные колебания шара на пружине в вязкой среде</source>
+        <translation>Vertical forced oscillations of a ball on a spring in a viscous medium</translation>
+    </message>
+    <message>
+        <source>Дата: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Траектория центра шара (Y-X)</source>
+        <translation>Trajectory of the ball&apos;s centre (Y-X)</translation>
+    </message>
+    <message>
+        <source>Координата X(t)</source>
+        <translation>Coordinate X(t)</translation>
+    </message>
+    <message>
+        <source>Скорость Vx(t)</source>
+        <translation>Velocity Vx(t)</translation>
+    </message>
+    <message>
+        <source>Энергия W(t)</source>
+        <translation>Energy W(t)</translation>
+    </message>
+</context>
+<context>
     <name>trelvix::Language</name>
     <message>
         <source>Русский</source>
@@ -137,6 +412,123 @@
     <message>
         <source>&amp;Помощь</source>
         <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::Program</name>
+    <message>
+        <source>нет графического дисплея (DISPLAY не задан): запустите программу на рабочем столе или через xvfb-run</source>
+        <translation>no graphical display (DISPLAY is not set): start the program on the desktop or through xvfb-run</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::ResultsFile</name>
+    <message>
+        <source>параметры</source>
+        <translation>parameters</translation>
+    </message>
+    <message>
+        <source>расчёт</source>
+        <translation>computation</translation>
+    </message>
+    <message>
+        <source>    t,c         X-Xg, м       Vx, м/с       W, Дж</source>
+        <extracomment>The column titles over the numbers: each title starts 2 characters after the start of its 14-character column (t at 4); Latin letters only, the file is in the Windows code page.</extracomment>
+        <translation>    t,s         X-Xg, m       Vx, m/s       W, J</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::RunTable</name>
+    <message>
+        <source>t, с</source>
+        <translation>t, s</translation>
+    </message>
+    <message>
+        <source>X − Xg, м</source>
+        <translation>X − Xg, m</translation>
+    </message>
+    <message>
+        <source>Vx, м/с</source>
+        <translation>Vx, m/s</translation>
+    </message>
+    <message>
+        <source>W, Дж</source>
+        <translation>W, J</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::SystemErrors</name>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это именованный канал, а не файл</source>
+        <translation>it is a named pipe, not a file</translation>
+    </message>
+    <message>
+        <source>это устройство, а не файл</source>
+        <translation>it is a device, not a file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>файл не открыт</source>
+        <translation>the file is not open</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>файл не найден</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>нет такой папки</source>
+        <translation>no such folder</translation>
+    </message>
+    <message>
+        <source>нет прав на чтение</source>
+        <translation>no permission to read</translation>
+    </message>
+    <message>
+        <source>нет прав на запись</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>символические ссылки пути замкнуты в кольцо</source>
+        <translation>the symbolic links of the path form a loop</translation>
+    </message>
+    <message>
+        <source>часть пути не является папкой</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя файла</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>на диске нет места</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>исчерпана дисковая квота</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>файловая система только для чтения</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>открыто слишком много файлов</source>
+        <translation>too many files are open</translation>
+    </message>
+    <message>
+        <source>файл слишком велик</source>
+        <translation>the file is too large</translation>
     </message>
 </context>
 </TS>

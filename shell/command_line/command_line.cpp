@@ -5,6 +5,7 @@
 #include "shell/main_window/window_texts.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -13,58 +14,65 @@ namespace trelvix {
 
 namespace {
 
+// The descriptions are in the language of the moment the command line is read: the program
+// reads it again once the language is applied.
 struct Options {
+    Q_DECLARE_TR_FUNCTIONS(trelvix::CommandLine)
+public:
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Показать эту справку.")};
+                            tr("Показать эту справку.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Показать версию программы.")};
-    QCommandLineOption characteristics{
-        QStringLiteral("characteristics"),
-        QStringLiteral("Напечатать пятнадцать характеристик движения и выйти.")};
+                               tr("Показать версию программы.")};
+    QCommandLineOption characteristics{QStringLiteral("characteristics"),
+                                       tr("Напечатать пятнадцать характеристик движения и выйти.")};
     QCommandLineOption run{QStringLiteral("run"),
-                           QStringLiteral("Рассчитать эксперимент до конца, записать файл "
-                                          "результатов и выйти.")};
+                           tr("Рассчитать эксперимент до конца, записать файл "
+                              "результатов и выйти.")};
     QCommandLineOption out{QStringLiteral("out"),
-                           QStringLiteral("Файл результатов для --run (по умолчанию "
-                                          "trelvix_out.txt в текущей папке)."),
+                           tr("Файл результатов для --run (по умолчанию "
+                              "trelvix_out.txt в текущей папке)."),
                            QStringLiteral("PATH")};
     QCommandLineOption resonance{QStringLiteral("resonance"),
-                                 QStringLiteral("Напечатать резонансную кривую в формате CSV и "
-                                                "выйти.")};
+                                 tr("Напечатать резонансную кривую в формате CSV и "
+                                    "выйти.")};
     QCommandLineOption from{QStringLiteral("from"),
-                            QStringLiteral("Начало диапазона частот для --resonance, Гц "
-                                           "(по умолчанию 0.5·ν0, ν0 = ω0/2π); дробная часть "
-                                           "отделяется точкой или запятой."),
+                            tr("Начало диапазона частот для --resonance, Гц "
+                               "(по умолчанию 0.5·ν0, ν0 = ω0/2π); дробная часть "
+                               "отделяется точкой или запятой."),
                             QStringLiteral("HZ")};
     QCommandLineOption to{QStringLiteral("to"),
-                          QStringLiteral("Конец диапазона частот для --resonance, Гц (по "
-                                         "умолчанию 1.5·ν0)."),
+                          tr("Конец диапазона частот для --resonance, Гц (по "
+                             "умолчанию 1.5·ν0)."),
                           QStringLiteral("HZ")};
     QCommandLineOption points{QStringLiteral("points"),
-                              QStringLiteral("Число точек для --resonance, не меньше 2 (по "
-                                             "умолчанию 200)."),
+                              tr("Число точек для --resonance, не меньше 2 (по "
+                                 "умолчанию 200)."),
                               QStringLiteral("N")};
     QCommandLineOption language{QStringLiteral("lang"),
-                                QStringLiteral("Язык текстов программы: %1 (по умолчанию "
-                                               "выбранный в меню «Язык», иначе язык рабочего "
-                                               "стола).")
+                                tr("Язык текстов программы: %1 (по умолчанию "
+                                   "выбранный в меню «Язык», иначе язык рабочего "
+                                   "стола).")
                                     .arg(availableLanguages().join(QStringLiteral(", "))),
                                 QStringLiteral("CODE")};
 };
 
-CommandLine usageError(const QString& error) {
+// A usage error keeps a language it names, so that its message is said in that language.
+CommandLine usageError(const QString& error, const QString& language) {
     CommandLine line;
     line.mode = ProgramMode::UsageError;
     line.error = error;
+    if (availableLanguages().contains(language)) line.language = language;
     return line;
 }
 
 // The exit statuses, for the help.
-const QString exitStatuses = QStringLiteral(
-    "Коды завершения: 0 — успешно; 1 — файл эксперимента не прочитан или отвергнут, расчёт "
-    "невозможен или файл результатов не записан; 2 — ошибка в командной строке или в диапазоне "
-    "частот; 3 — расчёт --run прерван (шар коснулся точки подвеса или числа вышли за пределы "
-    "представимых), файл результатов содержит рассчитанное до этого.");
+QString exitStatuses() {
+    return Options::tr(
+        "Коды завершения: 0 — успешно; 1 — файл эксперимента не прочитан или отвергнут, расчёт "
+        "невозможен или файл результатов не записан; 2 — ошибка в командной строке или в диапазоне "
+        "частот; 3 — расчёт --run прерван (шар коснулся точки подвеса или числа вышли за пределы "
+        "представимых), файл результатов содержит рассчитанное до этого.");
+}
 
 // A number option as typed, a decimal comma between digits allowed: the value, or an error text
 // that says what is wrong with the text.
@@ -74,8 +82,8 @@ std::optional<QString> readOption(const QCommandLineParser& parser,
     bool ok = false;
     value = QString::fromStdString(withDecimalPoint(text.toStdString())).toDouble(&ok);
     const QString name = option.names().constLast();
-    if (!ok) return QStringLiteral("--%1: не число: %2").arg(name, text);
-    if (!std::isfinite(value)) return QStringLiteral("--%1: не конечное число: %2").arg(name, text);
+    if (!ok) return Options::tr("--%1: не число: %2").arg(name, text);
+    if (!std::isfinite(value)) return Options::tr("--%1: не конечное число: %2").arg(name, text);
     return std::nullopt;
 }
 
@@ -99,7 +107,7 @@ std::optional<QString> readCountOption(const QCommandLineParser& parser,
     if (auto error = readNumberOption(parser, option, x)) return error;
     if (!x) return std::nullopt;
     if (*x != std::floor(*x))
-        return QStringLiteral("--%1: не целое число: %2")
+        return Options::tr("--%1: не целое число: %2")
             .arg(option.names().constLast(), parser.value(option));
     count = static_cast<int>(
         std::clamp<double>(*x, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
@@ -128,10 +136,10 @@ ProgramMode modeOf(const QCommandLineParser& parser, const Options& o, int& mode
 std::optional<QString> misplacedOption(const QCommandLineParser& parser, const Options& o,
                                        ProgramMode mode) {
     if (mode != ProgramMode::Run && parser.isSet(o.out))
-        return QStringLiteral("--out допускается только вместе с --run");
+        return Options::tr("--out допускается только вместе с --run");
     for (const QCommandLineOption* option : {&o.from, &o.to, &o.points})
         if (mode != ProgramMode::Resonance && parser.isSet(*option))
-            return QStringLiteral("--%1 допускается только вместе с --resonance")
+            return Options::tr("--%1 допускается только вместе с --resonance")
                 .arg(option->names().constLast());
     return std::nullopt;
 }
@@ -141,31 +149,35 @@ std::optional<QString> misplacedOption(const QCommandLineParser& parser, const O
 CommandLine parseCommandLine(const QStringList& arguments) {
     Options o;
     QCommandLineParser parser;
-    parser.setApplicationDescription(texts::titleAfterRun + u'\n' + exitStatuses);
+    parser.setApplicationDescription(texts::titleAfterRun + u'\n' + exitStatuses());
     parser.addOptions({o.help, o.version, o.characteristics, o.run, o.out, o.resonance, o.from,
                        o.to, o.points, o.language});
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("Файл эксперимента (*.trelvix)."),
+                                 Options::tr("Файл эксперимента (*.trelvix)."),
                                  QStringLiteral("[FILE]"));
-    if (!parser.parse(arguments)) return usageError(parser.errorText());
+    const bool parsed = parser.parse(arguments);
+    const auto refused = [&](const QString& error) {
+        return usageError(error, parser.value(o.language));
+    };
+    if (!parsed) return refused(parser.errorText());
 
     int modeCount = 0;
     CommandLine line;
     line.mode = modeOf(parser, o, modeCount);
     line.helpText = parser.helpText();
-    if (modeCount > 1) return usageError(QStringLiteral("можно указать только один режим"));
-    if (auto error = misplacedOption(parser, o, line.mode)) return usageError(*error);
+    if (modeCount > 1) return refused(Options::tr("можно указать только один режим"));
+    if (auto error = misplacedOption(parser, o, line.mode)) return refused(*error);
     if (parser.positionalArguments().size() > 1)
-        return usageError(QStringLiteral("можно указать только один файл эксперимента"));
+        return refused(Options::tr("можно указать только один файл эксперимента"));
     if (!parser.positionalArguments().isEmpty()) line.file = parser.positionalArguments().first();
     line.out = parser.value(o.out);
     line.language = parser.value(o.language);
     if (parser.isSet(o.language) && !availableLanguages().contains(line.language))
-        return usageError(QStringLiteral("--lang: нет языка «%1»; есть: %2")
-                              .arg(line.language, availableLanguages().join(QStringLiteral(", "))));
-    if (auto error = readNumberOption(parser, o.from, line.from)) return usageError(*error);
-    if (auto error = readNumberOption(parser, o.to, line.to)) return usageError(*error);
-    if (auto error = readCountOption(parser, o.points, line.points)) return usageError(*error);
+        return refused(Options::tr("--lang: нет языка «%1»; есть: %2")
+                           .arg(line.language, availableLanguages().join(QStringLiteral(", "))));
+    if (auto error = readNumberOption(parser, o.from, line.from)) return refused(*error);
+    if (auto error = readNumberOption(parser, o.to, line.to)) return refused(*error);
+    if (auto error = readCountOption(parser, o.points, line.points)) return refused(*error);
     return line;
 }
 

@@ -27,7 +27,7 @@ struct CommandLine {
     QString out;                    // --run: the results file
     std::optional<double> from, to; // --resonance: the range, Hz
     std::optional<int> points;
-    QString language; // --lang, empty when not given
+    QString language; // --lang, empty when not given or not one of the languages
     QString error;    // UsageError: one line saying what is wrong
     QString helpText;
 };

@@ -4,6 +4,7 @@
 #include "model/number_text.h"
 #include "shell/files/experiment_file_texts.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace trelvix {
@@ -62,8 +63,12 @@ std::string savedExperiment(const std::array<std::string, allInputs.size()>& sho
     std::vector<std::pair<std::string, std::string>> entries;
     for (const InputRow& row : inputTable())
         entries.emplace_back(row.symbol, shownTexts[static_cast<std::size_t>(row.input)]);
+    // Only the comment is in the current language: the names and the numbers read the same in
+    // every language, so a file saved in one opens in any other.
     const QString date = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    return experimentFileText(entries, "сохранено " + date.toStdString());
+    const QString comment =
+        QCoreApplication::translate("trelvix::ExperimentEntries", "сохранено %1").arg(date);
+    return experimentFileText(entries, comment.toStdString());
 }
 
 } // namespace trelvix

@@ -1,30 +1,39 @@
 #include "shell/files/experiment_file_texts.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace trelvix::texts {
+
+namespace {
+
+struct FileTexts {
+    Q_DECLARE_TR_FUNCTIONS(trelvix::ExperimentFileTexts)
+};
+
+} // namespace
 
 QString experimentFileProblem(const QString& path, const ExperimentFileReading& reading) {
     using enum ExperimentFileProblem;
     const QString line = QString::number(reading.line);
     switch (reading.problem) {
     case Unreadable:
-        return QStringLiteral("Не удалось прочитать файл эксперимента «%1»: %2.")
+        return FileTexts::tr("Не удалось прочитать файл эксперимента «%1»: %2.")
             .arg(path, QString::fromStdString(reading.reason));
     case TooLarge:
-        return QStringLiteral("Файл «%1» не является файлом эксперимента: он больше 64 КБ.")
+        return FileTexts::tr("Файл «%1» не является файлом эксперимента: он больше 64 КБ.")
             .arg(path);
     case NotText:
-        return QStringLiteral("Файл «%1» не является файлом эксперимента: строка %2 — не текст в "
-                              "кодировке UTF-8.")
+        return FileTexts::tr("Файл «%1» не является файлом эксперимента: строка %2 — не текст в "
+                             "кодировке UTF-8.")
             .arg(path, line);
     case WrongFirstLine:
-        return QStringLiteral("Файл «%1» не является файлом эксперимента: строка 1 должна быть "
-                              "«trelvix experiment 1».")
+        return FileTexts::tr("Файл «%1» не является файлом эксперимента: строка 1 должна быть "
+                             "«trelvix experiment 1».")
             .arg(path);
     case BadLine:
-        return QStringLiteral("Ошибка в файле эксперимента «%1», строка %2: ожидается строка вида "
-                              "«ИМЯ = ТЕКСТ».")
+        return FileTexts::tr("Ошибка в файле эксперимента «%1», строка %2: ожидается строка вида "
+                             "«ИМЯ = ТЕКСТ».")
             .arg(path, line);
     case None:
         break;
@@ -44,8 +53,8 @@ QString shortened(const QString& text) {
 
 // "строка 3, m (масса шара): «abc» — не число".
 QString refusedValue(const RefusedEntry& entry) {
-    const QString where = entry.line > 0 ? QStringLiteral("строка %1, ").arg(entry.line)
-                                         : QStringLiteral("не задано в файле, ");
+    const QString where = entry.line > 0 ? FileTexts::tr("строка %1, ").arg(entry.line)
+                                         : FileTexts::tr("не задано в файле, ");
     return where + QStringLiteral("%1 (%2): %3")
                        .arg(QString::fromUtf8(entry.row->symbol),
                             QString::fromUtf8(entry.row->tooltip), entry.reason);
@@ -54,8 +63,8 @@ QString refusedValue(const RefusedEntry& entry) {
 } // namespace
 
 QString notANumber(const QString& text) {
-    if (text.isEmpty()) return QStringLiteral("значение не указано");
-    return QStringLiteral("«%1» — не число").arg(shortened(text));
+    if (text.isEmpty()) return FileTexts::tr("значение не указано");
+    return FileTexts::tr("«%1» — не число").arg(shortened(text));
 }
 
 QString unknownExperimentNames(const QString& path, const QStringList& names) {
@@ -64,16 +73,16 @@ QString unknownExperimentNames(const QString& path, const QStringList& names) {
         shown << shortened(name);
     QString list = shown.join(QStringLiteral(", "));
     if (names.size() > mostNamesShown)
-        list += QStringLiteral(" и ещё %1").arg(names.size() - mostNamesShown);
-    return QStringLiteral("В файле эксперимента «%1» есть неизвестные имена: %2. Остальные "
-                          "параметры загружены.")
+        list += FileTexts::tr(" и ещё %1").arg(names.size() - mostNamesShown);
+    return FileTexts::tr("В файле эксперимента «%1» есть неизвестные имена: %2. Остальные "
+                         "параметры загружены.")
         .arg(path, list);
 }
 
 QString experimentValuesRefused(const QString& path, const std::vector<RefusedEntry>& refused) {
     QStringList lines{
-        QStringLiteral("Файл эксперимента «%1» не загружен, параметры не изменены. Отвергнуты "
-                       "значения:")
+        FileTexts::tr("Файл эксперимента «%1» не загружен, параметры не изменены. Отвергнуты "
+                      "значения:")
             .arg(path)};
     for (const RefusedEntry& entry : refused)
         lines << refusedValue(entry);
@@ -83,18 +92,24 @@ QString experimentValuesRefused(const QString& path, const std::vector<RefusedEn
 QStringList refusedValueLines(const QString& path, const std::vector<RefusedEntry>& refused) {
     QStringList lines;
     for (const RefusedEntry& entry : refused)
-        lines << QStringLiteral("Файл эксперимента «%1», %2").arg(path, refusedValue(entry));
+        lines << FileTexts::tr("Файл эксперимента «%1», %2").arg(path, refusedValue(entry));
     return lines;
 }
 
 QString experimentSaveFailed(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось сохранить файл эксперимента «%1»: %2. Прежний файл не "
-                          "изменён.")
+    return FileTexts::tr("Не удалось сохранить файл эксперимента «%1»: %2. Прежний файл не "
+                         "изменён.")
         .arg(path, reason);
 }
 
+QString presetImpossible() {
+    return FileTexts::tr(
+        "При текущих параметрах такого режима нет (например, при сильном затухании нет "
+        "резонанса). Параметры не изменены.");
+}
+
 QString exportFailed(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось записать файл «%1»: %2.").arg(path, reason);
+    return FileTexts::tr("Не удалось записать файл «%1»: %2.").arg(path, reason);
 }
 
 } // namespace trelvix::texts

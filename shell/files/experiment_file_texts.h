@@ -1,7 +1,8 @@
 #pragma once
 
 // What the window and the command line say about an experiment file that cannot be used, about
-// names in it that the program does not know, and about the examples and exports of the window.
+// names in it that the program does not know, and about the examples and exports of the window,
+// in the language of the moment they are said.
 
 #include "model/experiment_file.h"
 #include "shell/files/experiment_entries.h"
@@ -32,9 +33,7 @@ QStringList refusedValueLines(const QString& path, const std::vector<RefusedEntr
 QString experimentSaveFailed(const QString& path, const QString& reason);
 
 // An example whose regime the current values do not have.
-inline const QString presetImpossible =
-    QStringLiteral("При текущих параметрах такого режима нет (например, при сильном затухании нет "
-                   "резонанса). Параметры не изменены.");
+QString presetImpossible();
 
 // A table, a picture or a report that could not be written: the file and the reason.
 QString exportFailed(const QString& path, const QString& reason);

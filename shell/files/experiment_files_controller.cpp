@@ -7,14 +7,17 @@
 #include "shell/main_window/window_texts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace trelvix {
 
 namespace {
 
-const QString experimentFilter = QStringLiteral("Эксперименты (*.trelvix)");
-const QString defaultExperimentName = QStringLiteral("эксперимент.trelvix");
+QString experimentFilter() {
+    return QCoreApplication::translate("trelvix::ExperimentFilesController",
+                                       "Эксперименты (*.trelvix)");
+}
 
 } // namespace
 
@@ -33,8 +36,9 @@ ExperimentFilesController::ExperimentFilesController(const Platform& platform,
 }
 
 void ExperimentFilesController::openExperiment() {
-    const QString path =
-        platform_.files.fileToOpen(QStringLiteral("Открыть эксперимент"), experimentFilter);
+    const QString path = platform_.files.fileToOpen(
+        QCoreApplication::translate("trelvix::ExperimentFilesController", "Открыть эксперимент"),
+        experimentFilter());
     if (!path.isEmpty()) openExperimentFile(path);
 }
 
@@ -63,12 +67,16 @@ void ExperimentFilesController::saveExperiment() {
     std::array<std::string, allInputs.size()> shown;
     for (const InputRow& row : inputTable())
         shown[static_cast<std::size_t>(row.input)] = displayText(row, document_.inputs());
-    const SaveOffer offer{QStringLiteral("Сохранить эксперимент"),
-                          document_.path().isEmpty() ? defaultExperimentName : document_.path(),
-                          experimentFilter,
-                          {QString::fromLatin1(experimentFileExtension.data(),
-                                               qsizetype(experimentFileExtension.size()))},
-                          texts::experimentSaveFailed};
+    const SaveOffer offer{
+        QCoreApplication::translate("trelvix::ExperimentFilesController", "Сохранить эксперимент"),
+        document_.path().isEmpty()
+            ? QCoreApplication::translate("trelvix::ExperimentFilesController",
+                                          "эксперимент.trelvix")
+            : document_.path(),
+        experimentFilter(),
+        {QString::fromLatin1(experimentFileExtension.data(),
+                             qsizetype(experimentFileExtension.size()))},
+        texts::experimentSaveFailed};
     const QString path = saveThroughDialog(platform_, offer, [&](const QString&) {
         return QByteArray::fromStdString(savedExperiment(shown));
     });
@@ -81,7 +89,11 @@ void ExperimentFilesController::listRecentFiles() {
     QMenu* menu = menus_.recent;
     menu->clear();
     const QStringList paths = recentFiles_.paths();
-    if (paths.isEmpty()) menu->addAction(QStringLiteral("(список пуст)"))->setEnabled(false);
+    if (paths.isEmpty()) {
+        const QString empty =
+            QCoreApplication::translate("trelvix::ExperimentFilesController", "(список пуст)");
+        menu->addAction(empty)->setEnabled(false);
+    }
     for (int i = 0; i < paths.size(); ++i) {
         const QString path = paths[i];
         menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this,
@@ -92,7 +104,7 @@ void ExperimentFilesController::listRecentFiles() {
 void ExperimentFilesController::applyPreset(Preset preset) {
     const auto changes = presetValues(preset, document_.characteristics());
     if (changes.empty()) {
-        platform_.messages.inform(texts::errorTitle, texts::presetImpossible);
+        platform_.messages.inform(texts::errorTitle, texts::presetImpossible());
         return;
     }
     for (const auto& [input, value] : changes)

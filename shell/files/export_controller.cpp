@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -38,11 +39,12 @@ ExportController::ExportController(const Platform& platform, const ExperimentDoc
 }
 
 void ExportController::exportTableCsv() {
-    const SaveOffer offer{QStringLiteral("Экспорт таблицы"),
-                          QStringLiteral("таблица.csv"),
-                          QStringLiteral("Таблицы CSV (*.csv)"),
-                          {QStringLiteral(".csv")},
-                          texts::exportFailed};
+    const SaveOffer offer{
+        QCoreApplication::translate("trelvix::ExportController", "Экспорт таблицы"),
+        QCoreApplication::translate("trelvix::ExportController", "таблица.csv"),
+        QCoreApplication::translate("trelvix::ExportController", "Таблицы CSV (*.csv)"),
+        {QStringLiteral(".csv")},
+        texts::exportFailed};
     saveThroughDialog(platform_, offer, [this](const QString&) {
         return QByteArray::fromStdString(
             runTableCsv(document_.lastRun(), desktopDecimalSeparatorText()));
@@ -55,11 +57,12 @@ void ExportController::copyTable() {
 }
 
 void ExportController::writeReport() {
-    const SaveOffer offer{QStringLiteral("Отчёт"),
-                          QStringLiteral("отчёт.pdf"),
-                          QStringLiteral("Документы PDF (*.pdf)"),
-                          {QStringLiteral(".pdf")},
-                          texts::exportFailed};
+    const SaveOffer offer{
+        QCoreApplication::translate("trelvix::ExportController", "Отчёт"),
+        QCoreApplication::translate("trelvix::ExportController", "отчёт.pdf"),
+        QCoreApplication::translate("trelvix::ExportController", "Документы PDF (*.pdf)"),
+        {QStringLiteral(".pdf")},
+        texts::exportFailed};
     saveThroughDialog(platform_, offer, [this](const QString&) {
         QTextDocument document;
         composeLabReport(document, report_());
@@ -84,7 +87,8 @@ void ExportController::printReport() {
     composeLabReport(document, report_());
     if (paintBook(document, printer) == 0)
         platform_.messages.inform(texts::errorTitle,
-                                  QStringLiteral("Не удалось напечатать отчёт."));
+                                  QCoreApplication::translate("trelvix::ExportController",
+                                                              "Не удалось напечатать отчёт."));
 }
 
 } // namespace trelvix

@@ -3,6 +3,7 @@
 #include "graphics/carried_fonts.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QTextCursor>
 #include <QTextObjectInterface>
@@ -46,6 +47,11 @@ private:
     std::vector<QPicture> pictures_;
 };
 
+// The report's own texts; the names of the quantities come with the report.
+struct ReportTexts {
+    Q_DECLARE_TR_FUNCTIONS(trelvix::LabReport)
+};
+
 const QString styleSheet = QStringLiteral(
     "h1 { font-size: 17pt; } h2 { font-size: 14pt; margin-top: 14px; } h3 { font-size: 11pt; }"
     "table { border-collapse: collapse; margin-top: 4px; }"
@@ -61,8 +67,10 @@ QString row(const QStringList& cells, const QString& tag = QStringLiteral("td"))
 }
 
 QString parametersTable(const LabReport& report) {
-    QString html = QStringLiteral("<h2>Параметры эксперимента</h2><table><tr><th>Имя</th>"
-                                  "<th>Величина</th><th>Значение</th></tr>");
+    QString html =
+        QStringLiteral("<h2>%1</h2><table>").arg(ReportTexts::tr("Параметры эксперимента")) +
+        row({ReportTexts::tr("Имя"), ReportTexts::tr("Величина"), ReportTexts::tr("Значение")},
+            QStringLiteral("th"));
     for (const ReportParameter& p : report.parameters)
         html += row({p.name, p.quantity, p.text});
     return html + QStringLiteral("</table>");
@@ -70,15 +78,16 @@ QString parametersTable(const LabReport& report) {
 
 QString measurementsTable(const ReportTable& table) {
     if (table.rows.empty()) return {};
-    QString html =
-        QStringLiteral("<h2>Измерения</h2><table>") + row(table.columns, QStringLiteral("th"));
+    QString html = QStringLiteral("<h2>%1</h2><table>").arg(ReportTexts::tr("Измерения")) +
+                   row(table.columns, QStringLiteral("th"));
     for (const QStringList& cells : table.rows)
         html += row(cells);
     return html + QStringLiteral("</table>");
 }
 
 QString characteristicsTable(const LabReport& report) {
-    QString html = QStringLiteral("<h2>Характеристики движения</h2><table>");
+    QString html =
+        QStringLiteral("<h2>%1</h2><table>").arg(ReportTexts::tr("Характеристики движения"));
     for (const ReportLine& line : report.characteristics)
         html += row({line.what, line.value});
     return html + QStringLiteral("</table>");
@@ -93,7 +102,8 @@ QString placeholder(std::size_t index) {
 // the foot of a page and no graph alone on one.
 QString graphsHtml(const LabReport& report) {
     const QString newPage = QStringLiteral(" style=\"page-break-before: always\"");
-    QString html = QStringLiteral("<h2%1>Графики последнего расчёта</h2>").arg(newPage);
+    QString html =
+        QStringLiteral("<h2%1>%2</h2>").arg(newPage, ReportTexts::tr("Графики последнего расчёта"));
     for (std::size_t i = 0; i < report.graphs.size(); ++i)
         html += QStringLiteral("<h3%1>%2</h3><p>%3</p>")
                     .arg(i > 0 && i % 2 == 0 ? newPage : QString(),
@@ -120,14 +130,17 @@ void insertGraphs(QTextDocument& document, const LabReport& report) {
 } // namespace
 
 void composeLabReport(QTextDocument& document, const LabReport& report) {
-    const QString title = QStringLiteral("Отчёт о лабораторной работе");
+    const QString title = ReportTexts::tr("Отчёт о лабораторной работе");
     // The carried serif, like the windows: the same pages whatever fonts the desktop has.
     document.setDefaultFont(graphics::carriedFont(graphics::Face::Serif, 11));
     document.setDefaultStyleSheet(styleSheet);
-    QString html =
-        QStringLiteral("<h1>%1</h1><p>Вертикальные вынужденные колебания шара на пружине в "
-                       "вязкой среде</p><p>Дата: %2</p>")
-            .arg(title, report.when.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+    //: The form of the report's date: dd day, MM month, yyyy year, HH:mm hours and minutes.
+    const QString dateForm = ReportTexts::tr("dd.MM.yyyy HH:mm");
+    QString html = QStringLiteral("<h1>%1</h1><p>%2</p><p>%3</p>")
+                       .arg(title,
+                            ReportTexts::tr("Вертикальные вынужденные колебания шара на "
+                                            "пружине в вязкой среде"),
+                            ReportTexts::tr("Дата: %1").arg(report.when.toString(dateForm)));
     html += parametersTable(report) + characteristicsTable(report) + graphsHtml(report) +
             measurementsTable(report.measurements);
     document.setHtml(html);

@@ -2,10 +2,9 @@
 
 // The lab report of an experiment: the date, the twelve parameters as the fields show them, the
 // fifteen characteristics, the graphs of the last run with the kept runs and their legend, and
-// the measurements of the last run,
-// laid out as a Russian text document for A4 pages (printed by tools/helpdoc's book printer, as
-// the help documents are).  The graphs are vector drawings, scaled to the page: sharp at the
-// resolution of any printer.
+// the measurements of the last run, laid out as a text document in the current language for A4
+// pages (printed by tools/helpdoc's book printer, as the help documents are).  The graphs are
+// vector drawings, scaled to the page: sharp at the resolution of any printer.
 
 #include <QDateTime>
 #include <QPicture>

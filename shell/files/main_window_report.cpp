@@ -1,5 +1,5 @@
 // What the lab report of the last run holds: the parameters and characteristics as the window
-// shows them, the drawings of its graphs and its measurements.
+// shows them, the drawings of its graphs and its measurements, in the current language.
 
 #include "helpdoc/pdf_book.h"
 #include "model/experiment_file.h"
@@ -12,6 +12,7 @@
 #include "shell/widgets/picture_box.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPdfWriter>
@@ -33,10 +34,15 @@ LabReport MainWindow::labReport() {
             {QString::fromUtf8(row.tooltip),
              QString::fromStdString(captionLine(captions, row.result))});
     const MainControls& c = controls_;
-    report.graphs = {{QStringLiteral("Траектория центра шара (Y-X)"), plotPicture(c.planePanel)},
-                     {QStringLiteral("Координата X(t)"), plotPicture(c.displacementPanel)},
-                     {QStringLiteral("Скорость Vx(t)"), plotPicture(c.velocityPanel)},
-                     {QStringLiteral("Энергия W(t)"), plotPicture(c.energyPanel)}};
+    report.graphs = {
+        {QCoreApplication::translate("trelvix::LabReport", "Траектория центра шара (Y-X)"),
+         plotPicture(c.planePanel)},
+        {QCoreApplication::translate("trelvix::LabReport", "Координата X(t)"),
+         plotPicture(c.displacementPanel)},
+        {QCoreApplication::translate("trelvix::LabReport", "Скорость Vx(t)"),
+         plotPicture(c.velocityPanel)},
+        {QCoreApplication::translate("trelvix::LabReport", "Энергия W(t)"),
+         plotPicture(c.energyPanel)}};
     if (!document_.lastRun().empty())
         report.measurements = {measurementColumns(),
                                measurementRows(document_.lastRun(), separatorText())};

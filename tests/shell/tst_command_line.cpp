@@ -47,6 +47,9 @@ private slots:
     void exitStatuses();
     void sameResultsAsTheWindow_data();
     void sameResultsAsTheWindow();
+    void englishSaysNoRussian_data();
+    void englishSaysNoRussian();
+    void englishResultsFileKeepsTheNumbers();
 
 private:
     QString path(const QString& name) const { return workDir_->filePath(name); }
@@ -79,6 +82,8 @@ void CommandLineTest::exitStatuses_data() {
     QTest::newRow("help on standard output")
         << QStringList{"--help"} << 0 << 0 << true << "3 — расчёт --run прерван";
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << 1 << false << "bogus";
+    QTest::newRow("unknown language")
+        << QStringList{"--lang", "xx"} << 2 << 1 << false << "«xx»; есть: ru, en";
     QTest::newRow("two modes") << QStringList{"--run", "--characteristics"} << 2 << 1 << false
                                << "один режим";
     QTest::newRow("out without run")
@@ -168,6 +173,47 @@ void CommandLineTest::sameResultsAsTheWindow() {
                  qPrintable(lines[int(i)] + " / " + caption));
     }
     QVERIFY(lines.join('\n').contains(',')); // the locale's decimal comma
+}
+
+// Everything the program says in English, from its own texts, Qt's parser and the model's
+// reasons, has no Russian letter.
+void CommandLineTest::englishSaysNoRussian_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("help") << QStringList{"--help"};
+    QTest::newRow("Qt's usage error") << QStringList{"--bogus"};
+    QTest::newRow("own usage error") << QStringList{"--run", "--characteristics"};
+    QTest::newRow("frequency not a number") << QStringList{"--resonance", "--from", "abc"};
+    QTest::newRow("missing file") << QStringList{"--run", "none.trelvix"};
+    QTest::newRow("named pipe") << QStringList{"--characteristics", "pipe.trelvix"};
+    QTest::newRow("unknown name") << QStringList{"--run", "--out", "a.txt", "unknown.trelvix"};
+}
+
+void CommandLineTest::englishSaysNoRussian() {
+    QFETCH(QStringList, arguments);
+    const Outcome outcome = runProgram(QStringList{"--lang", "en"} + arguments);
+    const QString said = QString::fromUtf8(outcome.out) + outcome.errorLines.join('\n');
+    QVERIFY(!said.isEmpty());
+    QVERIFY2(!said.contains(QRegularExpression("\\p{Cyrillic}")), qPrintable(said));
+}
+
+// The language changes the texts of the results file's header, never a byte of its numbers.
+void CommandLineTest::englishResultsFileKeepsTheNumbers() {
+    writeFile(path("lab1.trelvix"), "trelvix experiment 1\nnu = 4,5\nT = 0.1\n");
+    QCOMPARE(runProgram({"--run", "--out", "ru.txt", "lab1.trelvix"}).status, 0);
+    QCOMPARE(runProgram({"--run", "--lang", "en", "--out", "en.txt", "lab1.trelvix"}).status, 0);
+    const QList<QByteArray> russian = fileBytes(path("ru.txt")).split('\n');
+    const QList<QByteArray> english = fileBytes(path("en.txt")).split('\n');
+    const qsizetype header = 1 + qsizetype(allInputs.size()) + 2;
+    QVERIFY(russian.size() > header + 10);
+    QCOMPARE(english.mid(header), russian.mid(header));
+    QVERIFY(russian[header].contains(',')); // the desktop's decimal comma in both
+    // The headings and the column titles: translated, and in the file's code page plain Latin.
+    for (qsizetype i : {qsizetype(0), header - 2, header - 1}) {
+        QVERIFY2(english[i] != russian[i], russian[i].constData());
+        QVERIFY2(std::all_of(english[i].begin(), english[i].end(),
+                             [](char c) { return c > 0 && c < 0x7F; }),
+                 english[i].constData());
+    }
 }
 
 int main(int argc, char* argv[]) {

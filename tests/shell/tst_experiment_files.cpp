@@ -49,6 +49,24 @@ void enter(QLineEdit* field, const QString& text) {
     field->insert(text);
 }
 
+const QRegularExpression cyrillic("\\p{Cyrillic}");
+
+// The lines of `text` with a Russian letter.
+QString cyrillicLines(const QString& text) {
+    return text.split('\n').filter(cyrillic).join('\n');
+}
+
+// The report's plain text without the experiment's own values (the texts of the fields), which
+// stay as the student typed them in any language.
+QString reportWords(const LabReport& report) {
+    QTextDocument document;
+    composeLabReport(document, report);
+    QString text = document.toPlainText();
+    for (const ReportParameter& parameter : report.parameters)
+        text.remove(parameter.text);
+    return text;
+}
+
 } // namespace
 
 class ExperimentFilesTest : public QObject {
@@ -67,6 +85,10 @@ private slots:
     void pictureTypeFollowsTheChosenType_data();
     void pictureTypeFollowsTheChosenType();
     void reportAsPdfAndPrinted();
+    void exportAndReportFollowTheLanguage();
+    void savedInEnglishOpensInRussian();
+    void fileMessagesFollowTheLanguage_data();
+    void fileMessagesFollowTheLanguage();
     void cleanup();
 
 private:
@@ -360,7 +382,94 @@ void ExperimentFilesTest::reportAsPdfAndPrinted() {
     QCOMPARE(pdfPageCount(fileBytes(path("printed.pdf"))), pdfPageCount(pdf));
 }
 
+// In English the table's header and the report's own texts are English and the numbers are the
+// same; back in Russian both are exactly what they were.
+void ExperimentFilesTest::exportAndReportFollowTheLanguage() {
+    MainWindow& w = *window_;
+    enter(w.controls().field(Input::T), "0.1");
+    w.startOrStop();
+    const QDateTime when = QDateTime::currentDateTime();
+    const auto report = [&] {
+        LabReport r = w.labReport();
+        r.when = when;
+        return r;
+    };
+    const auto csvLines = [&] {
+        platform_->chosenFiles << path("run.csv");
+        w.menus().experiment.exportCsv->trigger();
+        return QString::fromUtf8(fileBytes(path("run.csv"))).split("\r\n");
+    };
+    const QString russianReport = reportWords(report());
+    const QStringList russianCsv = csvLines();
+
+    QVERIFY(platform_->languages.use("en"));
+    const QString englishReport = reportWords(report());
+    const QStringList englishCsv = csvLines();
+    QVERIFY2(!englishCsv[0].contains(cyrillic), qPrintable(englishCsv[0]));
+    QVERIFY(englishCsv[0] != russianCsv[0]);
+    QCOMPARE(englishCsv.mid(1), russianCsv.mid(1));
+
+    QVERIFY(platform_->languages.use("ru"));
+    QCOMPARE(reportWords(report()), russianReport);
+    QCOMPARE(csvLines(), russianCsv);
+    QVERIFY(englishReport != russianReport);
+    const QString russianLeft = cyrillicLines(englishReport);
+    QVERIFY2(russianLeft.isEmpty(), qPrintable(russianLeft));
+}
+
+// Only the comment of a saved experiment follows the language: its names and numbers do not.
+void ExperimentFilesTest::savedInEnglishOpensInRussian() {
+    MainWindow& w = *window_;
+    enter(w.controls().field(Input::k), "55.25");
+    const QStringList saved = fieldTexts(w);
+    QVERIFY(platform_->languages.use("en"));
+    platform_->chosenFiles << path("lab1.trelvix");
+    w.menus().experiment.save->trigger();
+    const QList<QByteArray> lines = fileBytes(path("lab1.trelvix")).split('\n');
+    QVERIFY2(lines[1].startsWith("# ") && !QString::fromUtf8(lines[1]).contains(cyrillic),
+             lines[1].constData());
+    QCOMPARE(lines[5], QByteArray("k = 55.250"));
+
+    QVERIFY(platform_->languages.use("ru"));
+    enter(w.controls().field(Input::k), "41");
+    w.openExperimentFile(path("lab1.trelvix"));
+    QCOMPARE(fieldTexts(w), saved);
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 0);
+}
+
+// After a switch the messages about files, the model's reasons in them included, are English.
+void ExperimentFilesTest::fileMessagesFollowTheLanguage_data() {
+    QTest::addColumn<QString>("name"); // opened, or saved to when there are no bytes
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("missing file") << "none.trelvix" << QByteArray("-");
+    QTest::newRow("a folder") << "folder" << QByteArray("-");
+    QTest::newRow("not NAME = TEXT") << "bad.trelvix" << QByteArray("trelvix experiment 1\nk 45\n");
+    QTest::newRow("unknown names")
+        << "unknown.trelvix" << QByteArray("trelvix experiment 1\nmass = 3\n");
+    QTest::newRow("save into a missing folder") << "none/lab1.trelvix" << QByteArray();
+}
+
+void ExperimentFilesTest::fileMessagesFollowTheLanguage() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    MainWindow& w = *window_;
+    QVERIFY(QDir(workDir_->path()).mkdir("folder"));
+    if (bytes.size() > 1) writeFile(path(name), bytes);
+    QVERIFY(platform_->languages.use("en"));
+    platform_->clear();
+    if (bytes.isEmpty()) {
+        platform_->chosenFiles << path(name);
+        w.menus().experiment.save->trigger();
+    } else {
+        w.openExperimentFile(path(name));
+    }
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 1);
+    const QString text = platform_->events.first().text;
+    QVERIFY2(text.contains(path(name)) && !text.contains(cyrillic), qPrintable(text));
+}
+
 void ExperimentFilesTest::cleanup() {
+    if (platform_) QVERIFY(platform_->languages.use("ru"));
     window_.reset();
     QCOMPARE(visibleTopLevelWindows(), QStringList());
 }
