@@ -213,6 +213,25 @@
     </message>
 </context>
 <context>
+    <name>trelvix::FileListTexts</name>
+    <message>
+        <source>%1 байт</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 КБ</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 МБ</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 ГБ</source>
+        <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
     <name>trelvix::LabReport</name>
     <message>
         <source>Параметры эксперимента</source>
@@ -419,6 +438,44 @@
     <message>
         <source>нет графического дисплея (DISPLAY не задан): запустите программу на рабочем столе или через xvfb-run</source>
         <translation>no graphical display (DISPLAY is not set): start the program on the desktop or through xvfb-run</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::QtFileDialogs</name>
+    <message>
+        <source>Папка:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Имя файла:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Тип файла:</source>
+        <translation>Files of type:</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::QtMessageBoxes</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
