@@ -211,6 +211,10 @@
         <source>Не удалось напечатать отчёт.</source>
         <translation>The report could not be printed.</translation>
     </message>
+    <message>
+        <source>Страница %1 из %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>trelvix::FileListTexts</name>

@@ -25,6 +25,11 @@ namespace {
 // lines keep their place.  The pages are vector drawings, so this resolution costs no sharpness.
 constexpr int reportResolution = 96;
 
+// The footer under every page of the report, in the current language.
+QString pageLabel() {
+    return QCoreApplication::translate("trelvix::ExportController", "Страница %1 из %2");
+}
+
 } // namespace
 
 ExportController::ExportController(const Platform& platform, const ExperimentDocument& document,
@@ -73,7 +78,7 @@ void ExportController::writeReport() {
             writer.setResolution(reportResolution);
             writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
             writer.setCreator(QStringLiteral("trelvix"));
-            paintBook(document, writer);
+            paintBook(document, writer, pageLabel());
         } // the writer finishes the file when it goes
         return pdf.data();
     });
@@ -85,7 +90,7 @@ void ExportController::printReport() {
     if (!platform_.files.choosePrinter(printer)) return;
     QTextDocument document;
     composeLabReport(document, report_());
-    if (paintBook(document, printer) == 0)
+    if (paintBook(document, printer, pageLabel()) == 0)
         platform_.messages.inform(texts::errorTitle,
                                   QCoreApplication::translate("trelvix::ExportController",
                                                               "Не удалось напечатать отчёт."));
