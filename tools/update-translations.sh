@@ -12,6 +12,6 @@ if (($#)); then files=("$@"); else files=("$root"/translations/trelvix_*.ts); fi
 # translatedText is the model's translation function (it has no Qt): lupdate reads it as
 # QCoreApplication::translate(context, source).
 "$lupdate" -silent -locations none -source-language ru "${options[@]}" \
-    -tr-function-alias translate+=translatedText \
+    -tr-function-alias translate+=translatedText -I "$root" \
     "$root"/model "$root"/platform "$root"/entry "$root"/graphics "$root"/shell \
     -ts "${files[@]}"

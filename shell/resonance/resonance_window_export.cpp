@@ -13,7 +13,7 @@
 namespace trelvix {
 
 void ResonanceWindow::exportCsv() {
-    const SaveOffer offer{texts::resonanceSaveCsv,
+    const SaveOffer offer{texts::resonanceSaveCsv(),
                           QStringLiteral("resonance.csv"),
                           QStringLiteral("CSV (*.csv)"),
                           {QStringLiteral(".csv")},
@@ -24,7 +24,7 @@ void ResonanceWindow::exportCsv() {
 }
 
 void ResonanceWindow::exportPng() {
-    const SaveOffer offer{texts::resonanceSavePng,
+    const SaveOffer offer{texts::resonanceSavePng(),
                           QStringLiteral("resonance.png"),
                           QStringLiteral("PNG (*.png)"),
                           {QStringLiteral(".png")},

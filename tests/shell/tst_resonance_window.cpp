@@ -117,11 +117,11 @@ void ResonanceWindowTest::badRangesAreRefused_data() {
                                << "1" << resonanceProblemMessage(InputProblem::TooFewPoints);
     QTest::newRow("points not whole") << "2"
                                       << "6"
-                                      << "2.5" << texts::resonanceWholePoints;
+                                      << "2.5" << texts::resonanceWholePoints();
     // The range fields take a decimal comma between digits, which the parameter fields do not.
     QTest::newRow("decimal comma") << "2"
                                    << "6"
-                                   << "2,5" << texts::resonanceWholePoints;
+                                   << "2,5" << texts::resonanceWholePoints();
 }
 
 // The message with the tone; the curve of the last good range stays and nothing is computed.
