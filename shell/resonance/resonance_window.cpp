@@ -128,8 +128,8 @@ void ResonanceWindow::retranslate() {
     phase_->setAccessibleName(tr("сдвиг фазы от частоты"));
     saveCsv_->setText(texts::resonanceSaveCsv());
     savePng_->setText(texts::resonanceSavePng());
-    readout_->setText(reading_ ? readoutText(*reading_) : texts::resonanceHint());
-    status_->setText(statusText_ ? statusText_() : QString());
+    showReading(reading_);
+    showStatus(statusText_);
     redrawPlots();
 }
 
@@ -137,6 +137,12 @@ void ResonanceWindow::retranslate() {
 void ResonanceWindow::showStatus(std::function<QString()> text) {
     statusText_ = std::move(text);
     status_->setText(statusText_ ? statusText_() : QString());
+}
+
+// The values at a point of the curve, or with none the hint how to read them.
+void ResonanceWindow::showReading(std::optional<ResonancePoint> p) {
+    reading_ = p;
+    readout_->setText(p ? readoutText(*p) : texts::resonanceHint());
 }
 
 QWidget* ResonanceWindow::buildRangeRow() {
@@ -245,8 +251,7 @@ void ResonanceWindow::sweep(const DrivenOscillator& oscillator, const FrequencyR
               hasResonance(derived) ? derived.nu_r : std::nan("")};
     gridPoints_ = range.points;
     showStatus({});
-    reading_.reset();
-    readout_->setText(texts::resonanceHint());
+    showReading(std::nullopt);
     redrawPlots();
     setBusy(true);
     sweeper_.start(oscillator, range);
@@ -338,10 +343,8 @@ void ResonanceWindow::showReadout(PictureBox* panel, QPointF at) {
         QToolTip::hideText();
         return;
     }
-    reading_ = *p;
-    const QString text = readoutText(*p);
-    readout_->setText(text);
-    QToolTip::showText(panel->mapToGlobal(at.toPoint()), text, panel);
+    showReading(*p);
+    QToolTip::showText(panel->mapToGlobal(at.toPoint()), readout_->text(), panel);
 }
 
 // The computed curve and the linear theory at the point `p` of the curve.

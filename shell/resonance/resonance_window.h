@@ -58,6 +58,7 @@ private:
     // Every text in the current language, the plots drawn anew with theirs.
     void retranslate();
     void showStatus(std::function<QString()> text);
+    void showReading(std::optional<ResonancePoint> p);
     QString readoutText(const ResonancePoint& p) const;
     QWidget* buildRangeRow();
     QWidget* buildExportRow();

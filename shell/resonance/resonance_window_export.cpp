@@ -4,7 +4,6 @@
 #include "model/resonance_csv.h"
 #include "shell/files/experiment_file_texts.h"
 #include "shell/files/save_through_dialog.h"
-#include "shell/main_window/window_texts.h"
 #include "shell/resonance/resonance_texts.h"
 #include "shell/resonance/resonance_window.h"
 

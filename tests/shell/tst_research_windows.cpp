@@ -28,6 +28,17 @@ void enter(MainWindow& w, Input input, const QString& text) {
     field->insert(text);
 }
 
+// The cursor over the middle of a plot of the resonance window: its values under the plots.
+// The tooltip with them goes, as it does when the student clicks elsewhere.
+void hoverOver(PictureBox* panel) {
+    const QPoint at(panel->width() / 2, panel->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, at, panel->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(panel, &move);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
 bool hasCyrillic(const QString& text) {
     return std::any_of(text.begin(), text.end(),
                        [](QChar c) { return c.unicode() >= 0x400 && c.unicode() < 0x530; });
@@ -56,6 +67,7 @@ QStringList visibleTexts(QWidget* window) {
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
     for (QWidget* w : widgets) {
+        if (!w->isVisible()) continue;
         const QString where =
             w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
         texts << where + ": " + w->windowTitle() + "|" + w->toolTip() + "|" + w->accessibleName() +
@@ -191,10 +203,7 @@ void ResearchWindowsTest::researchWindowsFitTheirTexts() {
     PictureBox* amplitude = resonance->amplitudePanel();
     for (const bool reading : {false, true}) {
         if (reading) {
-            const QPoint at(amplitude->width() / 2, amplitude->height() / 2);
-            QMouseEvent move(QEvent::MouseMove, at, amplitude->mapToGlobal(at), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(amplitude, &move);
+            hoverOver(amplitude);
             QVERIFY(resonance->findChild<QLabel*>("resonanceReadout")->text().startsWith("ν = "));
         }
         resonance->resize(resonance->minimumSizeHint());
@@ -236,6 +245,7 @@ void ResearchWindowsTest::researchWindowsSwitchLanguageAndBack() {
             texts << label.text;
         return texts;
     };
+    hoverOver(resonance->amplitudePanel());
     const QStringList russian = allTexts();
     QVERIFY(legend().contains("те же параметры"));
     const std::size_t points = resonance->curve().points.size();
@@ -268,6 +278,7 @@ void ResearchWindowsTest::researchWindowsSwitchLanguageAndBack() {
     QCOMPARE(platform_->count(PlatformEvent::Kind::Question), 1);
     for (const PlatformEvent& event : platform_->events)
         QVERIFY2(!hasCyrillic(event.text), qPrintable(event.text));
+    hoverOver(resonance->amplitudePanel()); // the same curve computed anew: the same reading
 
     switchTo("ru");
     resonance->findChild<QLineEdit*>("resonancePoints")
