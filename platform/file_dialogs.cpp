@@ -1,5 +1,7 @@
 #include "platform/file_dialogs.h"
 
+#include "platform/file_list_texts.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,8 +15,28 @@ QString filterExtension(const QString& filter) {
     return pattern.match(filter).captured(1);
 }
 
+namespace {
+
+// Qt's own dialog speaks the program's language: the labels it has no translation for, and the
+// sizes and dates of its file list.  A desktop's native dialog speaks the desktop's language and
+// ignores both.
+void speakProgramLanguage(QFileDialog& dialog) {
+    dialog.setProxyModel(new FileListTexts(&dialog));
+    dialog.setLabelText(QFileDialog::LookIn, QtFileDialogs::tr("Папка:"));
+    dialog.setLabelText(QFileDialog::FileName, QtFileDialogs::tr("Имя файла:"));
+    dialog.setLabelText(QFileDialog::FileType, QtFileDialogs::tr("Тип файла:"));
+    dialog.setLabelText(QFileDialog::Reject, QtFileDialogs::tr("Отмена"));
+}
+
+} // namespace
+
 QString QtFileDialogs::fileToOpen(const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), filter);
+    QFileDialog dialog(QApplication::activeWindow(), title, QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    speakProgramLanguage(dialog);
+    dialog.setLabelText(QFileDialog::Accept, tr("Открыть"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 // The extension of the chosen file type is added to a name typed without one before the dialog
@@ -29,13 +51,8 @@ ChosenFile QtFileDialogs::fileToSave(const QString& title, const QString& sugges
         const QString extension = filterExtension(f);
         if (!extension.isEmpty()) dialog.setDefaultSuffix(extension.mid(1));
     });
-    // Qt's own dialog has Russian texts only where a translation is installed; a desktop's native
-    // dialog speaks the desktop's language anyway.
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файла:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Сохранить"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
+    speakProgramLanguage(dialog);
+    dialog.setLabelText(QFileDialog::Accept, tr("Сохранить"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
 }

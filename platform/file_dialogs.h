@@ -4,6 +4,7 @@
 // print dialog.  The interface lets the windows be tested with answers given in advance instead
 // of a person picking a file or a printer.
 
+#include <QCoreApplication>
 #include <QString>
 
 class QPrinter;
@@ -41,6 +42,7 @@ QString filterExtension(const QString& filter);
 
 // The desktop's dialogs, modal over the active window.
 class QtFileDialogs : public FileDialogs {
+    Q_DECLARE_TR_FUNCTIONS(trelvix::QtFileDialogs)
 public:
     QString fileToOpen(const QString& title, const QString& filter) override;
     ChosenFile fileToSave(const QString& title, const QString& suggested,

@@ -18,10 +18,9 @@ void QtMessageBoxes::inform(const QString& title, const QString& text) {
 
 bool QtMessageBoxes::askYesNo(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, owner());
-    // Qt ships no Russian button texts unless a translation is installed; every text the student
-    // sees is Russian.
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    // The buttons speak the program's language even where Qt has no translation installed.
+    box.button(QMessageBox::Yes)->setText(tr("Да"));
+    box.button(QMessageBox::No)->setText(tr("Нет"));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -4,6 +4,7 @@
 // value or the end of the program.  The interface lets the windows be tested without a person
 // clicking the boxes away.
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -25,6 +26,7 @@ public:
 
 // The boxes of the desktop, modal over `parent`, or over the active window when it is null.
 class QtMessageBoxes : public MessageBoxes {
+    Q_DECLARE_TR_FUNCTIONS(trelvix::QtMessageBoxes)
 public:
     explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
 

@@ -4,9 +4,10 @@
 set -euo pipefail
 
 # fonts-liberation: the help documents are laid out in Liberation Serif when they are built (the
-# program itself carries its fonts).
+# program itself carries its fonts).  qt6-tools-dev and qt6-l10n-tools: lrelease builds the
+# translations into the program (lupdate keeps them up to date and checks them).
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
-          fonts-liberation qt6-translations-l10n)
+          qt6-tools-dev qt6-l10n-tools fonts-liberation qt6-translations-l10n)
 if [[ "${1:-}" == "--test" ]]; then
     # clang with its sanitizer and libFuzzer run-time libraries for the sanitizer stage; the
     # desktop's validators, the file-type database and its lookup, and dpkg's tools for the test

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru">
 <context>
+    <name>trelvix::FileListTexts</name>
+    <message>
+        <source>%1 байт</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 КБ</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 МБ</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 ГБ</source>
+        <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
     <name>trelvix::Language</name>
     <message>
         <source>Русский</source>
@@ -285,6 +304,44 @@
     <message>
         <source>фазовый портрет: скорость против отклонения</source>
         <translation>phase portrait: velocity against deviation</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::QtFileDialogs</name>
+    <message>
+        <source>Папка:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Имя файла:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Тип файла:</source>
+        <translation>Files of type:</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>trelvix::QtMessageBoxes</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
-// The controls guide names every key of the menus and no key the menus do not have: each menu key
-// stands in the guide as <kbd>KEY</kbd>, written as the menu shows it.
+// The controls guide, in Russian and in each translation, names every key of the menus and no key
+// the menus do not have: each menu key stands in the guide as <kbd>KEY</kbd>, written as the menu
+// shows it.
 
+#include "help_folders.h"
 #include "shell/main_window/menus.h"
 
 #include <QAction>
@@ -41,25 +43,33 @@ class HelpShortcutsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void guideListsTheMenuKeys_data();
     void guideListsTheMenuKeys();
 };
 
+void HelpShortcutsTest::guideListsTheMenuKeys_data() {
+    QTest::addColumn<QString>("guide");
+    for (const QString& folder : helpFolders())
+        QTest::newRow(qPrintable(folder + "uprav.html")) << folder + "uprav.html";
+}
+
 void HelpShortcutsTest::guideListsTheMenuKeys() {
+    QFETCH(QString, guide);
     QMenuBar bar;
     buildMenus(&bar);
     const QSet<QString> inMenus = menuKeys(bar);
     // A guard against a menu table that lost its keys: then an empty guide would also pass.
     QVERIFY(inMenus.contains(QStringLiteral("Ctrl+R")));
 
-    QFile guide(QStringLiteral(HELP_SOURCE_DIR "/uprav.html"));
-    QVERIFY(guide.open(QIODevice::ReadOnly));
-    const QSet<QString> inGuide = guideKeys(QString::fromUtf8(guide.readAll()));
+    QFile file(QStringLiteral(HELP_SOURCE_DIR "/") + guide);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QSet<QString> inGuide = guideKeys(QString::fromUtf8(file.readAll()));
 
     QStringList missing = (inMenus - inGuide).values();
     QStringList unknown = (inGuide - inMenus).values();
     missing.sort();
     unknown.sort();
-    QVERIFY2(missing.isEmpty(), qPrintable("not in uprav.html: " + missing.join(", ")));
+    QVERIFY2(missing.isEmpty(), qPrintable("not in " + guide + ": " + missing.join(", ")));
     QVERIFY2(unknown.isEmpty(), qPrintable("no menu has: " + unknown.join(", ")));
 }
 

@@ -29,7 +29,7 @@ for f in bin/trelvix bin/trelvix-desktop; do
     [[ -x $f ]] || fail "$f is not an installed program"
 done
 metainfo=(share/metainfo/*.metainfo.xml)
-for f in share/trelvix/help/{spravka.pdf,spravka2.pdf,uprav.pdf,instruction.txt} \
+for f in share/trelvix/help/{,en/}{spravka.pdf,spravka2.pdf,uprav.pdf,instruction.txt} \
     share/applications/trelvix.desktop share/mime/packages/trelvix.xml "${metainfo[0]}" \
     share/icons/hicolor/scalable/apps/trelvix.svg; do
     [[ -s $f ]] || fail "$f is missing or empty"
@@ -76,7 +76,9 @@ ran_with() {
 }
 (cd "$work" && "$prefix/bin/trelvix-desktop" lesson.trelvix --no-such-file)
 ran_with "$work/lesson.trelvix" --no-such-file
-cmp -s share/trelvix/help/uprav.pdf "$HOME/trelvix/uprav.pdf" || fail "help not copied"
+for f in uprav.pdf en/uprav.pdf; do
+    cmp -s "share/trelvix/help/$f" "$HOME/trelvix/$f" || fail "help $f not copied"
+done
 desktop gio open "$work/lesson"
 ran_with "$work/lesson"
 

@@ -2,10 +2,12 @@
 // built-in ones, and the fall-back to Russian when a translation cannot be loaded.
 
 #include "model/translated_text.h"
+#include "platform/file_list_texts.h"
 #include "platform/language.h"
 
 #include <QAbstractFileIconProvider>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,6 +29,7 @@ private slots:
     void desktopLanguage();
     void switchesEveryTranslationBackAndForth();
     void damagedTranslationLeavesRussian();
+    void fileListInProgramLanguage();
 };
 
 void LanguageTest::desktopLanguage_data() {
@@ -86,5 +89,36 @@ void LanguageTest::damagedTranslationLeavesRussian() {
     QCOMPARE(languageName("en", folder.path()), QStringLiteral("en"));
 }
 
-QTEST_GUILESS_MAIN(LanguageTest)
+// Qt's file list writes sizes and dates in the system's C locale; the program's view of it writes
+// them in the program's language.
+void LanguageTest::fileListInProgramLanguage() {
+    const QTemporaryDir folder;
+    QFile file(folder.filePath("table.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(3 * 1024 + 512, 'x'));
+    file.close();
+    QFileSystemModel files;
+    QSignalSpy loaded(&files, &QFileSystemModel::directoryLoaded);
+    const QModelIndex root = files.setRootPath(folder.path());
+    QVERIFY(loaded.wait());
+    FileListTexts list;
+    list.setSourceModel(&files);
+    const QModelIndex row = list.mapFromSource(files.index(file.fileName()));
+    const auto text = [&](int column) {
+        return list.index(row.row(), column, list.mapFromSource(root)).data().toString();
+    };
+
+    LanguageSwitch languages;
+    QVERIFY(languages.use("ru"));
+    QCOMPARE(text(1), QStringLiteral("3,5 КБ"));
+    QVERIFY2(!text(3).contains(QRegularExpression("[A-Za-z]")), qPrintable(text(3)));
+    QCOMPARE(FileListTexts::sizeText(1023), QStringLiteral("1023 байт"));
+    QCOMPARE(FileListTexts::sizeText(5 * 1024 * 1024), QStringLiteral("5,0 МБ"));
+    QVERIFY(languages.use("en"));
+    QCOMPARE(text(1), QStringLiteral("3.5 KB"));
+    QCOMPARE(text(0), QStringLiteral("table.csv"));
+    QVERIFY(languages.use("ru"));
+}
+
+QTEST_MAIN(LanguageTest)
 #include "tst_language.moc"

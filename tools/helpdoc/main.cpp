@@ -4,7 +4,9 @@
 //
 // Runs without a display (QT_QPA_PLATFORM=offscreen); exits with status 1 and one line on
 // standard error when the source cannot be read, no Cyrillic serif font is installed or the PDF
-// cannot be written.
+// cannot be written.  A translated source names the footer of its pages in its own language,
+//   <meta name="page-label" content="Page %1 of %2">
+// and a source without one gets the Russian footer.
 
 #include "help_document.h"
 #include "pdf_book.h"
@@ -12,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <cstdlib>
 
@@ -29,6 +32,13 @@ bool readText(const QString& path, QString& text) {
     return true;
 }
 
+QString pageLabelOf(const QString& html) {
+    static const QRegularExpression meta(
+        QStringLiteral("<meta name=\"page-label\" content=\"([^\"]*%1[^\"]*%2[^\"]*)\">"));
+    const QRegularExpressionMatch match = meta.match(html);
+    return match.hasMatch() ? match.captured(1) : trelvix::russianPageLabel.toString();
+}
+
 bool render(const QString& sourcePath, const QString& stylePath, const QString& pdfPath) {
     QString html;
     QString styleSheet;
@@ -41,7 +51,7 @@ bool render(const QString& sourcePath, const QString& stylePath, const QString& 
             QStringLiteral("no serif font with Cyrillic letters (install fonts-liberation)"));
 
     const auto document = trelvix::helpDocument(html, styleSheet, family);
-    if (trelvix::writePdfBook(*document, pdfPath) == 0)
+    if (trelvix::writePdfBook(*document, pdfPath, pageLabelOf(html)) == 0)
         return fail(QStringLiteral("cannot write %1").arg(pdfPath));
     return true;
 }

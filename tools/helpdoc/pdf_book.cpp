@@ -50,26 +50,26 @@ void paintBodyPage(QPainter& painter, QTextDocument& document, qreal scale, cons
 }
 
 void paintPageNumber(QPainter& painter, const QTextDocument& document, const QRectF& footer,
-                     int number, int count) {
+                     QStringView label, int number, int count) {
     QFont font = document.defaultFont();
     font.setPointSize(footerPointSize);
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom,
-                     QStringLiteral("Страница %1 из %2").arg(number).arg(count));
+                     label.toString().arg(number).arg(count));
 }
 
 } // namespace
 
-int writePdfBook(QTextDocument& document, const QString& path) {
+int writePdfBook(QTextDocument& document, const QString& path, QStringView pageLabel) {
     QPdfWriter writer(path);
     writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
     writer.setCreator(QStringLiteral("trelvix helpdoc"));
-    const int pages = paintBook(document, writer);
+    const int pages = paintBook(document, writer, pageLabel);
     return pages > 0 && QFileInfo(path).size() > 0 ? pages : 0;
 }
 
-int paintBook(QTextDocument& document, QPagedPaintDevice& device) {
+int paintBook(QTextDocument& document, QPagedPaintDevice& device, QStringView pageLabel) {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, pageMargins,
                                      QPageLayout::Millimeter));
     QPainter painter;
@@ -89,7 +89,7 @@ int paintBook(QTextDocument& document, QPagedPaintDevice& device) {
     for (int index = 0; index < pages; ++index) {
         if (index > 0) device.newPage();
         paintBodyPage(painter, document, scale, body, index);
-        paintPageNumber(painter, document, footer, index + 1, pages);
+        paintPageNumber(painter, document, footer, pageLabel, index + 1, pages);
     }
     return painter.end() ? pages : 0;
 }
