@@ -3,7 +3,6 @@
 // research windows in the language the student chooses.
 
 #include "graphics/style.h"
-#include "model/translated_text.h"
 #include "recording_platform.h"
 #include "shell/main_window/main_window.h"
 #include "shell/research/measurements_window.h"
