@@ -3,6 +3,7 @@
 #include "model/deviation_trace.h"
 #include "model/driven_oscillator.h"
 #include "model/steady_state.h"
+#include "model/translated_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,8 +18,6 @@ constexpr double pi = std::numbers::pi;
 constexpr double settledShare = 0.01;
 // Whole driving periods measured at most.
 constexpr int measuredPeriods = 5;
-
-const std::string notForQuadraticDrag = "без квадратичного сопротивления, а c ≠ 0";
 
 struct Statistics {
     double mean = 0;
@@ -37,9 +36,10 @@ Statistics statisticsOf(const std::vector<double>& values) {
     return {mean, spread};
 }
 
-Measurement failed(std::string reason) {
+// The reasons are made in the language of the windows at the moment a run is measured.
+Measurement failed(std::string why) {
     Measurement m;
-    m.reason = std::move(reason);
+    m.reason = std::move(why);
     return m;
 }
 
@@ -65,8 +65,12 @@ bool hasQuadraticDrag(const RunRecord& r) {
 }
 
 Measurement periodFrom(const std::vector<double>& crossings) {
-    if (crossings.empty()) return failed("нет ни одного пересечения Xg снизу вверх");
-    if (crossings.size() < 2) return failed("только одно пересечение Xg: меньше периода");
+    if (crossings.empty())
+        return failed(
+            translatedText("trelvix::Measurements", "нет ни одного пересечения Xg снизу вверх"));
+    if (crossings.size() < 2)
+        return failed(
+            translatedText("trelvix::Measurements", "только одно пересечение Xg: меньше периода"));
     std::vector<double> periods;
     for (std::size_t i = 1; i < crossings.size(); ++i)
         periods.push_back(crossings[i] - crossings[i - 1]);
@@ -96,17 +100,20 @@ void predictDecay(const RunRecord& r, const std::vector<double>& maxima, RunMeas
     const double decrement = sum / double(maxima.size() - 1);
     predict(out.logDecrement, PredictionSource::AmplitudeDecay, decrement);
     predict(out.delta, PredictionSource::AmplitudeDecay, decrement / ch.T_s);
-    const std::string dependsOnAmplitude = "не применимо: при c ≠ 0 затухание зависит от амплитуды";
+    const std::string dependsOnAmplitude =
+        translatedText("trelvix::Measurements", "при c ≠ 0 затухание зависит от амплитуды");
     predict(out.logDecrement, PredictionSource::Characteristics, ch.logDecrement,
             dependsOnAmplitude);
     predict(out.delta, PredictionSource::Characteristics, ch.delta, dependsOnAmplitude);
 }
 
 void measureFreeRun(const RunRecord& r, const DeviationTrace& trace, RunMeasurements& out) {
-    out.amplitude = out.phaseLag = failed("только для вынужденных колебаний (Xm ≠ 0, ν ≠ 0)");
+    out.amplitude = out.phaseLag = failed(translatedText(
+        "trelvix::Measurements", "только для вынужденных колебаний (Xm ≠ 0, ν ≠ 0)"));
     out.period = periodFrom(trace.upwardCrossings(trace.start(), trace.end()));
     if (!oscillates(r.derived())) {
-        out.logDecrement = out.delta = failed("апериодическое движение: колебаний нет");
+        out.logDecrement = out.delta = failed(
+            translatedText("trelvix::Measurements", "апериодическое движение: колебаний нет"));
         return;
     }
     predict(out.period, PredictionSource::Characteristics, r.derived().T_s);
@@ -116,7 +123,8 @@ void measureFreeRun(const RunRecord& r, const DeviationTrace& trace, RunMeasurem
         if (maxima[i] > 0 && maxima[i - 1] > 0)
             ratios.push_back(std::log(maxima[i - 1] / maxima[i]));
     if (ratios.empty()) {
-        out.logDecrement = out.delta = failed("меньше двух максимумов отклонения");
+        out.logDecrement = out.delta =
+            failed(translatedText("trelvix::Measurements", "меньше двух максимумов отклонения"));
         return;
     }
     out.logDecrement = measuredFrom(ratios);
@@ -125,7 +133,7 @@ void measureFreeRun(const RunRecord& r, const DeviationTrace& trace, RunMeasurem
         out.delta.value = *out.logDecrement.value / *out.period.value;
         out.delta.spread = out.logDecrement.spread / *out.period.value;
     } else {
-        out.delta = failed("период не измерен");
+        out.delta = failed(translatedText("trelvix::Measurements", "период не измерен"));
     }
     predictDecay(r, maxima, out);
 }
@@ -139,7 +147,8 @@ void predictSteadyState(const RunRecord& r, double nu, RunMeasurements& out) {
         const ResonancePoint p = steadyState(s, nu);
         predict(out.amplitude, PredictionSource::SteadyState, p.amplitude);
         predict(out.phaseLag, PredictionSource::SteadyState, p.phase);
-        linearInapplicable = notForQuadraticDrag;
+        linearInapplicable =
+            translatedText("trelvix::Measurements", "без квадратичного сопротивления, а c ≠ 0");
     }
     predict(out.amplitude, PredictionSource::LinearTheory, linearAmplitude(s, nu),
             linearInapplicable);
@@ -149,20 +158,21 @@ void predictSteadyState(const RunRecord& r, double nu, RunMeasurements& out) {
 // The window of whole driving periods that ends at the last sample.  The motion counts as settled
 // when the last period repeats the one before it, in the first harmonic and sample by sample.
 void measureDrivenRun(const RunRecord& r, const DeviationTrace& trace, RunMeasurements& out) {
-    out.logDecrement = out.delta = failed("только для свободных колебаний (Xm = 0)");
+    out.logDecrement = out.delta =
+        failed(translatedText("trelvix::Measurements", "только для свободных колебаний (Xm = 0)"));
     const double nu = std::abs(r.inputs().nu);
     const double T_v = 1 / nu;
     const double omega = 2 * pi * nu;
     if (!std::isfinite(T_v)) {
-        out.period = out.amplitude = out.phaseLag =
-            failed("только для вынужденных колебаний (Xm ≠ 0, ν ≠ 0)");
+        out.period = out.amplitude = out.phaseLag = failed(translatedText(
+            "trelvix::Measurements", "только для вынужденных колебаний (Xm ≠ 0, ν ≠ 0)"));
         return;
     }
     // Counted in floating point first: a run far longer than int periods still has its last five.
     const double whole = std::floor((trace.end() - trace.start()) / T_v);
     if (whole < 2) {
-        out.period = out.amplitude = out.phaseLag =
-            failed("меньше двух полных периодов вынуждающей силы");
+        out.period = out.amplitude = out.phaseLag = failed(translatedText(
+            "trelvix::Measurements", "меньше двух полных периодов вынуждающей силы"));
         return;
     }
     const int periods = int(std::min<double>(measuredPeriods, whole));
@@ -172,7 +182,8 @@ void measureDrivenRun(const RunRecord& r, const DeviationTrace& trace, RunMeasur
     const double tolerance = settledShare * std::abs(last);
     if (!(std::abs(last - before) <= tolerance &&
           trace.largestChange(T_v, end - T_v) <= tolerance)) {
-        out.period = out.amplitude = out.phaseLag = failed("колебания ещё не установились");
+        out.period = out.amplitude = out.phaseLag =
+            failed(translatedText("trelvix::Measurements", "колебания ещё не установились"));
         return;
     }
     out.period = periodFrom(trace.upwardCrossings(end - periods * T_v, end));
@@ -204,7 +215,7 @@ RunMeasurements measureRun(const RunRecord& r) {
     const DeviationTrace trace(r);
     if (trace.empty()) {
         out.period = out.logDecrement = out.delta = out.amplitude = out.phaseLag =
-            failed("прогона ещё не было");
+            failed(translatedText("trelvix::Measurements", "прогона ещё не было"));
         return out;
     }
     if (isFree(r))

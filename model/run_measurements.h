@@ -37,8 +37,8 @@ enum class PredictionSource {
 struct Prediction {
     PredictionSource source = PredictionSource::Characteristics;
     double value = 0;
-    // Empty: the prediction holds for this run.  Otherwise why it does not (in Russian); no
-    // difference is taken against it.
+    // Empty: the prediction holds for this run.  Otherwise why it does not (in the language of the
+    // texts); no difference is taken against it.
     std::string inapplicable;
 };
 
@@ -46,7 +46,7 @@ struct Measurement {
     std::optional<double> value; // empty: not measurable, see `reason`
     double spread = 0;           // standard deviation of the single readings (0 for one reading)
     int readings = 0;            // how many periods, ratios or driving periods it rests on
-    std::string reason;          // in Russian, shown in place of the value
+    std::string reason;          // in the texts' language, shown in place of the value
     // The one that holds first, if any holds.
     std::vector<Prediction> predictions;
 

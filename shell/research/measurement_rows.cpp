@@ -1,5 +1,6 @@
 #include "shell/research/measurement_rows.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -7,29 +8,49 @@ namespace trelvix {
 
 namespace {
 
-const QStringList columns = {QStringLiteral("Величина"), QStringLiteral("Измерено"),
-                             QStringLiteral("Предсказано"), QStringLiteral("Чем предсказано"),
-                             QStringLiteral("Расхождение, %")};
-// In the units of the main window.
-const QStringList quantityNames = {
-    QStringLiteral("Период T, c"), QStringLiteral("Логарифмический декремент Θ"),
-    QStringLiteral("Коэффициент затухания δ, рад/c"), QStringLiteral("Амплитуда A, м"),
-    QStringLiteral("Отставание по фазе φ, рад")};
-constexpr int significantDigits = 5;
+// The texts of the table, translated in its own context.
+struct MeasurementTexts {
+    Q_DECLARE_TR_FUNCTIONS(trelvix::MeasurementRows)
+public:
+    static QStringList columns();
+    static QString quantityName(int quantity);
+    static QString sourceName(PredictionSource source);
+    static QString inapplicable(const QString& source, const QString& why);
+};
 
-QString sourceName(PredictionSource source) {
+QStringList MeasurementTexts::columns() {
+    return {tr("Величина"), tr("Измерено"), tr("Предсказано"), tr("Чем предсказано"),
+            tr("Расхождение, %")};
+}
+
+// In the units of the main window, in the order of the table's rows.
+QString MeasurementTexts::quantityName(int quantity) {
+    static const char* const names[] = {
+        QT_TR_NOOP("Период T, c"), QT_TR_NOOP("Логарифмический декремент Θ"),
+        QT_TR_NOOP("Коэффициент затухания δ, рад/c"), QT_TR_NOOP("Амплитуда A, м"),
+        QT_TR_NOOP("Отставание по фазе φ, рад")};
+    return tr(names[quantity]);
+}
+
+QString MeasurementTexts::sourceName(PredictionSource source) {
     switch (source) {
     case PredictionSource::Characteristics:
-        return QStringLiteral("характеристики");
+        return tr("характеристики");
     case PredictionSource::LinearTheory:
-        return QStringLiteral("линейная теория");
+        return tr("линейная теория");
     case PredictionSource::SteadyState:
-        return QStringLiteral("расчёт установившегося режима");
+        return tr("расчёт установившегося режима");
     case PredictionSource::AmplitudeDecay:
-        return QStringLiteral("затухание при измеренных амплитудах");
+        return tr("затухание при измеренных амплитудах");
     }
     return {};
 }
+
+QString MeasurementTexts::inapplicable(const QString& source, const QString& why) {
+    return tr("%1: не применимо, %2").arg(source, why);
+}
+
+constexpr int significantDigits = 5;
 
 QString measuredText(const Measurement& m, const QString& separator) {
     if (!m.value) return QStringLiteral("— (%1)").arg(QString::fromStdString(m.reason));
@@ -52,9 +73,9 @@ QString percentText(const Measurement& m, const QString& separator) {
 }
 
 QString predictionSourceText(const Prediction& p) {
-    if (p.inapplicable.empty()) return sourceName(p.source);
-    return QStringLiteral("%1: не применимо, %2")
-        .arg(sourceName(p.source), QString::fromStdString(p.inapplicable));
+    const QString source = MeasurementTexts::sourceName(p.source);
+    if (p.inapplicable.empty()) return source;
+    return MeasurementTexts::inapplicable(source, QString::fromStdString(p.inapplicable));
 }
 
 // One row per prediction (at least one), the quantity and its measured value on the first.
@@ -78,8 +99,8 @@ QString measurementNumber(double x, const QString& separator) {
     return QString::number(x, 'g', significantDigits).replace(QLatin1Char('.'), separator);
 }
 
-const QStringList& measurementColumns() {
-    return columns;
+QStringList measurementColumns() {
+    return MeasurementTexts::columns();
 }
 
 std::vector<QStringList> measurementRows(const RunRecord& record, const QString& separator) {
@@ -88,7 +109,7 @@ std::vector<QStringList> measurementRows(const RunRecord& record, const QString&
                                        &m.phaseLag};
     std::vector<QStringList> rows;
     for (int q = 0; q < int(std::size(quantities)); ++q)
-        addRows(rows, quantityNames[q], *quantities[q], separator);
+        addRows(rows, MeasurementTexts::quantityName(q), *quantities[q], separator);
     return rows;
 }
 

@@ -12,7 +12,8 @@
 
 namespace trelvix {
 
-const QStringList& measurementColumns();
+// The texts are in the current language; the numbers are the same in every language.
+QStringList measurementColumns();
 // One row per prediction (at least one) of each quantity, the quantity and its measured value
 // on the first; numbers use `separator`.
 std::vector<QStringList> measurementRows(const RunRecord& record, const QString& separator);

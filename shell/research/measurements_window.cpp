@@ -2,6 +2,7 @@
 
 #include "shell/research/measurement_rows.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
@@ -13,7 +14,6 @@ namespace trelvix {
 
 namespace {
 
-const QString measurementsTitle = QStringLiteral("Измерения");
 // Pixels; five columns of it fit a screen 800 pixels wide.
 constexpr int widestColumn = 150;
 
@@ -24,10 +24,7 @@ MeasurementsWindow::MeasurementsWindow()
     setObjectName(QStringLiteral("FormMeasurements"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
-    setWindowTitle(measurementsTitle);
     table_->setObjectName(QStringLiteral("MeasurementsTable"));
-    table_->setAccessibleName(QStringLiteral("измерения последнего прогона и их предсказания"));
-    table_->setHorizontalHeaderLabels(measurementColumns());
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -35,10 +32,32 @@ MeasurementsWindow::MeasurementsWindow()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note_);
     layout->addWidget(table_);
+    retranslate();
 }
 
 void MeasurementsWindow::show(const RunRecord& record, const QString& separator) {
-    const std::vector<QStringList> rows = measurementRows(record, separator);
+    record_ = &record;
+    separator_ = separator;
+    showMeasurements();
+    QWidget::show();
+    raise();
+}
+
+void MeasurementsWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void MeasurementsWindow::retranslate() {
+    setWindowTitle(tr("Измерения"));
+    table_->setAccessibleName(tr("измерения последнего прогона и их предсказания"));
+    table_->setHorizontalHeaderLabels(measurementColumns());
+    if (record_) showMeasurements();
+}
+
+void MeasurementsWindow::showMeasurements() {
+    const RunRecord& record = *record_;
+    const std::vector<QStringList> rows = measurementRows(record, separator_);
     table_->setRowCount(int(rows.size()));
     for (int row = 0; row < int(rows.size()); ++row)
         for (int column = 0; column < int(rows[row].size()); ++column)
@@ -49,19 +68,16 @@ void MeasurementsWindow::show(const RunRecord& record, const QString& separator)
         table_->setColumnWidth(column, std::min(table_->columnWidth(column), widestColumn));
     table_->resizeRowsToContents();
     if (record.empty())
-        note_->setText(QStringLiteral("Прогона ещё не было: измерять нечего."));
+        note_->setText(tr("Прогона ещё не было: измерять нечего."));
     else
-        note_->setText(QStringLiteral("Последний прогон: %1 шагов, t до %2 с.%3")
-                           .arg(record.stepCount())
-                           .arg(measurementNumber(record.samples().back().t, separator))
-                           .arg(record.thinned()
-                                    ? QStringLiteral(" Запись прорежена: хранится каждый "
-                                                     "%1-й шаг.")
-                                          .arg(record.stride())
-                                    : QString()));
+        note_->setText(
+            tr("Последний прогон: %1 шагов, t до %2 с.%3")
+                .arg(record.stepCount())
+                .arg(measurementNumber(record.samples().back().t, separator_))
+                .arg(record.thinned()
+                         ? tr(" Запись прорежена: хранится каждый %1-й шаг.").arg(record.stride())
+                         : QString()));
     fitTable();
-    QWidget::show();
-    raise();
 }
 
 // Wide enough for every column, as far as the screen allows.

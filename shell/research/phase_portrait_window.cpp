@@ -5,13 +5,13 @@
 #include "shell/widgets/control_style.h"
 #include "shell/widgets/picture_box.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 namespace trelvix {
 
 PhasePortraitWindow::PhasePortraitWindow() : surface_(new PictureBox(Qt::white, this)) {
     setObjectName(QStringLiteral("FormPhase"));
-    setWindowTitle(QStringLiteral("Фазовый портрет"));
     setWindowIcon(assets::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
@@ -19,12 +19,18 @@ PhasePortraitWindow::PhasePortraitWindow() : surface_(new PictureBox(Qt::white, 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(surface_);
-    surface_->setAccessibleName(QStringLiteral("фазовый портрет: скорость против отклонения"));
     surface_->setDrawing([this](graphics::Surface& onto) {
         drawBackgroundOn(onto);
         if (record_) graphics::drawPhaseRecord(onto, *record_, graphics::traceColour, 2);
     });
     resize(420, 420);
+    retranslate();
+}
+
+// The drawn texts follow with the redraw the window asks for.
+void PhasePortraitWindow::retranslate() {
+    setWindowTitle(tr("Фазовый портрет"));
+    surface_->setAccessibleName(tr("фазовый портрет: скорость против отклонения"));
 }
 
 void PhasePortraitWindow::setBackground(const graphics::PhaseFrame& frame, const StoredRuns& stored,
@@ -70,7 +76,14 @@ void PhasePortraitWindow::drawStep(double deviation, double Vx) {
 
 void PhasePortraitWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    emit resized();
+    emit redrawWanted();
+}
+
+void PhasePortraitWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    retranslate();
+    emit redrawWanted();
 }
 
 } // namespace trelvix

@@ -32,12 +32,16 @@ public:
     void drawStep(double deviation, double Vx);
 
 signals:
-    void resized();
+    // The picture must be drawn anew: the window took a new size, or a new language (the axis
+    // names and the legend are texts).
+    void redrawWanted();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
     void drawBackground();
     void drawBackgroundOn(graphics::Surface& portrait) const;
 

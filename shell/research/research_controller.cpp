@@ -46,7 +46,7 @@ void ResearchController::openPhasePortrait() {
     if (!phasePortrait_) {
         phasePortrait_ = new PhasePortraitWindow;
         addPictureMenu(phasePortrait_->surface(), platform_);
-        connect(phasePortrait_, &PhasePortraitWindow::resized, this,
+        connect(phasePortrait_, &PhasePortraitWindow::redrawWanted, this,
                 &ResearchController::redrawPhasePortrait);
         placeByMainWindow(phasePortrait_, mainWindow_, WindowPlacement::Beside);
     }

@@ -2,6 +2,7 @@
 
 #include "entry/input_table.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace trelvix {
@@ -38,7 +39,9 @@ QString legendText(const Inputs& stored, const Inputs& current) {
         if (stored.value(row.input) != current.value(row.input))
             differences << displayedName(row) + QStringLiteral(" = ") +
                                valueText(stored.value(row.input), row.input);
-    return differences.isEmpty() ? QStringLiteral("те же параметры") : differences.join(", ");
+    return differences.isEmpty()
+               ? QCoreApplication::translate("trelvix::RunLegend", "те же параметры")
+               : differences.join(", ");
 }
 
 std::vector<graphics::LegendEntry> storedRunsLegend(const StoredRuns& stored,

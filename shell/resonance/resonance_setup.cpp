@@ -1,5 +1,6 @@
 #include "shell/resonance/resonance_setup.h"
 
+#include <QCoreApplication>
 #include <QtConcurrent>
 #include <cmath>
 #include <numbers>
@@ -22,34 +23,51 @@ void concurrentMap(std::size_t count, const std::function<void(std::size_t)>& ta
     mapOn(*QThreadPool::globalInstance(), count, task);
 }
 
-QString resonanceProblemMessage(InputProblem problem) {
-    const QString cannotBuild = QStringLiteral("Резонансную кривую построить нельзя: %1");
+namespace {
+
+// The refusals are translated in the context of the set-up the window and the command line share.
+struct ResonanceRefusals {
+    Q_DECLARE_TR_FUNCTIONS(trelvix::ResonanceSetup)
+public:
+    static QString message(InputProblem problem);
+    static QString cannotBuild(const QString& why) {
+        return tr("Резонансную кривую построить нельзя: %1").arg(why);
+    }
+};
+
+QString ResonanceRefusals::message(InputProblem problem) {
     switch (problem) {
     case InputProblem::NonPositiveFrequency:
-        return QStringLiteral("Частоты диапазона должны быть положительными числами (в герцах): "
-                              "при нулевой частоте подвес неподвижен и установившихся "
-                              "вынужденных колебаний нет.");
+        return tr("Частоты диапазона должны быть положительными числами (в герцах): "
+                  "при нулевой частоте подвес неподвижен и установившихся "
+                  "вынужденных колебаний нет.");
     case InputProblem::EmptyRange:
-        return QStringLiteral("Начальная частота диапазона должна быть меньше конечной.");
+        return tr("Начальная частота диапазона должна быть меньше конечной.");
     case InputProblem::TooFewPoints:
-        return QStringLiteral("Число точек кривой должно быть не меньше 2.");
+        return tr("Число точек кривой должно быть не меньше 2.");
     case InputProblem::TooManyPoints:
-        return QStringLiteral("Число точек кривой должно быть не больше %1.").arg(maxSweepPoints);
+        return tr("Число точек кривой должно быть не больше %1.").arg(maxSweepPoints);
     case InputProblem::NoRestoringForce:
-        return cannotBuild.arg(QStringLiteral("пружина не создаёт возвращающей силы, "
-                                              "собственных колебаний нет. Измените параметры"));
+        return cannotBuild(tr("пружина не создаёт возвращающей силы, "
+                              "собственных колебаний нет. Измените параметры"));
     case InputProblem::NegativeDamping:
-        return cannotBuild.arg(QStringLiteral("при отрицательном сопротивлении среды колебания "
-                                              "нарастают без конца. Измените параметры"));
+        return cannotBuild(tr("при отрицательном сопротивлении среды колебания "
+                              "нарастают без конца. Измените параметры"));
     case InputProblem::NegativeDriveAmplitude:
-        return cannotBuild.arg(QStringLiteral("амплитуда колебаний точки подвеса отрицательна. "
-                                              "Измените параметры"));
+        return cannotBuild(tr("амплитуда колебаний точки подвеса отрицательна. "
+                              "Измените параметры"));
     case InputProblem::NonFiniteCoefficient:
     case InputProblem::None:
         break;
     }
-    return cannotBuild.arg(QStringLiteral("коэффициенты уравнения движения не имеют конечных "
-                                          "значений. Измените параметры"));
+    return cannotBuild(tr("коэффициенты уравнения движения не имеют конечных "
+                          "значений. Измените параметры"));
+}
+
+} // namespace
+
+QString resonanceProblemMessage(InputProblem problem) {
+    return ResonanceRefusals::message(problem);
 }
 
 } // namespace trelvix

@@ -11,6 +11,7 @@
 #include "shell/widgets/picture_box.h"
 #include "shell/widgets/picture_menu.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,10 +36,9 @@ const char* frequencyPattern() {
     return inputRow(Input::nu).pattern;
 }
 
-QLineEdit* rangeField(const char* name, const QString& purpose, int width, QWidget* parent) {
+QLineEdit* rangeField(const char* name, int width, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
-    field->setAccessibleName(purpose);
     field->setFixedWidth(width);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, colours::fieldYellow);
@@ -46,16 +46,15 @@ QLineEdit* rangeField(const char* name, const QString& purpose, int width, QWidg
     return field;
 }
 
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
+QPushButton* button(const char* name, QWidget* parent) {
+    auto* b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     return b;
 }
 
-PictureBox* plotPanel(const char* name, const QString& description, QWidget* parent) {
+PictureBox* plotPanel(const char* name, QWidget* parent) {
     auto* panel = new PictureBox(Qt::white, parent);
     panel->setObjectName(QString::fromLatin1(name));
-    panel->setAccessibleName(description);
     panel->setMouseTracking(true);
     panel->setMinimumSize(320, 160);
     return panel;
@@ -69,7 +68,6 @@ ResonanceWindow::ResonanceWindow(const Platform& platform, const ExperimentDocum
     connect(&document_, &ExperimentDocument::characteristicsChanged, this,
             &ResonanceWindow::experimentChanged);
     setObjectName(QStringLiteral("FormResonance"));
-    setWindowTitle(texts::resonanceTitle);
     setWindowIcon(assets::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
@@ -77,8 +75,8 @@ ResonanceWindow::ResonanceWindow(const Platform& platform, const ExperimentDocum
     setBackground(this, colours::formGrey);
 
     plots_ = new QWidget(this);
-    amplitude_ = plotPanel("resonanceAmplitude", QStringLiteral("амплитуда от частоты"), plots_);
-    phase_ = plotPanel("resonancePhase", QStringLiteral("сдвиг фазы от частоты"), plots_);
+    amplitude_ = plotPanel("resonanceAmplitude", plots_);
+    phase_ = plotPanel("resonancePhase", plots_);
     using graphics::ResonanceQuantity;
     for (const auto& [panel, quantity] : {std::pair{amplitude_, ResonanceQuantity::Amplitude},
                                           std::pair{phase_, ResonanceQuantity::Phase}}) {
@@ -105,26 +103,65 @@ ResonanceWindow::ResonanceWindow(const Platform& platform, const ExperimentDocum
     connect(&progressTimer_, &QTimer::timeout, this, &ResonanceWindow::showProgress);
     progressTimer_.setInterval(progressInterval);
     setBusy(false);
+    retranslate();
+}
+
+void ResonanceWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+// The curve stays as it is and a sweep in progress goes on: only the texts change, the computed
+// ones made anew from what they say.
+void ResonanceWindow::retranslate() {
+    setWindowTitle(texts::resonanceTitle());
+    fromLabel_->setText(tr("от, Гц"));
+    toLabel_->setText(tr("до, Гц"));
+    pointsLabel_->setText(tr("точек"));
+    from_->setAccessibleName(tr("начало диапазона частот, Гц"));
+    to_->setAccessibleName(tr("конец диапазона частот, Гц"));
+    points_->setAccessibleName(tr("число точек кривой"));
+    compute_->setText(tr("Рассчитать"));
+    cancel_->setText(tr("Отмена"));
+    progress_->setAccessibleName(tr("ход расчёта кривой"));
+    amplitude_->setAccessibleName(tr("амплитуда от частоты"));
+    phase_->setAccessibleName(tr("сдвиг фазы от частоты"));
+    saveCsv_->setText(texts::resonanceSaveCsv());
+    savePng_->setText(texts::resonanceSavePng());
+    showReading(reading_);
+    showStatus(statusText_);
+    redrawPlots();
+}
+
+// The status line keeps what it says, to say it again in another language.
+void ResonanceWindow::showStatus(std::function<QString()> text) {
+    statusText_ = std::move(text);
+    status_->setText(statusText_ ? statusText_() : QString());
+}
+
+// The values at a point of the curve, or with none the hint how to read them.
+void ResonanceWindow::showReading(std::optional<ResonancePoint> p) {
+    reading_ = p;
+    readout_->setText(p ? readoutText(*p) : texts::resonanceHint());
 }
 
 QWidget* ResonanceWindow::buildRangeRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    from_ = rangeField("resonanceFrom", QStringLiteral("начало диапазона частот, Гц"), 80, row);
-    to_ = rangeField("resonanceTo", QStringLiteral("конец диапазона частот, Гц"), 80, row);
-    points_ = rangeField("resonancePoints", QStringLiteral("число точек кривой"), 64, row);
-    for (auto [caption, field] :
-         {std::pair{texts::resonanceFrom, from_}, std::pair{texts::resonanceTo, to_},
-          std::pair{texts::resonancePoints, points_}}) {
-        layout->addWidget(new QLabel(caption, row));
+    from_ = rangeField("resonanceFrom", 80, row);
+    to_ = rangeField("resonanceTo", 80, row);
+    points_ = rangeField("resonancePoints", 64, row);
+    for (auto [caption, field] : {std::pair{&fromLabel_, from_}, std::pair{&toLabel_, to_},
+                                  std::pair{&pointsLabel_, points_}}) {
+        *caption = new QLabel(row);
+        layout->addWidget(*caption);
         layout->addWidget(field);
     }
-    compute_ = button("resonanceCompute", texts::resonanceCompute, row);
-    cancel_ = button("resonanceCancel", texts::resonanceCancel, row);
+    compute_ = button("resonanceCompute", row);
+    cancel_ = button("resonanceCancel", row);
     progress_ = new QProgressBar(row);
     progress_->setObjectName(QStringLiteral("resonanceProgress"));
-    progress_->setAccessibleName(QStringLiteral("ход расчёта кривой"));
     layout->addWidget(compute_);
     layout->addWidget(cancel_);
     layout->addWidget(progress_, 1);
@@ -137,7 +174,7 @@ QWidget* ResonanceWindow::buildExportRow() {
     auto* row = new QWidget(this);
     auto* layout = new QVBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    readout_ = new QLabel(texts::resonanceHint, row);
+    readout_ = new QLabel(row);
     readout_->setObjectName(QStringLiteral("resonanceReadout"));
     // A long reading takes two lines rather than widen the window; the two lines are kept for it
     // at every width, so that the plots above never have to give up height to it.
@@ -147,14 +184,14 @@ QWidget* ResonanceWindow::buildExportRow() {
     status_->setObjectName(QStringLiteral("resonanceStatus"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);
-    QPushButton* csv = button("resonanceCsv", texts::resonanceSaveCsv, row);
-    QPushButton* png = button("resonancePng", texts::resonanceSavePng, row);
-    buttons->addWidget(csv);
-    buttons->addWidget(png);
+    saveCsv_ = button("resonanceCsv", row);
+    savePng_ = button("resonancePng", row);
+    buttons->addWidget(saveCsv_);
+    buttons->addWidget(savePng_);
     layout->addWidget(readout_);
     layout->addLayout(buttons);
-    connect(csv, &QPushButton::clicked, this, &ResonanceWindow::exportCsv);
-    connect(png, &QPushButton::clicked, this, &ResonanceWindow::exportPng);
+    connect(saveCsv_, &QPushButton::clicked, this, &ResonanceWindow::exportCsv);
+    connect(savePng_, &QPushButton::clicked, this, &ResonanceWindow::exportPng);
     return row;
 }
 
@@ -181,7 +218,7 @@ std::optional<FrequencyRange> ResonanceWindow::rangeFromFields() {
     FrequencyRange range{read(from_), read(to_),
                          static_cast<int>(std::clamp<double>(points, 0, maxSweepPoints + 1.0))};
     if (points != std::floor(points)) {
-        refuse(texts::resonanceWholePoints);
+        refuse(texts::resonanceWholePoints());
         return std::nullopt;
     }
     const InputProblem problem = checkRange(range);
@@ -213,8 +250,8 @@ void ResonanceWindow::sweep(const DrivenOscillator& oscillator, const FrequencyR
               document_.inputs().nu,
               hasResonance(derived) ? derived.nu_r : std::nan("")};
     gridPoints_ = range.points;
-    status_->clear();
-    readout_->setText(texts::resonanceHint);
+    showStatus({});
+    showReading(std::nullopt);
     redrawPlots();
     setBusy(true);
     sweeper_.start(oscillator, range);
@@ -277,8 +314,10 @@ void ResonanceWindow::sweepFinished(bool cancelled) {
     const auto points = static_cast<int>(all.size());
     const auto nonFinite = static_cast<int>(std::count_if(
         all.begin(), all.end(), [](const auto& p) { return p.status == PointStatus::NonFinite; }));
-    status_->setText(
-        texts::sweepSummary(cancelled, points, std::max(points - gridPoints_, 0), nonFinite));
+    const int refining = std::max(points - gridPoints_, 0);
+    showStatus([cancelled, points, refining, nonFinite] {
+        return texts::sweepSummary(cancelled, points, refining, nonFinite);
+    });
     redrawPlots();
 }
 
@@ -304,26 +343,30 @@ void ResonanceWindow::showReadout(PictureBox* panel, QPointF at) {
         QToolTip::hideText();
         return;
     }
+    showReading(*p);
+    QToolTip::showText(panel->mapToGlobal(at.toPoint()), readout_->text(), panel);
+}
+
+// The computed curve and the linear theory at the point `p` of the curve.
+QString ResonanceWindow::readoutText(const ResonancePoint& p) const {
     const QLocale locale = QLocale::system();
     const auto number = [&](double x) {
         return std::isfinite(x) ? locale.toString(x, 'g', 5) : QStringLiteral("—");
     };
-    const QString text = texts::readoutText(number(p->nu), number(p->amplitude), number(p->phase),
-                                            number(linearAmplitude(curve_.oscillator, p->nu)),
-                                            number(linearPhase(curve_.oscillator, p->nu)));
-    readout_->setText(text);
-    QToolTip::showText(panel->mapToGlobal(at.toPoint()), text, panel);
+    return texts::readoutText(number(p.nu), number(p.amplitude), number(p.phase),
+                              number(linearAmplitude(curve_.oscillator, p.nu)),
+                              number(linearPhase(curve_.oscillator, p.nu)));
 }
 
 // The driving frequency takes the text as if the student had typed it, with the field's own
 // checks; the mark of the plots then follows it.
 void ResonanceWindow::offerFrequency(double nu) {
     if (!frequencyField_->isEnabled()) { // a run in progress locks the parameters
-        status_->setText(texts::offerDuringRun);
+        showStatus(texts::offerDuringRun);
         return;
     }
     const QString text = QString::fromStdString(formatNumber(nu, frequencyPattern()));
-    if (!platform_.messages.askYesNo(texts::resonanceTitle, texts::offerFrequencyQuestion(text)))
+    if (!platform_.messages.askYesNo(texts::resonanceTitle(), texts::offerFrequencyQuestion(text)))
         return;
     frequencyField_->setText(text);
     redrawPlots();

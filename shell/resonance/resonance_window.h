@@ -7,6 +7,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -51,8 +52,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Every text in the current language, the plots drawn anew with theirs.
+    void retranslate();
+    void showStatus(std::function<QString()> text);
+    void showReading(std::optional<ResonancePoint> p);
+    QString readoutText(const ResonancePoint& p) const;
     QWidget* buildRangeRow();
     QWidget* buildExportRow();
     bool refuse(const QString& message);
@@ -88,6 +95,13 @@ private:
     QWidget* plots_ = nullptr;
     QLabel* readout_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* fromLabel_ = nullptr;
+    QLabel* toLabel_ = nullptr;
+    QLabel* pointsLabel_ = nullptr;
+    QPushButton* saveCsv_ = nullptr;
+    QPushButton* savePng_ = nullptr;
+    std::function<QString()> statusText_;   // what the status line says; empty: nothing
+    std::optional<ResonancePoint> reading_; // the point of the curve the readout shows
 };
 
 } // namespace trelvix

@@ -4,7 +4,6 @@
 #include "model/resonance_csv.h"
 #include "shell/files/experiment_file_texts.h"
 #include "shell/files/save_through_dialog.h"
-#include "shell/main_window/window_texts.h"
 #include "shell/resonance/resonance_texts.h"
 #include "shell/resonance/resonance_window.h"
 
@@ -13,7 +12,7 @@
 namespace trelvix {
 
 void ResonanceWindow::exportCsv() {
-    const SaveOffer offer{texts::resonanceSaveCsv,
+    const SaveOffer offer{texts::resonanceSaveCsv(),
                           QStringLiteral("resonance.csv"),
                           QStringLiteral("CSV (*.csv)"),
                           {QStringLiteral(".csv")},
@@ -24,7 +23,7 @@ void ResonanceWindow::exportCsv() {
 }
 
 void ResonanceWindow::exportPng() {
-    const SaveOffer offer{texts::resonanceSavePng,
+    const SaveOffer offer{texts::resonanceSavePng(),
                           QStringLiteral("resonance.png"),
                           QStringLiteral("PNG (*.png)"),
                           {QStringLiteral(".png")},

@@ -1,5 +1,6 @@
 // The windows that study a run through the main window: «Измерения» after a free and a driven run,
-// and the phase portrait traced live and drawn anew from the record after a resize.
+// the phase portrait traced live and drawn anew from the record after a resize, and all three
+// research windows in the language the student chooses.
 
 #include "graphics/style.h"
 #include "recording_platform.h"
@@ -7,6 +8,7 @@
 #include "shell/research/measurements_window.h"
 #include "shell/research/phase_portrait_window.h"
 #include "shell/research/run_legend.h"
+#include "shell/resonance/resonance_setup.h"
 #include "shell/resonance/resonance_window.h"
 #include "shell/widgets/picture_box.h"
 #include "test_files.h"
@@ -25,6 +27,62 @@ void enter(MainWindow& w, Input input, const QString& text) {
     field->insert(text);
 }
 
+// The cursor over the middle of a plot of the resonance window: its values under the plots.
+// The tooltip with them goes, as it does when the student clicks elsewhere.
+void hoverOver(PictureBox* panel) {
+    const QPoint at(panel->width() / 2, panel->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, at, panel->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(panel, &move);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+bool hasCyrillic(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x400 && c.unicode() < 0x530; });
+}
+
+// The panels' picture menu is the shared one of every plot, translated with it.
+bool isPictureMenu(const QAction* action) {
+    return action->objectName() == "savePicture" || action->objectName() == "copyPicture";
+}
+
+void addTexts(QStringList& texts, const QString& where, const QTableWidget& table) {
+    for (int column = 0; column < table.columnCount(); ++column)
+        texts << where + "/head" + QString::number(column) + ": " +
+                     table.horizontalHeaderItem(column)->text();
+    for (int row = 0; row < table.rowCount(); ++row)
+        for (int column = 0; column < table.columnCount(); ++column)
+            if (const QTableWidgetItem* item = table.item(row, column))
+                texts << where + QString("/%1,%2: ").arg(row).arg(column) + item->text() + "|" +
+                             item->toolTip();
+}
+
+// Every text a student can see or hear read out in `window`: titles, captions, table cells,
+// tooltips, accessible names, the items of its menus; each prefixed with where it stands.
+QStringList visibleTexts(QWidget* window) {
+    QStringList texts;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        if (!w->isVisible()) continue;
+        const QString where =
+            w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+        texts << where + ": " + w->windowTitle() + "|" + w->toolTip() + "|" + w->accessibleName() +
+                     "|" + w->accessibleDescription() + "|" + w->whatsThis() + "|" + w->statusTip();
+        if (const auto* label = qobject_cast<QLabel*>(w))
+            texts << where + " text: " + label->text();
+        if (const auto* button = qobject_cast<QAbstractButton*>(w))
+            texts << where + " text: " + button->text();
+        if (const auto* table = qobject_cast<QTableWidget*>(w)) addTexts(texts, where, *table);
+        for (const QAction* action : w->actions())
+            if (!isPictureMenu(action))
+                texts << where + " action: " + action->text() + "|" + action->toolTip();
+    }
+    return texts;
+}
+
 } // namespace
 
 class ResearchWindowsTest : public QObject {
@@ -34,6 +92,9 @@ private slots:
     void init();
     void measurementsMatchWhatHolds_data();
     void measurementsMatchWhatHolds();
+    void researchWindowsFitTheirTexts_data();
+    void researchWindowsFitTheirTexts();
+    void researchWindowsSwitchLanguageAndBack();
     void phasePortraitSurvivesAResize();
     void storedRunsSurviveAResizeWithTheirLegend();
     void legendNamesTheDifferingInputs();
@@ -45,6 +106,11 @@ private slots:
     void cleanup();
 
 private:
+    // A free run with quadratic drag (reasons and inapplicable predictions in the table), kept
+    // for the legend, then all three research windows open and the resonance curve computed.
+    void openResearchWindowsAfterARun();
+    void switchTo(const QString& language);
+
     WindowFixture fixture_;
     std::unique_ptr<RecordingPlatform>& platform_ = fixture_.platform;
     std::unique_ptr<MainWindow>& window_ = fixture_.window;
@@ -66,7 +132,7 @@ void ResearchWindowsTest::measurementsMatchWhatHolds_data() {
 }
 
 // Each compared quantity is within 1 % of the prediction that holds; a prediction that does not
-// hold shows no difference; at the window's own size every column is in sight.
+// hold shows no difference.
 void ResearchWindowsTest::measurementsMatchWhatHolds() {
     QFETCH(QStringList, inputs);
     QFETCH(QStringList, compared);
@@ -85,9 +151,139 @@ void ResearchWindowsTest::measurementsMatchWhatHolds() {
         bool ok = false;
         QVERIFY2(std::abs(percent.toDouble(&ok)) < 1 && ok, qPrintable(percent));
     }
+}
+
+void ResearchWindowsTest::openResearchWindowsAfterARun() {
+    MainWindow& w = *window_;
+    enter(w, Input::Xm, "0");
+    enter(w, Input::c, "0.5");
+    enter(w, Input::T, "2");
+    w.startOrStop();
+    w.runMenu().mnuRunKeep->trigger();
+    w.runMenu().mnuMeasurements->trigger();
+    w.runMenu().mnuPhasePortrait->trigger();
+    w.openResonanceCurve();
+    QVERIFY(w.measurementsWindow() && w.phasePortraitWindow() && w.resonanceWindow());
+    QTRY_VERIFY_WITH_TIMEOUT(!w.resonanceWindow()->sweeper().busy(), 10000);
+    QVERIFY(!w.resonanceWindow()->curve().points.empty());
+}
+
+// The windows retranslate themselves on the events a real switch sends.
+void ResearchWindowsTest::switchTo(const QString& language) {
+    QVERIFY(platform_->languages.use(language));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+void ResearchWindowsTest::researchWindowsFitTheirTexts_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Russian") << "ru";
+    QTest::newRow("English") << "en";
+}
+
+// At the measurements window's own size every column is in sight under the note; at the
+// smallest size of the resonance window no caption is cut and no two of its parts overlap, with
+// the hint and with a reading under the cursor.
+void ResearchWindowsTest::researchWindowsFitTheirTexts() {
+    QFETCH(QString, language);
+    openResearchWindowsAfterARun();
+    switchTo(language);
+    MainWindow& w = *window_;
+    w.runMenu().mnuMeasurements->trigger(); // sized to the table in this language
+    QTableWidget* table = w.measurementsWindow()->table();
+    QVERIFY(QTest::qWaitForWindowExposed(table));
     const int last = table->columnCount() - 1;
     QVERIFY(table->columnViewportPosition(last) + table->columnWidth(last) <=
             table->viewport()->width());
+    const QLabel* note = w.measurementsWindow()->findChild<QLabel*>();
+    QVERIFY(!note->geometry().intersects(table->geometry()));
+
+    ResonanceWindow* resonance = w.resonanceWindow();
+    PictureBox* amplitude = resonance->amplitudePanel();
+    for (const bool reading : {false, true}) {
+        if (reading) {
+            hoverOver(amplitude);
+            QVERIFY(resonance->findChild<QLabel*>("resonanceReadout")->text().startsWith("ν = "));
+        }
+        resonance->resize(resonance->minimumSizeHint());
+        QTRY_COMPARE(resonance->size(), resonance->minimumSizeHint());
+        for (QWidget* part : resonance->findChildren<QWidget*>()) {
+            if (!part->isVisible()) continue;
+            const auto* label = qobject_cast<QLabel*>(part);
+            const bool fits = label && label->wordWrap()
+                                  ? label->heightForWidth(label->width()) <= label->height()
+                                  : part->width() >= part->minimumSizeHint().width();
+            QVERIFY2(fits, qPrintable(part->objectName() + " " + (label ? label->text() : "")));
+            for (QWidget* other :
+                 part->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(other == part || !other->isVisible() ||
+                             !other->geometry().intersects(part->geometry()),
+                         qPrintable(part->objectName() + " / " + other->objectName()));
+        }
+    }
+}
+
+// In English no text of the three windows has a Cyrillic letter left: the table and the note
+// measured anew (the model's reasons too), the resonance status line and the legend of the kept
+// run said again, the curve kept; the questions and refusals follow.  Back in Russian every text
+// is what it was.
+void ResearchWindowsTest::researchWindowsSwitchLanguageAndBack() {
+    openResearchWindowsAfterARun();
+    MainWindow& w = *window_;
+    ResonanceWindow* resonance = w.resonanceWindow();
+    const QList<QWidget*> windows{w.measurementsWindow(), w.phasePortraitWindow(), resonance};
+    const auto allTexts = [&] {
+        QStringList texts;
+        for (QWidget* window : windows)
+            texts << visibleTexts(window);
+        return texts;
+    };
+    const auto legend = [&] {
+        QStringList texts;
+        for (const auto& label : w.phasePortraitWindow()->surface()->surface().labels())
+            texts << label.text;
+        return texts;
+    };
+    hoverOver(resonance->amplitudePanel());
+    const QStringList russian = allTexts();
+    QVERIFY(legend().contains("те же параметры"));
+    const std::size_t points = resonance->curve().points.size();
+
+    switchTo("en");
+    QVERIFY(!resonance->sweeper().busy());
+    for (const QString& text : allTexts())
+        QVERIFY2(!hasCyrillic(text), qPrintable(text));
+    const MeasurementsWindow& measurements = *w.measurementsWindow();
+    QVERIFY(!measurements.table()
+                 ->findItems("— (forced oscillations only (Xm ≠ 0, ν ≠ 0))", Qt::MatchExactly)
+                 .isEmpty());
+    QCOMPARE(measureRun(w.runController().record()).amplitude.reason,
+             std::string("forced oscillations only (Xm ≠ 0, ν ≠ 0)"));
+    QVERIFY2(legend().contains("same parameters"), qPrintable(legend().join('|')));
+    QCOMPARE(resonance->curve().points.size(), points); // not computed anew
+    const QString status = resonance->findChild<QLabel*>("resonanceStatus")->text();
+    QVERIFY2(status.startsWith(QString("Points computed: %1.").arg(points)), qPrintable(status));
+
+    QTest::mouseClick(resonance->findChild<QPushButton*>("resonanceCompute"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!resonance->sweeper().busy(), 10000);
+    resonance->findChild<QLineEdit*>("resonancePoints")->setText("2.5");
+    QTest::mouseClick(resonance->findChild<QPushButton*>("resonanceCompute"), Qt::LeftButton);
+    const ResonancePoint* peak = peakPoint(resonance->curve().points);
+    QVERIFY(peak);
+    const QPoint at =
+        resonance->amplitudePanel()->surface().toPixel({peak->nu, peak->amplitude}).toPoint();
+    QTest::mouseClick(resonance->amplitudePanel(), Qt::LeftButton, {}, at);
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 1);
+    QCOMPARE(platform_->count(PlatformEvent::Kind::Question), 1);
+    for (const PlatformEvent& event : platform_->events)
+        QVERIFY2(!hasCyrillic(event.text), qPrintable(event.text));
+    hoverOver(resonance->amplitudePanel()); // the same curve computed anew: the same reading
+
+    switchTo("ru");
+    resonance->findChild<QLineEdit*>("resonancePoints")
+        ->setText(QString::number(defaultResonancePoints));
+    QCOMPARE(allTexts(), russian);
+    QVERIFY(legend().contains("те же параметры"));
 }
 
 void ResearchWindowsTest::phasePortraitSurvivesAResize() {
@@ -271,6 +467,7 @@ void ResearchWindowsTest::startClickWhileARunEndsStartsNothing() {
 }
 
 void ResearchWindowsTest::cleanup() {
+    if (platform_) QVERIFY(platform_->languages.use("ru"));
     window_.reset();
     platform_.reset();
 }

@@ -51,6 +51,7 @@ private slots:
     void millionPointsCancelWhileThePanelsPaint();
     void clickAtThePeakOffersItsFrequency();
     void cancelKeepsThePointsComputedSoFar();
+    void aSweepGoesOnThroughALanguageSwitch();
     void cleanup();
 
 private:
@@ -66,6 +67,7 @@ void ResonanceWindowTest::init() {
 }
 
 void ResonanceWindowTest::cleanup() {
+    if (platform_) QVERIFY(platform_->languages.use("ru"));
     window_.reset();
     platform_.reset();
 }
@@ -117,11 +119,11 @@ void ResonanceWindowTest::badRangesAreRefused_data() {
                                << "1" << resonanceProblemMessage(InputProblem::TooFewPoints);
     QTest::newRow("points not whole") << "2"
                                       << "6"
-                                      << "2.5" << texts::resonanceWholePoints;
+                                      << "2.5" << texts::resonanceWholePoints();
     // The range fields take a decimal comma between digits, which the parameter fields do not.
     QTest::newRow("decimal comma") << "2"
                                    << "6"
-                                   << "2,5" << texts::resonanceWholePoints;
+                                   << "2,5" << texts::resonanceWholePoints();
 }
 
 // The message with the tone; the curve of the last good range stays and nothing is computed.
@@ -265,6 +267,43 @@ void ResonanceWindowTest::cancelKeepsThePointsComputedSoFar() {
     const QPointer<ResonanceWindow> closed = curve;
     curve->close();
     QTRY_VERIFY_WITH_TIMEOUT(!closed, 60000);
+}
+
+// A change of language while the workers are held in the middle of a sweep: the window speaks
+// English at once, and the sweep neither stops nor starts again.
+void ResonanceWindowTest::aSweepGoesOnThroughALanguageSwitch() {
+    ResonanceWindow* curve = openCurve();
+    QVERIFY(curve);
+    constexpr int many = 5000;
+    constexpr int held = 20;
+    enter(rangeField(curve, "resonancePoints"), QString::number(many));
+    std::latch reached(1), released(1);
+    std::atomic<bool> first{true};
+    curve->sweeper().setBeforePoint([&](int done) {
+        if (done < held) return;
+        if (first.exchange(false)) reached.count_down();
+        released.wait();
+    });
+    // The workers go on whatever the checks below find.
+    const auto release = qScopeGuard([&] {
+        if (!released.try_wait()) released.count_down();
+    });
+    windowButton(curve, "resonanceCompute")->click();
+    reached.wait();
+    QSignalSpy finished(&curve->sweeper(), &ResonanceSweeper::finished);
+    QVERIFY(platform_->languages.use("en"));
+    QCoreApplication::processEvents();
+    QCOMPARE(curve->windowTitle(), QString("Resonance Curve"));
+    QCOMPARE(windowButton(curve, "resonanceCancel")->text(), QString("Cancel"));
+    QVERIFY(curve->sweeper().busy() && windowButton(curve, "resonanceCancel")->isEnabled());
+    QCOMPARE(finished.size(), 0);
+    released.count_down();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(!curve->lastSweepCancelled());
+    QVERIFY(curve->curve().points.size() >= std::size_t(many));
+    const QString status = curve->findChild<QLabel*>("resonanceStatus")->text();
+    QVERIFY2(status.startsWith("Points computed: "), qPrintable(status));
 }
 
 QTEST_MAIN(ResonanceWindowTest)
