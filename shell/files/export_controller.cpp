@@ -83,7 +83,7 @@ void ExportController::printReport() {
     QTextDocument document;
     composeLabReport(document, report_());
     if (paintBook(document, printer) == 0)
-        platform_.messages.inform(texts::errorTitle,
+        platform_.messages.inform(texts::errorTitle(),
                                   QStringLiteral("Не удалось напечатать отчёт."));
 }
 
