@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>  o (кг/м3) =</source>
-        <translation>  o (kg/m3) =</translation>
+        <translation>  o (kg/m3)=</translation>
     </message>
     <message>
         <source>плотность среды</source>
