@@ -2,6 +2,7 @@
 
 #include "model/number_text.h"
 
+#include <QCoreApplication>
 #include <cfloat>
 #include <cmath>
 #include <limits>
@@ -43,38 +44,47 @@ double x0Reset(const Inputs& in) {
     return readNumber(formatNumber(shown + 1e-5, x0Pattern));
 }
 
-const QString notPositiveMessage =
-    QStringLiteral("Не может быть отрицательным или 0! Не вводите заново, а исправьте!");
+// The texts of the rows are written in Russian and shown in the current language.
+struct InputTexts {
+    Q_DECLARE_TR_FUNCTIONS(trelvix::InputTable)
+public:
+    static const std::vector<InputRow>& table();
+};
 
 } // namespace
 
 const std::vector<InputRow>& inputTable() {
+    return InputTexts::table();
+}
+
+const std::vector<InputRow>& InputTexts::table() {
+    const char* const notPositiveMessage =
+        QT_TR_NOOP("Не может быть отрицательным или 0! Не вводите заново, а исправьте!");
     static const std::vector<InputRow> rows{
         {Input::m,
          "m",
          "massCaption",
-         "m (кг) =",
+         QT_TR_NOOP("m (кг) ="),
          ButtonText,
          "massField",
-         "масса шара",
-         "масса шара, кг",
+         QT_TR_NOOP("масса шара"),
+         QT_TR_NOOP("масса шара, кг"),
          6,
          nullptr,
          "0.000000",
-         Refusal{
-             [](const Inputs& in) { return in.m <= 0; },
-             QStringLiteral("не может быть отрицательной или 0! Не вводите заново, а исправьте!"),
-             [](const Inputs&) { return 0.06385; }},
+         Refusal{[](const Inputs& in) { return in.m <= 0; },
+                 QT_TR_NOOP("не может быть отрицательной или 0! Не вводите заново, а исправьте!"),
+                 [](const Inputs&) { return 0.06385; }},
          {},
          {}},
         {Input::d,
          "d",
          "diameterCaption",
-         "d (м) =",
+         QT_TR_NOOP("d (м) ="),
          ButtonText,
          "diameterField",
-         "диаметр шара",
-         "диаметр шара, м",
+         QT_TR_NOOP("диаметр шара"),
+         QT_TR_NOOP("диаметр шара, м"),
          8,
          nullptr,
          "0.000",
@@ -85,27 +95,27 @@ const std::vector<InputRow>& inputTable() {
         {Input::c,
          "c",
          "dragCaption",
-         "с = ",
+         QT_TR_NOOP("с = "),
          ButtonText,
          "dragField",
-         "коэффициент лобового сопротивления для шара",
-         "коэффициент лобового сопротивления шара",
+         QT_TR_NOOP("коэффициент лобового сопротивления для шара"),
+         QT_TR_NOOP("коэффициент лобового сопротивления шара"),
          25,
          nullptr,
          "0.000",
          Refusal{[](const Inputs& in) { return in.c < 0; },
-                 QStringLiteral("Не может быть отрицательным! Не вводите заново, а исправьте!"),
+                 QT_TR_NOOP("Не может быть отрицательным! Не вводите заново, а исправьте!"),
                  [](const Inputs&) { return 0.5; }},
          {},
          {{{}, {Result::quadraticDistance}, [](const Inputs& in) { return in.c == 0; }}}},
         {Input::k,
          "k",
          "stiffnessCaption",
-         "k (Н/м) =",
+         QT_TR_NOOP("k (Н/м) ="),
          ButtonText,
          "stiffnessField",
-         "коэффициент жёсткости пружины",
-         "жёсткость пружины, Н/м",
+         QT_TR_NOOP("коэффициент жёсткости пружины"),
+         QT_TR_NOOP("жёсткость пружины, Н/м"),
          27,
          nullptr,
          "0.000",
@@ -116,11 +126,11 @@ const std::vector<InputRow>& inputTable() {
         {Input::L0,
          "L0",
          "springLengthCaption",
-         "Lo (м) =",
+         QT_TR_NOOP("Lo (м) ="),
          Black,
          "springLengthField",
-         "длина нерастянутой пружины",
-         "длина нерастянутой пружины, м",
+         QT_TR_NOOP("длина нерастянутой пружины"),
+         QT_TR_NOOP("длина нерастянутой пружины, м"),
          5,
          nullptr,
          "0.000",
@@ -130,18 +140,18 @@ const std::vector<InputRow>& inputTable() {
         {Input::ro,
          "ro",
          "mediumDensityCaption",
-         "  o (кг/м3) =",
+         QT_TR_NOOP("  o (кг/м3) ="),
          WindowText,
          "mediumDensityField",
-         "плотность среды",
-         "плотность среды, кг/м3",
+         QT_TR_NOOP("плотность среды"),
+         QT_TR_NOOP("плотность среды, кг/м3"),
          22,
-         "ro(кг/м3)=",
+         QT_TR_NOOP("ro(кг/м3)="),
          nullptr,
          {},
          Warning{[](const Inputs& in) { return in.ro <= 0; },
-                 QStringLiteral("Это вакуум! Тогда и вязкость среды должна быть=0! Но можно "
-                                "экспериментировать и так!"),
+                 QT_TR_NOOP("Это вакуум! Тогда и вязкость среды должна быть=0! Но можно "
+                            "экспериментировать и так!"),
                  WarningKind::Vacuum},
          // Without a medium there is no displaced mass and no quadratic drag.
          {{{}, {Result::mediumMass}, [](const Inputs& in) { return in.ro <= 0; }},
@@ -151,18 +161,18 @@ const std::vector<InputRow>& inputTable() {
         {Input::eta,
          "eta",
          "viscosityCaption",
-         "    (Па·с) = ",
+         QT_TR_NOOP("    (Па·с) = "),
          ButtonText,
          "viscosityField",
-         "коэффициент динамической вязкости среды",
-         "динамическая вязкость среды, Па·с",
+         QT_TR_NOOP("коэффициент динамической вязкости среды"),
+         QT_TR_NOOP("динамическая вязкость среды, Па·с"),
          9,
-         "h(Па·с)=",
+         QT_TR_NOOP("h(Па·с)="),
          "0.000e+00",
          {},
          Warning{[](const Inputs& in) { return in.eta == 0; },
-                 QStringLiteral("Это вакуум! Тогда и плотность среды должна быть=0! Но можно "
-                                "экспериментировать и так!"),
+                 QT_TR_NOOP("Это вакуум! Тогда и плотность среды должна быть=0! Но можно "
+                            "экспериментировать и так!"),
                  WarningKind::NoViscosity},
          // Without viscosity the damping, the decrement and the quality factor mean nothing.
          {{{},
@@ -171,11 +181,11 @@ const std::vector<InputRow>& inputTable() {
         {Input::Xm,
          "Xm",
          "amplitudeCaption",
-         "Хm (м) =",
+         QT_TR_NOOP("Хm (м) ="),
          ButtonText,
          "amplitudeField",
-         "амплитуда вынуждающей силы",
-         "амплитуда колебаний точки подвеса, м",
+         QT_TR_NOOP("амплитуда вынуждающей силы"),
+         QT_TR_NOOP("амплитуда колебаний точки подвеса, м"),
          12,
          nullptr,
          "0.0000",
@@ -188,13 +198,13 @@ const std::vector<InputRow>& inputTable() {
         {Input::nu,
          "nu",
          "frequencyCaption",
-         "   (Гц) =",
+         QT_TR_NOOP("   (Гц) ="),
          ButtonText,
          "frequencyField",
-         "частота вынуждающей силы",
-         "частота вынуждающей силы, Гц",
+         QT_TR_NOOP("частота вынуждающей силы"),
+         QT_TR_NOOP("частота вынуждающей силы, Гц"),
          29,
-         "nu(Гц)=",
+         QT_TR_NOOP("nu(Гц)="),
          "0.0000",
          {},
          {},
@@ -202,28 +212,28 @@ const std::vector<InputRow>& inputTable() {
         {Input::X0,
          "X0",
          "startPositionCaption",
-         "Хo (м) =",
+         QT_TR_NOOP("Хo (м) ="),
          ButtonText,
          "startPositionField",
-         "начальная координата центра шара",
-         "начальная координата центра шара, м",
+         QT_TR_NOOP("начальная координата центра шара"),
+         QT_TR_NOOP("начальная координата центра шара, м"),
          42,
          nullptr,
          x0Pattern,
          Refusal{x0TooHigh,
-                 QStringLiteral("Не может быть меньше суммы радиуса шара и радиуса колеса! Не "
-                                "вводите заново, а исправьте!"),
+                 QT_TR_NOOP("Не может быть меньше суммы радиуса шара и радиуса колеса! Не "
+                            "вводите заново, а исправьте!"),
                  x0Reset},
          {},
          {}},
         {Input::V0x,
          "V0x",
          "startVelocityCaption",
-         "Voх (м/с)=",
+         QT_TR_NOOP("Voх (м/с)="),
          ButtonText,
          "startVelocityField",
-         "начальная скорость",
-         "начальная скорость шара, м/с",
+         QT_TR_NOOP("начальная скорость"),
+         QT_TR_NOOP("начальная скорость шара, м/с"),
          44,
          nullptr,
          "0.000",
@@ -233,16 +243,16 @@ const std::vector<InputRow>& inputTable() {
         {Input::T,
          "T",
          "durationCaption",
-         "Т (с) =",
+         QT_TR_NOOP("Т (с) ="),
          ButtonText,
          "durationField",
-         "время расчета",
-         "время расчёта, с",
+         QT_TR_NOOP("время расчета"),
+         QT_TR_NOOP("время расчёта, с"),
          46,
          nullptr,
          nullptr,
          Refusal{[](const Inputs& in) { return in.T <= 0; },
-                 QStringLiteral("Должно быть больше 0! Не вводите заново, а исправьте!"),
+                 QT_TR_NOOP("Должно быть больше 0! Не вводите заново, а исправьте!"),
                  [](const Inputs&) { return 40.0; }},
          {},
          {}},
@@ -261,11 +271,41 @@ std::string displayText(const InputRow& row, const Inputs& in) {
     return generalNumber(value);
 }
 
+QString refusalTitle() {
+    return InputTexts::tr("Ошибка");
+}
+
+QString warningTitle() {
+    return InputTexts::tr("Предупреждение");
+}
+
+QString translatedCaption(const InputRow& row) {
+    return InputTexts::tr(row.captionText);
+}
+
+QString translatedTooltip(const InputRow& row) {
+    return InputTexts::tr(row.tooltip);
+}
+
+QString translatedQuantity(const InputRow& row) {
+    return InputTexts::tr(row.quantity);
+}
+
+QString translatedMessage(const Refusal& refusal) {
+    return InputTexts::tr(refusal.message);
+}
+
+QString translatedMessage(const Warning& warning) {
+    return InputTexts::tr(warning.text);
+}
+
 std::array<HeaderRow, allInputs.size()> resultsFileHeader(const Inputs& in) {
     std::array<HeaderRow, allInputs.size()> rows;
-    for (const InputRow& row : inputTable())
-        rows[static_cast<std::size_t>(row.input)] = {
-            row.resultsFileKey ? row.resultsFileKey : row.captionText, displayText(row, in)};
+    for (const InputRow& row : inputTable()) {
+        const QString key =
+            row.resultsFileKey ? InputTexts::tr(row.resultsFileKey) : translatedCaption(row);
+        rows[static_cast<std::size_t>(row.input)] = {key.toStdString(), displayText(row, in)};
+    }
     return rows;
 }
 

@@ -23,15 +23,17 @@ namespace trelvix {
 // The warnings already shown: each warning appears once in the life of the program.
 enum class WarningKind { Vacuum, NoViscosity };
 
+// The texts of the table are the Russian sources; the functions below give them in the current
+// language.
 struct Refusal {
     bool (*refuses)(const Inputs&);
-    QString message;
+    const char* message;
     double (*resetValue)(const Inputs&);
 };
 
 struct Warning {
     bool (*applies)(const Inputs&);
-    QString text;
+    const char* text;
     WarningKind kind;
 };
 
@@ -63,19 +65,28 @@ struct InputRow {
     std::vector<VisibilityGroup> visibility;
 };
 
-inline const QString refusalTitle = QStringLiteral("Ошибка");
-inline const QString warningTitle = QStringLiteral("Предупреждение");
+// The titles of the boxes that refuse a value and that warn about one.
+QString refusalTitle();
+QString warningTitle();
 
 // The twelve rows, in the order of Input: the order of the rows in the window and the order in
 // which the window fills the fields at start-up.
 const std::vector<InputRow>& inputTable();
 const InputRow& inputRow(Input input);
 
+// A row's texts in the current language: its caption, the tooltip of its caption and field, and
+// what a screen reader calls its field; the message of a refusal or a warning.
+QString translatedCaption(const InputRow& row);
+QString translatedTooltip(const InputRow& row);
+QString translatedQuantity(const InputRow& row);
+QString translatedMessage(const Refusal& refusal);
+QString translatedMessage(const Warning& warning);
+
 // The text a field shows for the value stored in its input.
 std::string displayText(const InputRow& row, const Inputs& in);
 
-// The header of the results file: each input's fixed key or the caption of its row, and the text
-// its field shows.
+// The header of the results file: each input's fixed key or the caption of its row (in the current
+// language), and the text its field shows.
 std::array<HeaderRow, allInputs.size()> resultsFileHeader(const Inputs& in);
 
 } // namespace trelvix

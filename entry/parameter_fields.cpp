@@ -46,7 +46,7 @@ void ParameterFields::fieldEdited(Input input) {
 // value; the reset follows the closing of the box.
 void ParameterFields::refuse(const InputRow& row) {
     host_.tone().sound(messageToneUnits);
-    host_.messages().inform(refusalTitle, row.refusal->message);
+    host_.messages().inform(refusalTitle(), translatedMessage(*row.refusal));
     host_.storeInput(row.input, row.refusal->resetValue(host_.inputs()));
 }
 
@@ -64,7 +64,7 @@ void ParameterFields::warnOnce(const Warning& warning, const Inputs& in) {
     if (!warning.applies(in) || warningShown(warning.kind)) return;
     host_.tone().sound(messageToneUnits);
     warningsShown_.insert(warning.kind);
-    host_.messages().inform(warningTitle, warning.text);
+    host_.messages().inform(warningTitle(), translatedMessage(warning));
 }
 
 void ParameterFields::applyVisibility(const std::vector<VisibilityGroup>& groups,

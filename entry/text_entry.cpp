@@ -17,7 +17,7 @@ EnteredText enterText(const InputRow& row, Inputs& in, std::string_view text) {
     for (int pass = 0; pass < mostPasses; ++pass) {
         in.setValue(row.input, readNumber(entered.shown));
         if (row.refusal && row.refusal->refuses(in)) {
-            entered.refusals << row.refusal->message;
+            entered.refusals << translatedMessage(*row.refusal);
             in.setValue(row.input, row.refusal->resetValue(in));
         }
         const std::string shown = displayText(row, in);

@@ -13,7 +13,6 @@ namespace {
 
 constexpr int cellsEachWay = 2; // four cells across and down
 constexpr int currentRunWidth = 2;
-const QString deviationName = QStringLiteral("X-Xg, м");
 
 // Pixels kept free of grid labels around an axis name, so that a number never reads as a part
 // of it.
@@ -52,9 +51,8 @@ void drawPhaseBackground(const PhaseFrame& f, Surface& portrait,
     portrait.scale(-f.halfWidth, f.halfHeight, f.halfWidth, -f.halfHeight);
     portrait.setPenWidth(1);
     portrait.setForeground(axisColour);
-    printAxisName(portrait, {0.7 * f.halfWidth, -0.02 * f.halfHeight}, deviationName);
-    printAxisName(portrait, {0.03 * f.halfWidth, 0.98 * f.halfHeight},
-                  QString::fromUtf8(velocityAxisName));
+    printAxisName(portrait, {0.7 * f.halfWidth, -0.02 * f.halfHeight}, deviationAxisName());
+    printAxisName(portrait, {0.03 * f.halfWidth, 0.98 * f.halfHeight}, velocityAxisName());
     const auto label = [&](double v) {
         return QString::fromStdString(formatNumber(v, "#0.000", decimalSeparator));
     };

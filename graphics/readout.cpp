@@ -1,10 +1,16 @@
 #include "graphics/readout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace trelvix::graphics {
 
 namespace {
+
+// The readout's texts are translated with the plots' own.
+struct ReadoutTexts {
+    Q_DECLARE_TR_FUNCTIONS(trelvix::PlotTexts)
+};
 
 QString number(double x, const QString& separator) {
     return QString::number(x, 'g', 5).replace(QLatin1Char('.'), separator);
@@ -29,11 +35,11 @@ QString valueLine(TimeGraph graph, const RunRecord& record, const RunSample& p,
                   const QString& separator) {
     switch (graph) {
     case TimeGraph::Displacement:
-        return QStringLiteral("X − Xg = %1 м").arg(number(p.X - record.derived().Xg, separator));
+        return ReadoutTexts::tr("X − Xg = %1 м").arg(number(p.X - record.derived().Xg, separator));
     case TimeGraph::Velocity:
-        return QStringLiteral("Vx = %1 м/с").arg(number(p.Vx, separator));
+        return ReadoutTexts::tr("Vx = %1 м/с").arg(number(p.Vx, separator));
     case TimeGraph::Energy:
-        return QStringLiteral("W = %1 Дж").arg(number(p.W, separator));
+        return ReadoutTexts::tr("W = %1 Дж").arg(number(p.W, separator));
     }
     return {};
 }
@@ -45,15 +51,15 @@ QString timeGraphReadout(TimeGraph graph, const Surface& panel, const RunRecord&
     if (!panel.hasFrame()) return {};
     const double t = panel.toUser(pixel).x();
     const RunSample* p = nearestSample(record, t);
-    if (!p) return QStringLiteral("t = %1 с").arg(number(t, separator));
-    return QStringLiteral("t = %1 с\n%2")
+    if (!p) return ReadoutTexts::tr("t = %1 с").arg(number(t, separator));
+    return ReadoutTexts::tr("t = %1 с\n%2")
         .arg(number(p->t, separator), valueLine(graph, record, *p, separator));
 }
 
 QString planeReadout(const Surface& plane, QPointF pixel, const QString& separator) {
     if (!plane.hasFrame()) return {};
     const QPointF at = plane.toUser(pixel);
-    return QStringLiteral("Y = %1 м\nX = %2 м")
+    return ReadoutTexts::tr("Y = %1 м\nX = %2 м")
         .arg(number(at.x(), separator), number(at.y(), separator));
 }
 

@@ -281,9 +281,8 @@ struct AxisNames {
 
 AxisNames axisNames(const ResonanceCurve& c, const Extent& e, ResonanceQuantity q, Surface& panel) {
     AxisNames n;
-    n.value =
-        QString::fromUtf8(q == ResonanceQuantity::Amplitude ? amplitudeAxisName : phaseAxisName);
-    n.frequency = QString::fromUtf8(frequencyAxisName);
+    n.value = q == ResonanceQuantity::Amplitude ? amplitudeAxisName() : phaseAxisName();
+    n.frequency = frequencyAxisName();
     n.valueBox = boxAt(panel, panel.toPixel({c.from, e.top}) + QPointF(6, 0), n.value);
     const QSizeF size = boxAt(panel, {0, 0}, n.frequency).size();
     n.frequencyBox =
@@ -297,7 +296,7 @@ AxisNames axisNames(const ResonanceCurve& c, const Extent& e, ResonanceQuantity 
 class Legend {
 public:
     Legend(const ResonanceCurve& c, const Extent& e, Surface& panel)
-        : names_{QString::fromUtf8(computedCurveName), QString::fromUtf8(linearCurveName)} {
+        : names_{computedCurveName(), linearCurveName()} {
         const QPointF corner = panel.toPixel({c.to, e.top});
         const double width =
             std::max(panel.textBox(names_[0]).width(), panel.textBox(names_[1]).width());

@@ -21,12 +21,12 @@ struct TimeGraph {
     double firstValueLine = 0; // numbers of the value grid lines
     double lastValueLine = 0;
     double periodLabelY = 0; // height of the period counts and of the time axis name
-    const char* valueName = "";
+    QString valueName;
     double traceStart = 0;
 };
 
 QString periodLabel(double i) {
-    return QString::fromStdString(formatNumber(2 * i, " 0")) + QString::fromUtf8(periodSuffix);
+    return QString::fromStdString(formatNumber(2 * i, " 0")) + periodSuffix();
 }
 
 // A line at every period, and every second one counted in periods under the time axis; as the
@@ -74,8 +74,8 @@ QRectF reserveAxisName(Surface& panel, QPointF at, const QString& name) {
 void drawTimeGraph(const TimeGraph& g, const Experiment& e, const TimeFrames& f, Surface& panel,
                    std::string_view decimalSeparator) {
     const double T = e.inputs.T;
-    const QString timeName = QString::fromUtf8(timeAxisName);
-    const QString valueName = QString::fromUtf8(g.valueName);
+    const QString timeName = timeAxisName();
+    const QString& valueName = g.valueName;
     const QRectF timeNameBox = reserveAxisName(panel, {0.98 * T, g.periodLabelY}, timeName);
     const QRectF valueNameBox = reserveAxisName(panel, {0.1 * T, 0.98 * g.top}, valueName);
     panel.setPenWidth(1);
@@ -108,7 +108,7 @@ void drawDisplacementGraph(const Experiment& e, const TimeFrames& f, Surface& pa
                            std::string_view decimalSeparator) {
     TimeGraph g = symmetricGraph(f.displacementHalfHeight, e.view.displacementZoom,
                                  f.displacementGridStep, e.view.gridDivisions);
-    g.valueName = displacementAxisName;
+    g.valueName = displacementAxisName();
     g.traceStart = e.inputs.X0 - e.derived.Xg;
     drawTimeGraph(g, e, f, panel, decimalSeparator);
 }
@@ -117,7 +117,7 @@ void drawVelocityGraph(const Experiment& e, const TimeFrames& f, Surface& panel,
                        std::string_view decimalSeparator) {
     TimeGraph g = symmetricGraph(f.velocityHalfHeight, e.view.velocityZoom, f.velocityGridStep,
                                  e.view.gridDivisions);
-    g.valueName = velocityAxisName;
+    g.valueName = velocityAxisName();
     g.traceStart = e.inputs.V0x;
     drawTimeGraph(g, e, f, panel, decimalSeparator);
 }
@@ -133,7 +133,7 @@ void drawEnergyGraph(const Experiment& e, const TimeFrames& f, Surface& panel,
     g.firstValueLine = 0;
     g.lastValueLine = std::round(e.view.gridDivisions); // a whole number of divisions
     g.periodLabelY = 0.09 * f.energyTop;
-    g.valueName = energyAxisName;
+    g.valueName = energyAxisName();
     g.traceStart = f.W_max;
     drawTimeGraph(g, e, f, panel, decimalSeparator);
 }

@@ -53,22 +53,22 @@ struct AxisNames {
     QRectF horizontal;
 };
 
-QRectF reserveName(Surface& plane, QPointF at, const char* name) {
+QRectF reserveName(Surface& plane, QPointF at, const QString& name) {
     plane.setCurrentPosition(at);
-    const QRectF box = plane.textBoxInside(QString::fromUtf8(name));
+    const QRectF box = plane.textBoxInside(name);
     plane.reserveLabelArea(box);
     return box;
 }
 
 AxisNames reserveAxisNames(const PlaneFrame& f, Surface& plane) {
     const double width = f.right - f.left;
-    return {reserveName(plane, {0.05 * width, 0.95 * f.bottom}, yxVerticalAxisName),
-            reserveName(plane, {f.right - 0.05 * width, 0.01 * f.bottom}, yxHorizontalAxisName)};
+    return {reserveName(plane, {0.05 * width, 0.95 * f.bottom}, yxVerticalAxisName()),
+            reserveName(plane, {f.right - 0.05 * width, 0.01 * f.bottom}, yxHorizontalAxisName())};
 }
 
 void axisNames(const AxisNames& names, Surface& plane) {
-    plane.printReservedLabel(QString::fromUtf8(yxVerticalAxisName), names.vertical);
-    plane.printReservedLabel(QString::fromUtf8(yxHorizontalAxisName), names.horizontal);
+    plane.printReservedLabel(yxVerticalAxisName(), names.vertical);
+    plane.printReservedLabel(yxHorizontalAxisName(), names.horizontal);
 }
 
 void equilibriumLine(const Experiment& e, const PlaneFrame& f, Surface& plane) {

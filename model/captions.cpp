@@ -1,6 +1,7 @@
 #include "model/captions.h"
 
 #include "model/number_text.h"
+#include "model/translated_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,41 +26,61 @@ std::string limitText(std::string_view prefix, double value) {
     if (std::isnan(value)) {
         const std::string name = nameOf(prefix);
         const bool letterOnly = name.find_first_not_of(' ') == std::string::npos;
-        return name + (letterOnly ? " " : "") + "не определено";
+        return name + (letterOnly ? " " : "") +
+               translatedText("trelvix::Captions", "не определено");
     }
     return nameOf(prefix) + (value > 0 ? "-> oo" : "-> -oo");
 }
 
+// The units after the numbers, in the current language, and the decimal separator.
+struct Form {
+    std::string_view separator;
+    std::string kgPerM3 = translatedText("trelvix::Captions", " кг/куб.м");
+    std::string kg = translatedText("trelvix::Captions", " кг");
+    std::string m = translatedText("trelvix::Captions", " м");
+    // The seconds are a Latin c, as in the rest of the window.
+    std::string radPerS = translatedText("trelvix::Captions", " рад/c");
+    std::string s = translatedText("trelvix::Captions", " c");
+    std::string Hz = translatedText("trelvix::Captions", " Гц");
+    std::string PaS = translatedText("trelvix::Captions", " Па·с");
+    std::string none = " ";
+};
+
 struct Row {
     std::string_view prefix;
     std::string_view pattern;
-    std::string_view unit;
+    std::string Form::*unit;
 };
 
-std::string rowText(const Row& row, double value, std::string_view separator) {
+std::string rowText(const Row& row, double value, const Form& form) {
     if (!std::isfinite(value)) return limitText(row.prefix, value);
-    return std::string(row.prefix) + formatNumber(value, row.pattern, separator) +
-           std::string(row.unit);
+    return std::string(row.prefix) + formatNumber(value, row.pattern, form.separator) +
+           form.*row.unit;
 }
 
-constexpr Row densityOfBall{"   =", "0.000E+00", " кг/куб.м"};
-constexpr Row massOfMedium{"mo = ", "0.000E+00", " кг"};
-constexpr Row equilibrium{"Xg = ", "0.00000e+00", " м"};
-constexpr Row quadraticDistance{"r2 = ", "0.000E+00", " м"};
-constexpr Row damping{"   = ", "0.000E+00", " рад/c"};
-constexpr Row harmonicFrequency{"   o = ", "0.000E+00", " рад/c"};
-constexpr Row naturalFrequency{"   s = ", "0.000E+00", " рад/c"};
-constexpr Row drivingFrequency{"   v = ", "0.000E+00", " рад/c"};
-constexpr Row harmonicPeriod{"To = ", "0.000E+00", " c"};
-constexpr Row naturalPeriod{"Ts = ", "0.000E+00", " c"};
-constexpr Row drivingPeriod{"Tv = ", "0.000E+00", " c"};
-constexpr Row decrement{"    = ", "0.000E+00", " "};
-constexpr Row qualityFactor{"Q = ", "0.000E+00", " "};
-constexpr Row resonance{"   r = ", "0.0000E+00", " Гц"};
-constexpr Row criticalViscosity{"   _kr = ", "0.000E+00", " Па·с"};
+constexpr Row densityOfBall{"   =", "0.000E+00", &Form::kgPerM3};
+constexpr Row massOfMedium{"mo = ", "0.000E+00", &Form::kg};
+constexpr Row equilibrium{"Xg = ", "0.00000e+00", &Form::m};
+constexpr Row quadraticDistance{"r2 = ", "0.000E+00", &Form::m};
+constexpr Row damping{"   = ", "0.000E+00", &Form::radPerS};
+constexpr Row harmonicFrequency{"   o = ", "0.000E+00", &Form::radPerS};
+constexpr Row naturalFrequency{"   s = ", "0.000E+00", &Form::radPerS};
+constexpr Row drivingFrequency{"   v = ", "0.000E+00", &Form::radPerS};
+constexpr Row harmonicPeriod{"To = ", "0.000E+00", &Form::s};
+constexpr Row naturalPeriod{"Ts = ", "0.000E+00", &Form::s};
+constexpr Row drivingPeriod{"Tv = ", "0.000E+00", &Form::s};
+constexpr Row decrement{"    = ", "0.000E+00", &Form::none};
+constexpr Row qualityFactor{"Q = ", "0.000E+00", &Form::none};
+constexpr Row resonance{"   r = ", "0.0000E+00", &Form::Hz};
+
+// The subscript of the critical viscosity is the language's own ("кр" written "_kr").
+std::string criticalViscosityText(double value, const Form& form) {
+    const std::string prefix = translatedText("trelvix::Captions", "   _kr = ");
+    return rowText({prefix, "0.000E+00", &Form::PaS}, value, form);
+}
 
 // The rows whose value may have no meaning for the inputs, with their limit texts.
-void conditionalCaptions(const Inputs& in, const Characteristics& ch, std::string_view sep,
+void conditionalCaptions(const Inputs& in, const Characteristics& ch, const Form& sep,
                          Captions& c) {
     c.quadraticDistance =
         hasQuadraticForce(in) ? rowText(quadraticDistance, ch.r2, sep) : "r2 -> oo";
@@ -79,17 +100,20 @@ void conditionalCaptions(const Inputs& in, const Characteristics& ch, std::strin
 
 } // namespace
 
-Captions captionsOf(const Inputs& in, const Characteristics& ch, std::string_view sep) {
+Captions captionsOf(const Inputs& in, const Characteristics& ch, std::string_view separator) {
+    const Form sep{separator};
+    Form point = sep; // the equilibrium always with a decimal point
+    point.separator = ".";
     Captions c;
     c.ballDensity = rowText(densityOfBall, ch.ro_ball, sep);
     c.mediumMass = rowText(massOfMedium, ch.mo, sep);
-    c.equilibrium = rowText(equilibrium, ch.Xg, ".");
+    c.equilibrium = rowText(equilibrium, ch.Xg, point);
     c.damping = rowText(damping, ch.delta, sep);
     c.harmonicFrequency = rowText(harmonicFrequency, ch.omega_0, sep);
     c.naturalFrequency = rowText(naturalFrequency, ch.omega_s, sep);
     c.drivingFrequency = rowText(drivingFrequency, ch.omega_v, sep);
     c.harmonicPeriod = rowText(harmonicPeriod, ch.T_0, sep);
-    c.criticalViscosity = rowText(criticalViscosity, ch.eta_kr, sep);
+    c.criticalViscosity = criticalViscosityText(ch.eta_kr, sep);
     conditionalCaptions(in, ch, sep, c);
     return c;
 }

@@ -149,7 +149,7 @@ std::optional<QString> misplacedOption(const QCommandLineParser& parser, const O
 CommandLine parseCommandLine(const QStringList& arguments) {
     Options o;
     QCommandLineParser parser;
-    parser.setApplicationDescription(texts::titleAfterRun + u'\n' + exitStatuses());
+    parser.setApplicationDescription(texts::titleAfterRun() + u'\n' + exitStatuses());
     parser.addOptions({o.help, o.version, o.characteristics, o.run, o.out, o.resonance, o.from,
                        o.to, o.points, o.language});
     parser.addPositionalArgument(QStringLiteral("FILE"),

@@ -57,7 +57,7 @@ int runToFile(const LoadedInputs& loaded, const QString& outPath, std::ostream& 
 
     const Characteristics derived = deriveCharacteristics(loaded.inputs);
     if (!canRun(loaded.inputs, derived)) {
-        printLine(err, texts::cannotRunMessage);
+        printLine(err, texts::cannotRunMessage());
         return 1;
     }
     if (const FileStatus created = engine.startRecording(resultsFileHeader(loaded.inputs));
@@ -70,8 +70,8 @@ int runToFile(const LoadedInputs& loaded, const QString& outPath, std::ostream& 
         printLine(err, failure);
         return 1;
     }
-    if (end == RunEnd::Touched) printLine(err, texts::touchedMessage);
-    if (end == RunEnd::NonFinite) printLine(err, texts::nonFiniteMessage);
+    if (end == RunEnd::Touched) printLine(err, texts::touchedMessage());
+    if (end == RunEnd::NonFinite) printLine(err, texts::nonFiniteMessage());
     return end == RunEnd::Touched || end == RunEnd::NonFinite ? brokenRunStatus : 0;
 }
 

@@ -56,8 +56,8 @@ QString refusedValue(const RefusedEntry& entry) {
     const QString where = entry.line > 0 ? FileTexts::tr("строка %1, ").arg(entry.line)
                                          : FileTexts::tr("не задано в файле, ");
     return where + QStringLiteral("%1 (%2): %3")
-                       .arg(QString::fromUtf8(entry.row->symbol),
-                            QString::fromUtf8(entry.row->tooltip), entry.reason);
+                       .arg(QString::fromUtf8(entry.row->symbol), translatedTooltip(*entry.row),
+                            entry.reason);
 }
 
 } // namespace

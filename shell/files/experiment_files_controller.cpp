@@ -45,19 +45,20 @@ void ExperimentFilesController::openExperiment() {
 void ExperimentFilesController::openExperimentFile(const QString& path) {
     const ExperimentFileReading reading = readExperimentFile(path.toStdString(), experimentNames());
     if (!reading.ok()) {
-        platform_.messages.inform(texts::errorTitle, texts::experimentFileProblem(path, reading));
+        platform_.messages.inform(texts::errorTitle(), texts::experimentFileProblem(path, reading));
         return;
     }
     const ExperimentEntries entries = entriesOf(reading);
     if (const auto refused = enterExperiment(entries).refused; !refused.empty()) {
-        platform_.messages.inform(texts::errorTitle, texts::experimentValuesRefused(path, refused));
+        platform_.messages.inform(texts::errorTitle(),
+                                  texts::experimentValuesRefused(path, refused));
         return;
     }
     for (const InputRow& row : inputTable())
         enter_(row.input,
                QString::fromStdString(entries.texts[static_cast<std::size_t>(row.input)]));
     if (!entries.unknownNames.isEmpty())
-        platform_.messages.inform(warningTitle,
+        platform_.messages.inform(warningTitle(),
                                   texts::unknownExperimentNames(path, entries.unknownNames));
     document_.setPath(path);
     recentFiles_.add(path);
@@ -104,7 +105,7 @@ void ExperimentFilesController::listRecentFiles() {
 void ExperimentFilesController::applyPreset(Preset preset) {
     const auto changes = presetValues(preset, document_.characteristics());
     if (changes.empty()) {
-        platform_.messages.inform(texts::errorTitle, texts::presetImpossible());
+        platform_.messages.inform(texts::errorTitle(), texts::presetImpossible());
         return;
     }
     for (const auto& [input, value] : changes)

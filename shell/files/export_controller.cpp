@@ -91,7 +91,7 @@ void ExportController::printReport() {
     QTextDocument document;
     composeLabReport(document, report_());
     if (paintBook(document, printer, pageLabel()) == 0)
-        platform_.messages.inform(texts::errorTitle,
+        platform_.messages.inform(texts::errorTitle(),
                                   QCoreApplication::translate("trelvix::ExportController",
                                                               "Не удалось напечатать отчёт."));
 }

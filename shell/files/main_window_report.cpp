@@ -6,6 +6,7 @@
 #include "shell/files/experiment_file_texts.h"
 #include "shell/files/lab_report.h"
 #include "shell/main_window/control_inventory.h"
+#include "shell/main_window/control_texts.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/window_texts.h"
 #include "shell/research/measurement_rows.h"
@@ -24,15 +25,13 @@ namespace trelvix {
 LabReport MainWindow::labReport() {
     LabReport report{QDateTime::currentDateTime(), {}, {}, {}, {}};
     for (const InputRow& row : inputTable())
-        report.parameters.push_back({QString::fromLatin1(row.symbol),
-                                     QString::fromUtf8(row.quantity),
+        report.parameters.push_back({QString::fromLatin1(row.symbol), translatedQuantity(row),
                                      QString::fromStdString(displayText(row, document_.inputs()))});
     const Captions captions =
         captionsOf(document_.inputs(), document_.characteristics(), separator());
     for (const ResultRow& row : resultRows)
         report.characteristics.push_back(
-            {QString::fromUtf8(row.tooltip),
-             QString::fromStdString(captionLine(captions, row.result))});
+            {resultName(row), QString::fromStdString(captionLine(captions, row.result))});
     const MainControls& c = controls_;
     report.graphs = {
         {QCoreApplication::translate("trelvix::LabReport", "Траектория центра шара (Y-X)"),

@@ -30,7 +30,7 @@ QString saveThroughDialog(const Platform& platform, const SaveOffer& offer,
     const FileStatus status =
         saveFileAtomically(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
     if (status.ok) return path;
-    platform.messages.inform(texts::errorTitle,
+    platform.messages.inform(texts::errorTitle(),
                              offer.failureMessage(path, QString::fromStdString(status.reason)));
     return {};
 }

@@ -16,7 +16,12 @@ public:
     QLabel* picture() const { return image_; }
     QLabel* credit() const { return label_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QLabel* image_;
     QLabel* label_;
 };

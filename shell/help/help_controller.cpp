@@ -13,7 +13,8 @@ namespace trelvix {
 HelpController::HelpController(const Platform& platform, const MainMenus& menus,
                                QWidget* mainWindow)
     : QObject(mainWindow), platform_(platform), mainWindow_(mainWindow) {
-    // The documents lie in the current folder; the desktop picks the viewer (a PDF reader, the
+    // The Russian documents lie in the current folder, those of another language in the folder
+    // named by its code ("en/spravka.pdf"); the desktop picks the viewer (a PDF reader, the
     // text editor for the instruction).  A missing document or viewer is not reported.
     const std::pair<QAction*, const char*> documents[] = {
         {menus.mnuFilespravka, "spravka.pdf"},
@@ -32,16 +33,17 @@ HelpController::~HelpController() {
 }
 
 void HelpController::openDocument(const char* fileName) {
-    platform_.desktop.openDocument(QString::fromLatin1(fileName));
+    const QString language = platform_.languages.current();
+    const QString folder = language == sourceLanguage ? QString() : language + u'/';
+    platform_.desktop.openDocument(folder + QString::fromLatin1(fileName));
 }
 
 void HelpController::showAbout() {
-    platform_.messages.inform(texts::aboutTitle, texts::aboutText);
+    platform_.messages.inform(texts::aboutTitle(), texts::aboutText());
 }
 
 void HelpController::showAuthors() {
     if (!authorsWindow_) authorsWindow_ = new AuthorsWindow;
-    authorsWindow_->credit()->setText(texts::authorsText);
     authorsWindow_->show(); // first, so that its frame is known
     placeByMainWindow(authorsWindow_, mainWindow_, WindowPlacement::Centred);
     authorsWindow_->raise();

@@ -23,6 +23,7 @@ public:
     HelpController(const Platform& platform, const MainMenus& menus, QWidget* mainWindow);
     ~HelpController() override;
 
+    // The document in the current language.
     void openDocument(const char* fileName);
     void showAbout();
     // The authors window opens centred over the main window wherever that stands; choosing the

@@ -1,31 +1,46 @@
 #include "shell/main_window/control_inventory.h"
 
+#include <QtGlobal>
+
 namespace trelvix {
 
 using enum TextColour;
 
 const std::array<ResultRow, resultCount> resultRows{{
-    {Result::ballDensity, "ballDensityResult", "плотность материала шара", ButtonText},
-    {Result::mediumMass, "mediumMassResult", "масса среды в объёме шара", ButtonText},
-    {Result::equilibrium, "equilibriumResult", "координата положения равновесия", ButtonText},
+    {Result::ballDensity, "ballDensityResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "плотность материала шара"), ButtonText},
+    {Result::mediumMass, "mediumMassResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "масса среды в объёме шара"), ButtonText},
+    {Result::equilibrium, "equilibriumResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "координата положения равновесия"), ButtonText},
     {Result::quadraticDistance, "quadraticDistanceResult",
-     "Характерное расстояние для квадратичной силы сопротивления среды", ButtonText},
-    {Result::damping, "dampingResult", "декремент затухания", ButtonText},
+     QT_TRANSLATE_NOOP("trelvix::MainControls",
+                       "Характерное расстояние для квадратичной силы сопротивления среды"),
+     ButtonText},
+    {Result::damping, "dampingResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "декремент затухания"), ButtonText},
     {Result::harmonicFrequency, "harmonicFrequencyResult",
-     "циклическая частота гармонических колебаний", Black},
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "циклическая частота гармонических колебаний"),
+     Black},
     {Result::naturalFrequency, "naturalFrequencyResult",
-     "циклическая частота собственных колебаний", Black},
-    {Result::drivingFrequency, "drivingFrequencyResult", "циклическая частота вынуждающей силы",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "циклическая частота собственных колебаний"),
      Black},
-    {Result::harmonicPeriod, "harmonicPeriodResult", "Период гармонических колебаний", Black},
-    {Result::naturalPeriod, "naturalPeriodResult", "Период собственных колебаний", Black},
-    {Result::drivingPeriod, "drivingPeriodResult", "Период вынуждающей силы", Black},
-    {Result::logDecrement, "logDecrementResult", "Логарифмический декремент затухания", Black},
-    {Result::qualityFactor, "qualityFactorResult", "добротность", Black},
-    {Result::resonanceFrequency, "resonanceFrequencyResult", "резонансная частота (при с=0)",
-     Black},
-    {Result::criticalViscosity, "criticalViscosityResult", "вязкость критического режима (при с=0)",
-     Black},
+    {Result::drivingFrequency, "drivingFrequencyResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "циклическая частота вынуждающей силы"), Black},
+    {Result::harmonicPeriod, "harmonicPeriodResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "Период гармонических колебаний"), Black},
+    {Result::naturalPeriod, "naturalPeriodResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "Период собственных колебаний"), Black},
+    {Result::drivingPeriod, "drivingPeriodResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "Период вынуждающей силы"), Black},
+    {Result::logDecrement, "logDecrementResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "Логарифмический декремент затухания"), Black},
+    {Result::qualityFactor, "qualityFactorResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "добротность"), Black},
+    {Result::resonanceFrequency, "resonanceFrequencyResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "резонансная частота (при с=0)"), Black},
+    {Result::criticalViscosity, "criticalViscosityResult",
+     QT_TRANSLATE_NOOP("trelvix::MainControls", "вязкость критического режима (при с=0)"), Black},
 }};
 
 const std::array<GreekOverlay<Input>, 3> parameterOverlays{{

@@ -15,8 +15,8 @@ namespace trelvix {
 // One characteristic of the motion, shown in a bordered label.
 struct ResultRow {
     Result result;
-    const char* name; // object name of the label
-    const char* tooltip;
+    const char* name;    // object name of the label
+    const char* tooltip; // the Russian source of the translated tooltip
     TextColour colour;
 };
 

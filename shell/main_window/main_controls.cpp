@@ -3,7 +3,7 @@
 #include "entry/input_table.h"
 #include "shell/main_window/caption_alignment.h"
 #include "shell/main_window/control_inventory.h"
-#include "shell/main_window/window_texts.h"
+#include "shell/main_window/control_texts.h"
 #include "shell/widgets/control_style.h"
 #include "shell/widgets/picture_box.h"
 
@@ -42,10 +42,9 @@ private:
     void plotPanels();
     void keyboardOrder();
 
-    QLabel* label(const char* name, const QString& text, const QFont& font);
-    QScrollBar* scrollBar(const char* name, Qt::Orientation orientation, const char* purpose);
-    PictureBox* pictureBox(const char* name, const QColor& background, const char* tip,
-                           const char* purpose);
+    QLabel* label(const char* name, const QFont& font);
+    QScrollBar* scrollBar(const char* name, Qt::Orientation orientation);
+    PictureBox* pictureBox(const char* name, const QColor& background);
     template <typename Widget> Widget* named(Widget* widget, const char* name);
     void inKeyboardOrder(int tabIndex, QWidget* widget);
 
@@ -66,8 +65,8 @@ void Builder::inKeyboardOrder(int tabIndex, QWidget* widget) {
 
 // Labels write their text from the top edge rather than centred: the Greek overlays are placed
 // for captions that start at the top.
-QLabel* Builder::label(const char* name, const QString& text, const QFont& font) {
-    auto* l = named(new QLabel(text, area_), name);
+QLabel* Builder::label(const char* name, const QFont& font) {
+    auto* l = named(new QLabel(area_), name);
     l->setTextFormat(Qt::PlainText);
     l->setFont(font);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -83,45 +82,32 @@ void bordered(QLabel* label) {
     label->setIndent(1);
 }
 
-QScrollBar* Builder::scrollBar(const char* name, Qt::Orientation orientation, const char* purpose) {
-    auto* bar = named(new QScrollBar(orientation, area_), name);
-    bar->setAccessibleName(QString::fromUtf8(purpose));
-    return bar;
+QScrollBar* Builder::scrollBar(const char* name, Qt::Orientation orientation) {
+    return named(new QScrollBar(orientation, area_), name);
 }
 
-PictureBox* Builder::pictureBox(const char* name, const QColor& background, const char* tip,
-                                const char* purpose) {
+PictureBox* Builder::pictureBox(const char* name, const QColor& background) {
     auto* box = named(new PictureBox(background, area_), name);
     box->setFont(fonts::times1125());
-    setTip(box, QString::fromUtf8(tip));
-    box->setAccessibleName(QString::fromUtf8(purpose));
     return box;
 }
 
 void Builder::headings() {
-    const auto heading = [this](const char* name, const char* text, const QFont& font,
-                                const char* tip) {
-        QLabel* l = label(name, QString::fromUtf8(text), font);
+    const auto heading = [this](const char* name, const QFont& font) {
+        QLabel* l = label(name, font);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         setBackground(l, colours::formGrey);
-        setTip(l, QString::fromUtf8(tip));
         return l;
     };
-    c_.parametersHeading =
-        heading("parametersHeading", "Параметры задачи", fonts::times12Bold(), "Параметры задачи");
-    c_.characteristicsHeading = heading("characteristicsHeading", "Характеристики",
-                                        fonts::times1125Bold(), "Характеристики движения");
+    c_.parametersHeading = heading("parametersHeading", fonts::times12Bold());
+    c_.characteristicsHeading = heading("characteristicsHeading", fonts::times1125Bold());
 }
 
 void Builder::parameterRows() {
     for (const InputRow& row : inputTable()) {
-        const QString tip = QString::fromUtf8(row.tooltip);
-
-        QLabel* caption =
-            label(row.captionName, QString::fromUtf8(row.captionText), fonts::times12());
+        QLabel* caption = label(row.captionName, fonts::times12());
         setBackground(caption, colours::formGrey);
         setTextColour(caption, row.captionColour);
-        setTip(caption, tip);
         c_.captions[static_cast<std::size_t>(row.input)] = caption;
 
         auto* field = named(new QLineEdit(area_), row.fieldName);
@@ -129,8 +115,6 @@ void Builder::parameterRows() {
         QPalette palette = field->palette();
         palette.setColor(QPalette::Base, colours::fieldYellow);
         field->setPalette(palette);
-        setTip(field, tip);
-        field->setAccessibleName(QString::fromUtf8(row.quantity));
         inKeyboardOrder(row.fieldTab, field);
         c_.fields[static_cast<std::size_t>(row.input)] = field;
     }
@@ -138,11 +122,10 @@ void Builder::parameterRows() {
 
 void Builder::resultRows() {
     for (const ResultRow& row : trelvix::resultRows) {
-        QLabel* result = label(row.name, QString(), fonts::times12());
+        QLabel* result = label(row.name, fonts::times12());
         bordered(result);
         setBackground(result, colours::resultCyan);
         setTextColour(result, row.colour);
-        setTip(result, QString::fromUtf8(row.tooltip));
         c_.results[static_cast<std::size_t>(row.result)] = result;
     }
 }
@@ -154,8 +137,8 @@ void Builder::greekOverlays() {
     const auto overlay = [this](const auto& o) {
         const QLabel* partner = partnerLabel(c_, o.partner);
         const std::string_view text = greekLetterOf(o.partner);
-        QLabel* letter = label(o.name, QString::fromUtf8(text.data(), qsizetype(text.size())),
-                               fonts::greekLetters());
+        QLabel* letter = label(o.name, fonts::greekLetters());
+        letter->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
         letter->resize(o.width, letter->height());
         letter->setPalette(partner->palette());
         letter->setAutoFillBackground(false);
@@ -173,78 +156,58 @@ void Builder::greekOverlays() {
 }
 
 void Builder::runControls() {
-    c_.startButton = named(new QPushButton(texts::startCaption, area_), "startButton");
+    c_.startButton = named(new QPushButton(area_), "startButton");
     c_.startButton->setFont(fonts::times12Bold());
-    setTip(c_.startButton, QStringLiteral("Запуск (остановка) установки"));
     inKeyboardOrder(0, c_.startButton);
 
-    c_.magnifierButton = named(new QPushButton(QStringLiteral("ЛУПА"), area_), "magnifierButton");
+    c_.magnifierButton = named(new QPushButton(area_), "magnifierButton");
     c_.magnifierButton->setFont(fonts::times12Bold());
-    setTip(c_.magnifierButton, QStringLiteral("Увеличение масштаба просмотра до 10 раз"));
     inKeyboardOrder(30, c_.magnifierButton);
 
-    c_.resultsFileBox = named(new QCheckBox(QStringLiteral("Файл"), area_), "resultsFileBox");
+    c_.resultsFileBox = named(new QCheckBox(area_), "resultsFileBox");
     c_.resultsFileBox->setFont(fonts::times1125());
-    setTip(c_.resultsFileBox, QStringLiteral("Вывод результатов на печать"));
     inKeyboardOrder(75, c_.resultsFileBox);
 
-    c_.slowDownBar = scrollBar("slowDownBar", Qt::Horizontal, "замедление времени");
+    c_.slowDownBar = scrollBar("slowDownBar", Qt::Horizontal);
     inKeyboardOrder(20, c_.slowDownBar);
 
-    c_.slowDownLabel = label("slowDownLabel", QString(), fonts::times12());
+    c_.slowDownLabel = label("slowDownLabel", fonts::times12());
     c_.slowDownLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     bordered(c_.slowDownLabel);
     setBackground(c_.slowDownLabel, Qt::white);
     setTextColour(c_.slowDownLabel, TextColour::Black);
-    setTip(c_.slowDownLabel, QStringLiteral("Замедление времени"));
 
-    c_.magnifierZoomBar = scrollBar("magnifierZoomBar", Qt::Horizontal, "увеличение лупы");
+    c_.magnifierZoomBar = scrollBar("magnifierZoomBar", Qt::Horizontal);
     inKeyboardOrder(31, c_.magnifierZoomBar);
 }
 
 void Builder::viewChoice() {
-    c_.viewFrame = named(new QGroupBox(QStringLiteral("Графики"), area_), "viewFrame");
+    c_.viewFrame = named(new QGroupBox(area_), "viewFrame");
     c_.viewFrame->setFont(fonts::times1125());
-    setTip(c_.viewFrame, QStringLiteral("Выбор показа графика"));
 
-    const auto option = [this](const char* name, const QString& caption, const QString& tip,
-                               const QRect& box, int tabIndex) {
-        auto* button = named(new QRadioButton(caption, c_.viewFrame), name);
+    const auto option = [this](const char* name, const QRect& box, int tabIndex) {
+        auto* button = named(new QRadioButton(c_.viewFrame), name);
         button->setFont(fonts::times1125());
         button->setGeometry(box);
-        setTip(button, tip);
         inKeyboardOrder(tabIndex, button);
         return button;
     };
-    c_.animationOption =
-        option("animationOption", QStringLiteral("анимация"),
-               QStringLiteral("Анимация движения (траектория)"), QRect(3, 17, 81, 20), 34);
-    c_.graphsOption = option(
-        "graphsOption", QStringLiteral("X,Vx,W(t)"),
-        QStringLiteral("Зависимости координаты, проекции скорости и полной энергии от времени"),
-        QRect(3, 37, 88, 20), 35);
+    c_.animationOption = option("animationOption", QRect(3, 17, 81, 20), 34);
+    c_.graphsOption = option("graphsOption", QRect(3, 37, 88, 20), 35);
     c_.animationOption->setChecked(true);
 }
 
 void Builder::plotPanels() {
-    c_.planePanel = pictureBox("planePanel", Qt::white, "Плоскость Y-X график", "плоскость Y-X");
+    c_.planePanel = pictureBox("planePanel", Qt::white);
     c_.animationPanel =
-        pictureBox("animationPanel", QApplication::palette().color(QPalette::Button),
-                   "Анимация движения", "анимация движения шара на пружине");
-    c_.displacementPanel =
-        pictureBox("displacementPanel", Qt::white,
-                   "Зависимость смещения от положения равновесия от времени. Слева - масштаб",
-                   "график смещения X(t)");
-    c_.velocityPanel = pictureBox("velocityPanel", Qt::white,
-                                  "Зависимость проекции скорости от времени. Слева - масштаб",
-                                  "график скорости Vx(t)");
-    c_.energyPanel =
-        pictureBox("energyPanel", Qt::white,
-                   "Зависимость полной энергии от времени. Слева - масштаб", "график энергии W(t)");
+        pictureBox("animationPanel", QApplication::palette().color(QPalette::Button));
+    c_.displacementPanel = pictureBox("displacementPanel", Qt::white);
+    c_.velocityPanel = pictureBox("velocityPanel", Qt::white);
+    c_.energyPanel = pictureBox("energyPanel", Qt::white);
 
-    c_.displacementZoomBar = scrollBar("displacementZoomBar", Qt::Vertical, "масштаб графика X(t)");
-    c_.velocityZoomBar = scrollBar("velocityZoomBar", Qt::Vertical, "масштаб графика Vx(t)");
-    c_.energyZoomBar = scrollBar("energyZoomBar", Qt::Vertical, "масштаб графика W(t)");
+    c_.displacementZoomBar = scrollBar("displacementZoomBar", Qt::Vertical);
+    c_.velocityZoomBar = scrollBar("velocityZoomBar", Qt::Vertical);
+    c_.energyZoomBar = scrollBar("energyZoomBar", Qt::Vertical);
     inKeyboardOrder(38, c_.displacementZoomBar);
     inKeyboardOrder(39, c_.velocityZoomBar);
     inKeyboardOrder(73, c_.energyZoomBar);
@@ -266,6 +229,7 @@ MainControls Builder::build() {
     viewChoice();
     plotPanels();
     keyboardOrder();
+    setControlTexts(c_, false);
     alignCaptionsWithFields(c_);
     return c_;
 }

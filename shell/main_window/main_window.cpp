@@ -4,7 +4,6 @@
 #include "shell/files/export_controller.h"
 #include "shell/help/authors_window.h"
 #include "shell/help/help_controller.h"
-#include "shell/main_window/window_texts.h"
 #include "shell/research/measurements_window.h"
 #include "shell/research/phase_portrait_window.h"
 #include "shell/research/research_controller.h"
@@ -36,7 +35,7 @@ constexpr QSize smallestClientSize{480, 240};
 MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(texts::titleAtStart);
+    showTitles();
     setWindowIcon(assets::programIcon());
 
     auto* area = new QWidget(this);

@@ -164,6 +164,7 @@ private:
     void runFinished(RunEnd end);
     void setRunControlsEnabled(bool enabled);
     void setRunWindowState(bool runInProgress);
+    void showTitles();
     std::array<HeaderRow, allInputs.size()> headerRows() const;
     void reportFileFailure(const QString& path, const QString& reason);
 
@@ -173,6 +174,12 @@ private:
         Layout placement;
         graphics::PlotFrames frames{};
         std::optional<RunState> scene; // the animation's frame during a run; none at rest
+    };
+    // What the captions of the window and the magnifier say: the run's state, and after a click
+    // on startButton the seconds the run took.
+    struct Caption {
+        enum class State { AtStart, Running, Held, AfterRun } state = State::AtStart;
+        std::optional<long long> elapsedSeconds;
     };
     // The time the current run has spent held, which the elapsed seconds leave out.
     struct HeldTime {
@@ -200,6 +207,7 @@ private:
     MainMenus menus_{};
     Drawing drawn_;
     HeldTime held_;
+    Caption caption_;
     QPointer<MagnifierWindow> magnifier_;
     Features features_;
     RunController run_{document_, this};

@@ -3,6 +3,7 @@
 
 #include "shell/help/help_controller.h"
 #include "shell/language/language_controller.h"
+#include "shell/main_window/control_texts.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/window_texts.h"
 #include "shell/research/phase_portrait_window.h"
@@ -27,8 +28,13 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
+// The captions recomputed from the document and the plots drawn anew with their texts, the last
+// run included, as a resize does.
 void MainWindow::retranslate() {
     retranslateMenus(menus_);
+    setControlTexts(controls_, running());
+    showTitles();
+    redraw();
 }
 
 AuthorsWindow* MainWindow::authorsWindow() const {
@@ -39,7 +45,7 @@ AuthorsWindow* MainWindow::authorsWindow() const {
 // run stops without finishing its step, the results file is closed with every line written so
 // far, and the other windows go with the main one.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!platform_.messages.askYesNo(texts::exitTitle, texts::exitQuestion)) {
+    if (!platform_.messages.askYesNo(texts::exitTitle(), texts::exitQuestion())) {
         event->ignore(); // everything goes on as before, a run included
         return;
     }

@@ -18,7 +18,7 @@ int refuse(std::ostream& err, const QString& message, int status) {
 int printResonanceCurve(const Inputs& in, const CommandLine& line, std::ostream& out,
                         std::ostream& err) {
     const Characteristics derived = deriveCharacteristics(in);
-    if (!canRun(in, derived)) return refuse(err, texts::cannotRunMessage, 1);
+    if (!canRun(in, derived)) return refuse(err, texts::cannotRunMessage(), 1);
     const DrivenOscillator oscillator = drivenOscillatorOf(in, derived);
     if (const InputProblem problem = checkOscillator(oscillator); problem != InputProblem::None)
         return refuse(err, resonanceProblemMessage(problem), 1);

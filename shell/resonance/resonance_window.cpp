@@ -204,7 +204,7 @@ void ResonanceWindow::setRange(const FrequencyRange& range) {
 // A refusal sounds the tone and explains, as «ПУСК» does; nothing is computed.
 bool ResonanceWindow::refuse(const QString& message) {
     platform_.tone.sound(messageToneUnits);
-    platform_.messages.inform(texts::errorTitle, message);
+    platform_.messages.inform(texts::errorTitle(), message);
     return false;
 }
 

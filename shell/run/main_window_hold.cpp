@@ -2,7 +2,6 @@
 // run spends held, which the elapsed seconds leave out.
 
 #include "shell/main_window/main_window.h"
-#include "shell/main_window/window_texts.h"
 
 #include <QAction>
 
@@ -37,7 +36,8 @@ void MainWindow::showHold(bool held) {
         held_.seconds += now - held_.since;
     // A stop while held reports the end of the hold after the caption has been set for the end.
     if (!running()) return;
-    setWindowTitle(held ? texts::titleWhileRunning + texts::heldSuffix : texts::titleWhileRunning);
+    caption_.state = held ? Caption::State::Held : Caption::State::Running;
+    showTitles();
 }
 
 } // namespace trelvix

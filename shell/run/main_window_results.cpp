@@ -29,7 +29,7 @@ std::array<HeaderRow, allInputs.size()> MainWindow::headerRows() const {
 // file and why, and the box is turned off (nothing stays open).
 void MainWindow::reportFileFailure(const QString& path, const QString& reason) {
     controls_.resultsFileBox->setChecked(false);
-    platform_.messages.inform(texts::errorTitle, texts::fileErrorMessage(path, reason));
+    platform_.messages.inform(texts::errorTitle(), texts::fileErrorMessage(path, reason));
 }
 
 } // namespace trelvix

@@ -52,10 +52,10 @@ void MainWindow::startOrStop() {
     if (!running()) {
         if (!canRun(document_.inputs(), document_.characteristics())) {
             platform_.tone.sound(messageToneUnits);
-            platform_.messages.inform(texts::errorTitle, texts::cannotRunMessage);
+            platform_.messages.inform(texts::errorTitle(), texts::cannotRunMessage());
             return;
         }
-        controls_.startButton->setText(texts::stopCaption);
+        controls_.startButton->setText(texts::stopCaption());
         setRunControlsEnabled(false);
         setRunWindowState(true);
         run_.setDecimalSeparator(separator());
@@ -63,7 +63,7 @@ void MainWindow::startOrStop() {
         run_.run(document_.inputs(), document_.characteristics());
         enableMenuItems(); // the run is over
     } else {
-        controls_.startButton->setText(texts::startCaption);
+        controls_.startButton->setText(texts::startCaption());
         setRunWindowState(false);
         run_.requestStop();
     }
@@ -72,7 +72,8 @@ void MainWindow::startOrStop() {
     // stopped while the run is held.
     const double endedAt = platform_.clock.seconds() - held_.seconds;
     const auto seconds = static_cast<long long>(std::floor(endedAt) - std::floor(clickedAt));
-    setWindowTitle(windowTitle() + texts::elapsedPrefix + ' ' + QString::number(seconds) + " c");
+    caption_.elapsedSeconds = seconds;
+    showTitles();
 }
 
 // What one step shows: the traces of all plots and the magnifier's trace and marker, and every
@@ -86,11 +87,12 @@ void MainWindow::drawStep(const RunState& state, bool drawsFrame) {
 
 void MainWindow::runFinished(RunEnd end) {
     if (end == RunEnd::NonFinite)
-        platform_.messages.inform(texts::errorTitle, texts::nonFiniteMessage);
-    if (end == RunEnd::Touched) platform_.messages.inform(texts::errorTitle, texts::touchedMessage);
+        platform_.messages.inform(texts::errorTitle(), texts::nonFiniteMessage());
+    if (end == RunEnd::Touched)
+        platform_.messages.inform(texts::errorTitle(), texts::touchedMessage());
     controls_.resultsFileBox->setChecked(false);
     platform_.tone.sound(endOfRunToneUnits);
-    controls_.startButton->setText(texts::startCaption);
+    controls_.startButton->setText(texts::startCaption());
     setRunControlsEnabled(true);
     setRunWindowState(false);
 }
@@ -112,8 +114,23 @@ void MainWindow::setRunControlsEnabled(bool enabled) {
 void MainWindow::setRunWindowState(bool runInProgress) {
     lockSize(this, runInProgress);
     lockSize(magnifier(), runInProgress);
-    setWindowTitle(runInProgress ? texts::titleWhileRunning : texts::titleAfterRun);
-    magnifier()->setWindowTitle(runInProgress ? texts::titleWhileRunning : texts::magnifierTitle);
+    caption_ = {runInProgress ? Caption::State::Running : Caption::State::AfterRun, {}};
+    showTitles();
+}
+
+// The captions in the current language.  The magnifier, once there is one (a run creates it
+// before it begins), says too that a run locks its size.
+void MainWindow::showTitles() {
+    using enum Caption::State;
+    const Caption& c = caption_;
+    QString title = c.state == AtStart    ? texts::titleAtStart()
+                    : c.state == AfterRun ? texts::titleAfterRun()
+                                          : texts::titleWhileRunning();
+    if (c.state == Held) title += texts::heldSuffix();
+    if (c.elapsedSeconds)
+        title += texts::elapsedPrefix() + texts::elapsedSeconds(*c.elapsedSeconds);
+    setWindowTitle(title);
+    if (magnifier_) magnifier_->showRunInProgress(c.state == Running || c.state == Held);
 }
 
 } // namespace trelvix

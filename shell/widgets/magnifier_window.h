@@ -17,17 +17,23 @@ public:
 
     PictureBox* surface() const { return surface_; }
     CircleShape* marker() const { return shape_; }
+    // While a run locks its size its caption says so.
+    void showRunInProgress(bool running);
 
 signals:
     // The window changed size (the main window then keeps it square and draws it anew).
     void resized();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void retranslate();
+
     PictureBox* surface_;
     CircleShape* shape_;
+    bool running_ = false;
 };
 
 } // namespace trelvix

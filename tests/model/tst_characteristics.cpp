@@ -2,6 +2,7 @@
 #include "model/characteristics.h"
 #include "model/experiment.h"
 #include "model/single_precision.h"
+#include "model/translated_text.h"
 
 #include <QtTest>
 #include <cfloat>
@@ -53,6 +54,7 @@ private slots:
     void initialValues();
     void initialFigures();
     void initialCaptions();
+    void captionsInAnotherLanguage();
     void decimalCommaEverywhereButEquilibrium();
     void limitTexts_data();
     void limitTexts();
@@ -115,6 +117,35 @@ void CharacteristicsTest::initialCaptions() {
     // Compare code point by code point: a Latin "c" where the unit has one must stay Latin.
     for (int i = 0; i < expected.size(); ++i)
         QCOMPARE(shown[i].toUcs4(), expected[i].toUcs4());
+}
+
+// Every word and unit of a caption passes through the translation: with one that marks what it
+// translates, nothing Russian is left outside the marks, and the numbers stay as they were.  A
+// viscosity of huge negative value leaves the decrement undefined, in words.
+void CharacteristicsTest::captionsInAnotherLanguage() {
+    Experiment initial;
+    Experiment undefined;
+    undefined.inputs.eta = -1e308 * 10;
+    undefined.derive();
+    QStringList russian;
+    for (const Experiment* e : {&initial, &undefined})
+        russian << allCaptions(captionsOf(e->inputs, e->derived, "."));
+    setTextTranslation(
+        [](const char*, const char* source) { return "<" + std::string(source) + ">"; });
+    QStringList marked;
+    for (const Experiment* e : {&initial, &undefined})
+        marked << allCaptions(captionsOf(e->inputs, e->derived, "."));
+    setTextTranslation(nullptr);
+    QVERIFY(russian.join(u'|').contains(QStringLiteral("не определено")));
+    const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    for (int i = 0; i < marked.size(); ++i) {
+        QString outside = marked[i];
+        outside.remove(QRegularExpression(QStringLiteral("<[^<>]*>")));
+        QVERIFY2(!outside.contains(cyrillic), qPrintable(marked[i]));
+        QString unmarked = marked[i];
+        unmarked.replace(QRegularExpression(QStringLiteral("<([^<>]*)>")), QStringLiteral("\\1"));
+        QCOMPARE(unmarked, russian[i]);
+    }
 }
 
 void CharacteristicsTest::decimalCommaEverywhereButEquilibrium() {

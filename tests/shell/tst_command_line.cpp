@@ -50,6 +50,7 @@ private slots:
     void englishSaysNoRussian_data();
     void englishSaysNoRussian();
     void englishResultsFileKeepsTheNumbers();
+    void characteristicsInEnglish();
 
 private:
     QString path(const QString& name) const { return workDir_->filePath(name); }
@@ -214,6 +215,25 @@ void CommandLineTest::englishResultsFileKeepsTheNumbers() {
                              [](char c) { return c > 0 && c < 0x7F; }),
                  english[i].constData());
     }
+}
+
+// `--lang en` prints the fifteen captions in English, each with the number the Russian one has.
+void CommandLineTest::characteristicsInEnglish() {
+    const Outcome russian = runProgram({"--characteristics"});
+    const Outcome english = runProgram({"--characteristics", "--lang", "en"});
+    QCOMPARE(english.status, 0);
+    const QStringList lines = QString::fromUtf8(english.out).split('\n', Qt::SkipEmptyParts);
+    const QStringList russianLines = QString::fromUtf8(russian.out).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), int(resultRows.size()));
+    QCOMPARE(russianLines.size(), lines.size());
+    const QRegularExpression number(QStringLiteral("[-\\d,]+E[-+]\\d+|[-\\d,]+e[-+]\\d+"));
+    for (int i = 0; i < lines.size(); ++i) {
+        QVERIFY2(!lines[i].contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))),
+                 qPrintable(lines[i]));
+        QCOMPARE(number.match(lines[i]).captured(), number.match(russianLines[i]).captured());
+    }
+    QVERIFY(lines.contains(QStringLiteral("ωo = 2,503E+01 rad/s")));
+    QVERIFY(lines.contains(QStringLiteral("η_cr = 1,357E+01 Pa·s")));
 }
 
 int main(int argc, char* argv[]) {

@@ -148,10 +148,10 @@ void FileFaultsTest::fileSystemFullInTheMiddleOfARun() {
     }
 
     const QString message = texts::fileErrorMessage(resultsFileName, reason);
-    QCOMPARE(platform.log(), (QStringList{texts::errorTitle + ": " + message, "tone 50"}));
+    QCOMPARE(platform.log(), (QStringList{texts::errorTitle() + ": " + message, "tone 50"}));
     QVERIFY(runGoesOnBehindTheBox);
     QVERIFY(last.state.t >= double(window.inputs().T));
-    QCOMPARE(window.controls().startButton->text(), texts::startCaption);
+    QCOMPARE(window.controls().startButton->text(), texts::startCaption());
     QVERIFY(!window.controls().resultsFileBox->isChecked());
 }
 

@@ -90,8 +90,8 @@ void HoldTest::heldRunWritesLinesOnlyForItsSteps() {
     // control.
     const auto look = [&] {
         QVERIFY(w.runController().isHeld());
-        QCOMPARE(w.windowTitle(), texts::titleWhileRunning + texts::heldSuffix);
-        QCOMPARE(w.controls().startButton->text(), texts::stopCaption);
+        QCOMPARE(w.windowTitle(), texts::titleWhileRunning() + texts::heldSuffix());
+        QCOMPARE(w.controls().startButton->text(), texts::stopCaption());
         lines.push_back(lineCount(path));
         steps.push_back(steps_);
     };
@@ -99,7 +99,7 @@ void HoldTest::heldRunWritesLinesOnlyForItsSteps() {
         look();
         if (steps.size() == 4) {
             press(w, Qt::Key_F5);
-            QCOMPARE(w.windowTitle(), texts::titleWhileRunning);
+            QCOMPARE(w.windowTitle(), texts::titleWhileRunning());
             return;
         }
         press(w, Qt::Key_F6);
@@ -124,7 +124,7 @@ void HoldTest::heldTimeIsLeftOutOfTheElapsedSeconds() {
         platform_->now += 1.5;
     });
     w.startOrStop();
-    QCOMPARE(w.windowTitle(), texts::titleAfterRun + texts::elapsedPrefix + " 1 c");
+    QCOMPARE(w.windowTitle(), texts::titleAfterRun() + texts::elapsedPrefix() + " 1 c");
 }
 
 void HoldTest::stopEndsAHeldRun() {
@@ -134,7 +134,7 @@ void HoldTest::stopEndsAHeldRun() {
     QCOMPARE(steps_, 3);
     QVERIFY(!w.runController().isActive());
     QVERIFY(!w.runController().isHeld());
-    QCOMPARE(w.controls().startButton->text(), texts::startCaption);
+    QCOMPARE(w.controls().startButton->text(), texts::startCaption());
     QVERIFY(!w.runMenu().mnuRunStep->isEnabled());
 }
 

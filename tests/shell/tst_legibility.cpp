@@ -1,8 +1,11 @@
 // What a student must be able to read at every window size: no label on a plot panel runs into
 // another or out of its panel, the result captions read whole with their Greek letters, the
 // parameter captions stand on the baseline of their fields, the view frame's parts do not touch.
-// Large windows, where nothing ever collided, keep exactly the pictures they had.
+// Large windows, where nothing ever collided, keep exactly the pictures they had.  The rules for
+// texts hold in every language the program speaks: the window is switched to it once shown, as a
+// student switches it.
 
+#include "graphics/plot_texts.h"
 #include "graphics/surface.h"
 #include "recording_platform.h"
 #include "shell/main_window/control_inventory.h"
@@ -11,12 +14,15 @@
 #include "shell/widgets/magnifier_window.h"
 #include "shell/widgets/picture_box.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 using namespace trelvix;
@@ -32,6 +38,27 @@ void showAtClientSize(MainWindow& window, QSize client) {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.resize(client.width(), client.height() + window.menuBar()->sizeHint().height());
     QTRY_COMPARE(window.clientArea()->size(), client);
+}
+
+// The language a test looks at: the window switches to it as when it is chosen in the menu.
+void speak(RecordingPlatform& platform, const QString& language) {
+    QVERIFY(platform.languages.use(language));
+    QCoreApplication::sendPostedEvents(); // the LanguageChange events
+    QCoreApplication::processEvents();
+}
+
+// The rows of a test that looks at the window in each language.
+void inEachLanguage() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Russian") << "ru";
+    QTest::newRow("English") << "en";
+}
+
+// The window at 700 x 504 in the language of the row.
+void showInLanguage(MainWindow& window, RecordingPlatform& platform) {
+    QFETCH(QString, language);
+    showAtClientSize(window, {700, 504});
+    speak(platform, language);
 }
 
 struct NamedPanel {
@@ -88,16 +115,29 @@ class LegibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup();
     void largeWindowsKeepTheirPictures_data();
     void largeWindowsKeepTheirPictures();
     void labelsNeverOverlap_data();
     void labelsNeverOverlap();
+    void captionsAreNotCut_data();
+    void captionsAreNotCut();
+    void resultCaptionsFitTheirFrames_data() { inEachLanguage(); }
     void resultCaptionsFitTheirFrames();
+    void greekLettersJoinTheirCaptions_data() { inEachLanguage(); }
     void greekLettersJoinTheirCaptions();
+    void captionsStandOnTheBaselineOfTheirFields_data() { inEachLanguage(); }
     void captionsStandOnTheBaselineOfTheirFields();
+    void viewChoiceKeepsClearOfItsFrame_data() { inEachLanguage(); }
     void viewChoiceKeepsClearOfItsFrame();
     void magnifierMarkerIsACircle();
 };
+
+// The program's own language is where every other test starts.
+void LegibilityTest::cleanup() {
+    LanguageSwitch languages;
+    QVERIFY(languages.use("ru"));
+}
 
 void LegibilityTest::largeWindowsKeepTheirPictures_data() {
     QTest::addColumn<QSize>("client");
@@ -134,11 +174,16 @@ void LegibilityTest::largeWindowsKeepTheirPictures() {
 void LegibilityTest::labelsNeverOverlap_data() {
     QTest::addColumn<QSize>("client");
     QTest::addColumn<bool>("graphs");
-    QTest::newRow("700 x 504, animation") << QSize(700, 504) << false;
-    QTest::newRow("700 x 504, graphs") << QSize(700, 504) << true;
-    QTest::newRow("smallest, graphs") << QSize(480, 240) << true;
-    QTest::newRow("wide and short, graphs") << QSize(1200, 300) << true;
-    QTest::newRow("1920 x 1080, graphs") << QSize(1920, 1080) << true;
+    QTest::addColumn<QString>("language");
+    QTest::newRow("700 x 504, animation") << QSize(700, 504) << false << "ru";
+    QTest::newRow("700 x 504, graphs") << QSize(700, 504) << true << "ru";
+    QTest::newRow("smallest, graphs") << QSize(480, 240) << true << "ru";
+    QTest::newRow("wide and short, graphs") << QSize(1200, 300) << true << "ru";
+    QTest::newRow("1920 x 1080, graphs") << QSize(1920, 1080) << true << "ru";
+    QTest::newRow("700 x 504, animation, English") << QSize(700, 504) << false << "en";
+    QTest::newRow("700 x 504, graphs, English") << QSize(700, 504) << true << "en";
+    QTest::newRow("smallest, graphs, English") << QSize(480, 240) << true << "en";
+    QTest::newRow("1920 x 1080, graphs, English") << QSize(1920, 1080) << true << "en";
 }
 
 // No two labels of a panel share a pixel, whatever the size, and every label that names an
@@ -146,21 +191,27 @@ void LegibilityTest::labelsNeverOverlap_data() {
 void LegibilityTest::labelsNeverOverlap() {
     QFETCH(QSize, client);
     QFETCH(bool, graphs);
+    QFETCH(QString, language);
     RecordingPlatform platform;
     MainWindow window(platform.platform());
     window.openMagnifier();
     window.magnifier()->resize(200, 200);
     showAtClientSize(window, client);
+    speak(platform, language);
     if (graphs) QTest::mouseClick(window.controls().graphsOption, Qt::LeftButton);
     window.document().storeInput(Input::T, 0.2);
     window.startOrStop();
-    const QStringList axisNames{"X, м", "Y, м", "t,c", "(X-Xg),м", "Vx, м/с", "W, Дж"};
+    using namespace graphics;
+    const QStringList axisNames{yxVerticalAxisName(),   yxHorizontalAxisName(), timeAxisName(),
+                                displacementAxisName(), velocityAxisName(),     energyAxisName()};
+    QStringList drawnNames = axisNames; // those not yet found on a panel
     for (const NamedPanel& panel : panels(window)) {
         const QRectF inside(QPointF(0, 0), QSizeF(panel.panel->surface().size()));
         const auto& labels = panel.panel->surface().labels();
         // The animation is a copy of the plane: its labels are the plane's.
         QVERIFY2(!labels.empty() || panel.name == "scene", qPrintable(panel.name));
         for (std::size_t i = 0; i < labels.size(); ++i) {
+            drawnNames.removeAll(labels[i].text);
             if (axisNames.contains(labels[i].text))
                 QVERIFY2(inside.contains(labels[i].box), qPrintable(labels[i].text));
             for (std::size_t j = i + 1; j < labels.size(); ++j)
@@ -168,14 +219,65 @@ void LegibilityTest::labelsNeverOverlap() {
                          qPrintable(panel.name + ": " + labels[i].text + " / " + labels[j].text));
         }
     }
+    QVERIFY2(drawnNames.isEmpty(), qPrintable(drawnNames.join(", ")));
     window.magnifier()->close();
+}
+
+void LegibilityTest::captionsAreNotCut_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"ru", "en"}) {
+        QTest::addRow("700 x 504, %s", language) << QSize(700, 504) << QString(language);
+        QTest::addRow("1920 x 1080, %s", language) << QSize(1920, 1080) << QString(language);
+    }
+}
+
+// Every caption of the window has the room its text needs: a label's text inside its frame, a
+// button's inside its bevel, the check box's and the options' beside their marks, the frame's
+// title within the frame.  (The Greek letters stand over blanks of their captions: see below.)
+void LegibilityTest::captionsAreNotCut() {
+    QFETCH(QSize, client);
+    QFETCH(QString, language);
+    RecordingPlatform platform;
+    MainWindow window(platform.platform());
+    showAtClientSize(window, client);
+    speak(platform, language);
+    const MainControls& c = window.controls();
+    // Where the ink of a text written from x = 0 ends: a blank at its end may be cut unseen.  A
+    // label's ink may end a pixel and a half past it, where the field beside it begins: the
+    // equals sign of the designed Russian "ρo (кг/м3) =" does.
+    const auto width = [](const QWidget* w, const QString& text) {
+        return QFontMetricsF(w->font()).boundingRect(text).right();
+    };
+    for (const QLabel* label : window.clientArea()->findChildren<QLabel*>()) {
+        if (std::ranges::count(c.parameterLetters, label) +
+            std::ranges::count(c.resultLetters, label))
+            continue;
+        const double needed = std::max(0, label->indent()) + width(label, label->text());
+        QVERIFY2(needed <= label->contentsRect().width() + 1.5, qPrintable(label->text()));
+    }
+    for (const QPushButton* button : {c.startButton, c.magnifierButton}) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect inside =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        QVERIFY2(width(button, button->text()) <= inside.width(), qPrintable(button->text()));
+    }
+    const QStyle* style = c.resultsFileBox->style();
+    const double box = style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                       style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    QVERIFY2(box + width(c.resultsFileBox, c.resultsFileBox->text()) <= c.resultsFileBox->width(),
+             qPrintable(c.resultsFileBox->text()));
+    QVERIFY2(width(c.viewFrame, c.viewFrame->title()) < c.viewFrame->width() - 16,
+             qPrintable(c.viewFrame->title()));
 }
 
 // Every result caption, the longest included, fits inside its bordered label at 700 x 504.
 void LegibilityTest::resultCaptionsFitTheirFrames() {
     RecordingPlatform platform;
     MainWindow window(platform.platform());
-    showAtClientSize(window, {700, 504});
+    showInLanguage(window, platform);
     for (const ResultRow& row : resultRows) {
         const QLabel* label = window.controls().result(row.result);
         const QRect frame = label->contentsRect();
@@ -192,7 +294,7 @@ void LegibilityTest::resultCaptionsFitTheirFrames() {
 void LegibilityTest::greekLettersJoinTheirCaptions() {
     RecordingPlatform platform;
     MainWindow window(platform.platform());
-    showAtClientSize(window, {700, 504});
+    showInLanguage(window, platform);
     const QImage picture = window.clientArea()->grab().toImage();
     for (const GreekOverlay<Result>& overlay : resultOverlays) {
         const QLabel* letter = window.controls().letter(overlay.partner);
@@ -212,7 +314,7 @@ void LegibilityTest::greekLettersJoinTheirCaptions() {
 void LegibilityTest::captionsStandOnTheBaselineOfTheirFields() {
     RecordingPlatform platform;
     MainWindow window(platform.platform());
-    showAtClientSize(window, {700, 504});
+    showInLanguage(window, platform);
     const QImage picture = window.clientArea()->grab().toImage();
     for (const Input input : allInputs) {
         if (input == Input::eta || input == Input::nu) continue;
@@ -234,7 +336,7 @@ void LegibilityTest::captionsStandOnTheBaselineOfTheirFields() {
 void LegibilityTest::viewChoiceKeepsClearOfItsFrame() {
     RecordingPlatform platform;
     MainWindow window(platform.platform());
-    showAtClientSize(window, {700, 504});
+    showInLanguage(window, platform);
     const MainControls& c = window.controls();
     const QRect inside = c.viewFrame->contentsRect();
     for (const QRadioButton* option : {c.animationOption, c.graphsOption}) {

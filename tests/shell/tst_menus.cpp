@@ -146,7 +146,7 @@ void MenusTest::yesDuringARunEndsAtOnceWithTheFileComplete() {
     QCOMPARE(last.state.t, closedAt); // not one step after the answer
     QVERIFY(last.state.t > 0 && last.state.t < 1.0);
     QVERIFY(!w.isVisible());
-    QVERIFY(!w.windowTitle().contains(texts::elapsedPrefix)); // no time: the program ended
+    QVERIFY(!w.windowTitle().contains(texts::elapsedPrefix())); // no time: the program ended
     QCOMPARE(platform_->log(), QStringList{"? На Выход: Вы абсолютно уверены?"}); // no end tone
 
     const QList<QByteArray> lines = fileBytes("trelvix_out.txt").split('\n');

@@ -127,7 +127,7 @@ void ResonanceCommandTest::refusals() {
     QVERIFY(out.lines.isEmpty());
     QCOMPARE(out.errors.size(), 1);
     if (QTest::currentDataTag() == QByteArray("cannot be computed"))
-        QCOMPARE(QString::fromUtf8(out.errors[0]), trelvix::texts::cannotRunMessage);
+        QCOMPARE(QString::fromUtf8(out.errors[0]), trelvix::texts::cannotRunMessage());
 }
 
 QTEST_GUILESS_MAIN(ResonanceCommandTest)

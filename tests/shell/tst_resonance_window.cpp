@@ -139,7 +139,7 @@ void ResonanceWindowTest::badRangesAreRefused() {
     enter(rangeField(curve, "resonanceTo"), to);
     enter(rangeField(curve, "resonancePoints"), points);
     windowButton(curve, "resonanceCompute")->click();
-    QCOMPARE(platform_->log(), (QStringList{"tone 25", texts::errorTitle + ": " + message}));
+    QCOMPARE(platform_->log(), (QStringList{"tone 25", texts::errorTitle() + ": " + message}));
     QVERIFY(!curve->sweeper().busy());
     QCOMPARE(curve->sweeper().pointsDone(), int(before)); // no sweep started since
     QCOMPARE(curve->curve().points.size(), before);
@@ -168,7 +168,7 @@ void ResonanceWindowTest::onlyWhatTheCurveDependsOnRefusesIt() {
     platform_->clear();
     windowButton(curve, "resonanceCompute")->click();
     if (!refusal.isEmpty()) {
-        QCOMPARE(platform_->log(), (QStringList{"tone 25", texts::errorTitle + ": " + refusal}));
+        QCOMPARE(platform_->log(), (QStringList{"tone 25", texts::errorTitle() + ": " + refusal}));
         QVERIFY(!curve->sweeper().busy());
         return;
     }

@@ -20,7 +20,7 @@ using namespace trelvix;
 
 namespace {
 
-const QString idleTitle = texts::titleAfterRun + texts::elapsedPrefix;
+const QString idleTitle = texts::titleAfterRun() + texts::elapsedPrefix();
 
 // Types a new text into a parameter field as the student would overwrite it.
 void enter(QLineEdit* field, const QString& text) {
@@ -38,13 +38,13 @@ QList<QWidget*> lockedControls(const MainControls& c) {
 // The state every run leaves, whichever way it ended.
 void verifyIdle(MainWindow& window, const QString& seconds) {
     const MainControls& c = window.controls();
-    QCOMPARE(c.startButton->text(), texts::startCaption);
+    QCOMPARE(c.startButton->text(), texts::startCaption());
     for (QWidget* control : lockedControls(c))
         QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
     QVERIFY(window.minimumSize() != window.maximumSize());    // sizable again,
     QCOMPARE(window.minimumSize(), window.minimumSizeHint()); // down to its smallest layout
     QCOMPARE(window.windowTitle(), idleTitle + " " + seconds + " c");
-    QCOMPARE(window.magnifier()->windowTitle(), texts::magnifierTitle);
+    QCOMPARE(window.magnifier()->windowTitle(), texts::magnifierTitle());
     QVERIFY(!c.resultsFileBox->isChecked());
 }
 
@@ -112,12 +112,12 @@ void WindowRunTest::controlsLockedWhileRunning() {
     bool checked = false;
     QTimer::singleShot(30, &w, [&] {
         const MainControls& c = w.controls();
-        QCOMPARE(c.startButton->text(), texts::stopCaption);
+        QCOMPARE(c.startButton->text(), texts::stopCaption());
         for (QWidget* control : lockedControls(c))
             QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
         QVERIFY(c.slowDownBar->isEnabled()); // the pace may change during a run
         QVERIFY(c.graphsOption->isEnabled());
-        QCOMPARE(w.windowTitle(), texts::titleWhileRunning);
+        QCOMPARE(w.windowTitle(), texts::titleWhileRunning());
         QCOMPARE(w.minimumSize(), w.maximumSize());
         checked = true;
     });
@@ -163,7 +163,7 @@ void WindowRunTest::touchingEndsTheRunWithItsMessage() {
     QVERIFY(last.state.X < in.Xm + in.ballRadius());
     QVERIFY(last.state.t < 0.1);
     QCOMPARE(platform_->log(),
-             (QStringList{texts::errorTitle + ": " + texts::touchedMessage, "tone 50"}));
+             (QStringList{texts::errorTitle() + ": " + texts::touchedMessage(), "tone 50"}));
     verifyIdle(w, "0");
 }
 
@@ -174,7 +174,7 @@ void WindowRunTest::numbersOutOfRangeEndTheRun() {
     QVERIFY(canRun(w.experiment().inputs, w.experiment().derived));
     w.startOrStop();
     QCOMPARE(platform_->log(),
-             (QStringList{texts::errorTitle + ": " + texts::nonFiniteMessage, "tone 50"}));
+             (QStringList{texts::errorTitle() + ": " + texts::nonFiniteMessage(), "tone 50"}));
     verifyIdle(w, "0");
 }
 
@@ -186,8 +186,8 @@ void WindowRunTest::inputsWithoutFiniteMotionAreRefused() {
     const QString titleBefore = w.windowTitle();
     w.startOrStop();
     QCOMPARE(platform_->log(),
-             (QStringList{"tone 25", texts::errorTitle + ": " + texts::cannotRunMessage}));
-    QCOMPARE(w.controls().startButton->text(), texts::startCaption);
+             (QStringList{"tone 25", texts::errorTitle() + ": " + texts::cannotRunMessage()}));
+    QCOMPARE(w.controls().startButton->text(), texts::startCaption());
     QCOMPARE(w.windowTitle(), titleBefore);
     QVERIFY(w.controls().field(Input::k)->isEnabled());
 }
@@ -245,7 +245,7 @@ void WindowRunTest::resultsFileThatCannotBeCreated() {
     w.controls().resultsFileBox->click();
     QVERIFY(!w.controls().resultsFileBox->isChecked());
     QCOMPARE(platform_->count(PlatformEvent::Kind::Message), 1);
-    QCOMPARE(platform_->events.first().title, texts::errorTitle);
+    QCOMPARE(platform_->events.first().title, texts::errorTitle());
     QVERIFY(platform_->events.first().text.contains("trelvix_out.txt"));
 
     w.startOrStop(); // the program goes on: a run works without the file
