@@ -250,6 +250,7 @@ void ResonanceWindow::sweep(const DrivenOscillator& oscillator, const FrequencyR
               document_.inputs().nu,
               hasResonance(derived) ? derived.nu_r : std::nan("")};
     gridPoints_ = range.points;
+    curveAsked_ = true;
     showStatus({});
     showReading(std::nullopt);
     redrawPlots();
@@ -279,16 +280,13 @@ void ResonanceWindow::showProgress() {
     redrawPlots();
 }
 
-// The ν mark follows the driving frequency at once; a curve shown for another oscillator is
+// The ν mark follows the driving frequency at once; a curve asked for another oscillator is
 // computed anew over the same range, after the sweep in progress (if any) has been cancelled.
 // Inputs the curve cannot be computed for leave the curve as it is: the student is typing in the
 // main window, and a box there would interrupt every keystroke.
 void ResonanceWindow::experimentChanged() {
-    const Experiment& e = document_.experiment();
-    const DrivenOscillator oscillator = drivenOscillatorOf(e.inputs, e.derived);
-    const bool shown = !curve_.points.empty() || sweeper_.busy();
-    if (!shown || oscillator == curve_.oscillator ||
-        checkOscillator(oscillator) != InputProblem::None) {
+    const std::optional<DrivenOscillator> oscillator = computableOscillator();
+    if (!curveAsked_ || !oscillator || *oscillator == curve_.oscillator) {
         redrawPlots();
         return;
     }
@@ -297,14 +295,27 @@ void ResonanceWindow::experimentChanged() {
         sweeper_.cancel();
         return;
     }
-    sweep(oscillator, {curve_.from, curve_.to, gridPoints_});
+    sweep(*oscillator, {curve_.from, curve_.to, gridPoints_});
+}
+
+std::optional<DrivenOscillator> ResonanceWindow::computableOscillator() const {
+    const Experiment& e = document_.experiment();
+    const DrivenOscillator oscillator = drivenOscillatorOf(e.inputs, e.derived);
+    if (checkOscillator(oscillator) != InputProblem::None) return std::nullopt;
+    return oscillator;
 }
 
 void ResonanceWindow::sweepFinished(bool cancelled) {
+    // A sweep cancelled for a new oscillator: the curve of the oscillator the document has now
+    // follows, whether or not the cancelled one had shown points (typing "50" passes "5").
     if (sweepAgain_) {
         sweepAgain_ = false;
         setBusy(false);
-        experimentChanged();
+        const std::optional<DrivenOscillator> oscillator = computableOscillator();
+        if (oscillator)
+            sweep(*oscillator, {curve_.from, curve_.to, gridPoints_});
+        else
+            redrawPlots();
         return;
     }
     cancelled_ = cancelled;

@@ -64,6 +64,8 @@ private:
     QWidget* buildExportRow();
     bool refuse(const QString& message);
     void experimentChanged();
+    // The document's oscillator, or none when no curve can be computed for it.
+    std::optional<DrivenOscillator> computableOscillator() const;
     void sweep(const DrivenOscillator& oscillator, const FrequencyRange& range);
     std::optional<FrequencyRange> rangeFromFields();
     void setBusy(bool busy);
@@ -81,6 +83,7 @@ private:
     int gridPoints_ = 0;
     bool cancelled_ = false;
     bool sweepAgain_ = false; // the oscillator changed during a sweep: a new one follows it
+    bool curveAsked_ = false; // a curve was computed or is being computed: it follows the inputs
     ResonanceSweeper sweeper_;
     QTimer progressTimer_;
 

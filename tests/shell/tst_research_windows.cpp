@@ -16,6 +16,7 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <latch>
 
 using namespace trelvix;
 
@@ -418,6 +419,23 @@ void ResearchWindowsTest::resonanceWindowFollowsTheDrivingFrequency() {
     QVERIFY(resonance->curve().oscillator != first);
     QCOMPARE(resonance->curve().oscillator.omega_0_sq, 50 / w.experiment().inputs.m);
     QTRY_VERIFY(!resonance->curve().points.empty());
+
+    // Typing "80" passes "8": the sweep for 8, held before its first point, is cancelled and the
+    // curve of 80 follows it.
+    QTRY_VERIFY(!resonance->sweeper().busy());
+    std::latch released(1);
+    resonance->sweeper().setBeforePoint([&](int) { released.wait(); });
+    const auto release = qScopeGuard([&] {
+        if (!released.try_wait()) released.count_down();
+    });
+    enter(w, Input::k, "8");
+    QVERIFY(resonance->sweeper().busy());
+    enter(w, Input::k, "80");
+    released.count_down(); // the workers pass the hook from now on
+    QTRY_VERIFY(!resonance->sweeper().busy() && !resonance->curve().points.empty());
+    resonance->sweeper().setBeforePoint({});
+    QCOMPARE(resonance->curve().oscillator.omega_0_sq, 80 / w.experiment().inputs.m);
+    QVERIFY(!resonance->lastSweepCancelled());
 }
 
 void ResearchWindowsTest::documentSignalsEachChangeOnce() {
