@@ -15,8 +15,7 @@ namespace trelvix {
 namespace {
 
 QString experimentFilter() {
-    return QCoreApplication::translate("trelvix::ExperimentFilesController",
-                                       "Эксперименты (*.trelvix)");
+    return ExperimentFilesController::tr("Эксперименты (*.trelvix)");
 }
 
 } // namespace
@@ -36,9 +35,7 @@ ExperimentFilesController::ExperimentFilesController(const Platform& platform,
 }
 
 void ExperimentFilesController::openExperiment() {
-    const QString path = platform_.files.fileToOpen(
-        QCoreApplication::translate("trelvix::ExperimentFilesController", "Открыть эксперимент"),
-        experimentFilter());
+    const QString path = platform_.files.fileToOpen(tr("Открыть эксперимент"), experimentFilter());
     if (!path.isEmpty()) openExperimentFile(path);
 }
 
@@ -68,16 +65,12 @@ void ExperimentFilesController::saveExperiment() {
     std::array<std::string, allInputs.size()> shown;
     for (const InputRow& row : inputTable())
         shown[static_cast<std::size_t>(row.input)] = displayText(row, document_.inputs());
-    const SaveOffer offer{
-        QCoreApplication::translate("trelvix::ExperimentFilesController", "Сохранить эксперимент"),
-        document_.path().isEmpty()
-            ? QCoreApplication::translate("trelvix::ExperimentFilesController",
-                                          "эксперимент.trelvix")
-            : document_.path(),
-        experimentFilter(),
-        {QString::fromLatin1(experimentFileExtension.data(),
-                             qsizetype(experimentFileExtension.size()))},
-        texts::experimentSaveFailed};
+    const SaveOffer offer{tr("Сохранить эксперимент"),
+                          document_.path().isEmpty() ? tr("эксперимент.trelvix") : document_.path(),
+                          experimentFilter(),
+                          {QString::fromLatin1(experimentFileExtension.data(),
+                                               qsizetype(experimentFileExtension.size()))},
+                          texts::experimentSaveFailed};
     const QString path = saveThroughDialog(platform_, offer, [&](const QString&) {
         return QByteArray::fromStdString(savedExperiment(shown));
     });
@@ -91,8 +84,7 @@ void ExperimentFilesController::listRecentFiles() {
     menu->clear();
     const QStringList paths = recentFiles_.paths();
     if (paths.isEmpty()) {
-        const QString empty =
-            QCoreApplication::translate("trelvix::ExperimentFilesController", "(список пуст)");
+        const QString empty = tr("(список пуст)");
         menu->addAction(empty)->setEnabled(false);
     }
     for (int i = 0; i < paths.size(); ++i) {

@@ -27,7 +27,7 @@ constexpr int reportResolution = 96;
 
 // The footer under every page of the report, in the current language.
 QString pageLabel() {
-    return QCoreApplication::translate("trelvix::ExportController", "Страница %1 из %2");
+    return ExportController::tr("Страница %1 из %2");
 }
 
 } // namespace
@@ -44,12 +44,11 @@ ExportController::ExportController(const Platform& platform, const ExperimentDoc
 }
 
 void ExportController::exportTableCsv() {
-    const SaveOffer offer{
-        QCoreApplication::translate("trelvix::ExportController", "Экспорт таблицы"),
-        QCoreApplication::translate("trelvix::ExportController", "таблица.csv"),
-        QCoreApplication::translate("trelvix::ExportController", "Таблицы CSV (*.csv)"),
-        {QStringLiteral(".csv")},
-        texts::exportFailed};
+    const SaveOffer offer{tr("Экспорт таблицы"),
+                          tr("таблица.csv"),
+                          tr("Таблицы CSV (*.csv)"),
+                          {QStringLiteral(".csv")},
+                          texts::exportFailed};
     saveThroughDialog(platform_, offer, [this](const QString&) {
         return QByteArray::fromStdString(
             runTableCsv(document_.lastRun(), desktopDecimalSeparatorText()));
@@ -62,12 +61,11 @@ void ExportController::copyTable() {
 }
 
 void ExportController::writeReport() {
-    const SaveOffer offer{
-        QCoreApplication::translate("trelvix::ExportController", "Отчёт"),
-        QCoreApplication::translate("trelvix::ExportController", "отчёт.pdf"),
-        QCoreApplication::translate("trelvix::ExportController", "Документы PDF (*.pdf)"),
-        {QStringLiteral(".pdf")},
-        texts::exportFailed};
+    const SaveOffer offer{tr("Отчёт"),
+                          tr("отчёт.pdf"),
+                          tr("Документы PDF (*.pdf)"),
+                          {QStringLiteral(".pdf")},
+                          texts::exportFailed};
     saveThroughDialog(platform_, offer, [this](const QString&) {
         QTextDocument document;
         composeLabReport(document, report_());
@@ -91,9 +89,7 @@ void ExportController::printReport() {
     QTextDocument document;
     composeLabReport(document, report_());
     if (paintBook(document, printer, pageLabel()) == 0)
-        platform_.messages.inform(texts::errorTitle(),
-                                  QCoreApplication::translate("trelvix::ExportController",
-                                                              "Не удалось напечатать отчёт."));
+        platform_.messages.inform(texts::errorTitle(), tr("Не удалось напечатать отчёт."));
 }
 
 } // namespace trelvix
